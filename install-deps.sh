@@ -13,6 +13,7 @@ libqt5svg5-dev
 qttools5-dev
 qttools5-dev-tools
 libqwt-qt5-dev
+libqt5opengl5-dev
 qt5-image-formats-plugins
 qttranslations5-l10n
 fonts-dejavu-core
