@@ -1,0 +1,69 @@
+#ifndef REPLAY_H
+#define REPLAY_H
+
+#include <QString>
+#include <QStringList>
+
+class VARN_eeprom;
+
+// A dive logged by a dive computer, which the simulation follows instead of a planned dive.
+//
+// Opening: replayXML() or replayUDDF() give a source owned by the caller, with the first dive of the
+// file current, or null when the file cannot be read, is not a log of that kind or holds no dive.
+// diveList() gives one entry per dive; selectDive() with such an entry makes that dive current;
+// diveConfig() must then run for the current dive: it checks the dive, applies its mode and gases
+// to the configuration and starts the replay over at the beginning of the dive.
+//
+// Replaying: t is whole seconds since the start of the logged dive (the simulation asks in 2-second
+// steps: depth(0) once, then depth(t), gasChange(t), setpointChange(t) for t = 0, 2, 4 ...).
+// - depth(t): metres, interpolated linearly between the two samples around t by their logged
+//   times; before the first sample the first sample's depth, after the last the last one's.
+// - gasChange(t): the number (from 1) of the gas switched to at the samples that t has reached
+//   since the last report, 0 when there is none to report. Numbers above 5 (a dive with more than
+//   five mixes) have no gas record in the configuration.
+// - setpointChange(t): likewise the setpoint recorded there, in bar, 0 when none. It is always a
+//   whole number of centibar and never below it, so trunc(s * 100) in float or double arithmetic
+//   (or qRound(s * 100)) gives the centibar.
+// Each recorded switch or setpoint is reported once, by the first call whose t reaches its sample,
+// also when a step jumps over the sample; when several are passed in one step the latest counts.
+// Asking for a t earlier than the one asked before starts the dive over, so its switches and
+// setpoints are reported again. Any order of calls and any t are safe; growing t is cheapest.
+//
+// Failures are thrown as texts: a UDDF source throws "Bad UDDF structure" from diveConfig and the
+// replay operations when the dive has no sample, and "Bad UDDF sampling" from diveConfig when its
+// samples span no time; a DivingLog source throws "No samples in this dive" from diveConfig.
+// Other dives of the same file stay usable.
+//
+// A source keeps the parsed file and moves its sample window in const calls: one thread only.
+class Replay {
+public:
+    virtual ~Replay();
+
+    // One entry per dive, in file order; the text up to the first blank names the dive for
+    // selectDive. Leaves the last dive current.
+    virtual QStringList diveList() const = 0;
+    // False, leaving the current dive as it was, when the entry names no dive of the file.
+    virtual bool selectDive(const QString& entry) = 0;
+    // Applies the current dive to config when it is not null; returns a console report ending in
+    // a newline.
+    virtual QString diveConfig(VARN_eeprom* config) = 0;
+    // Seconds.
+    virtual int diveTime() const = 0;
+    // Metres.
+    virtual float diveDepth() const = 0;
+    virtual float depth(int t) const = 0;
+    virtual int gasChange(int t) const = 0;
+    virtual float setpointChange(int t) const = 0;
+
+    // What the simulation does with a replayed dive.
+    static bool breakOnStop;     // stop when the logged depth is shallower than the first stop
+    static bool gasSwitch;       // apply the logged gas switches
+    static bool setpoint;        // apply the logged setpoints (closed circuit)
+    static bool breakOnSwitch;   // stop when a better gas than the one breathed is available
+    static bool breakOnSetpoint; // stop at a logged setpoint (closed circuit)
+};
+
+Replay* replayXML(const QString& path);
+Replay* replayUDDF(const QString& path);
+
+#endif
