@@ -1,0 +1,190 @@
+#include "PlotInterface.h"
+
+#include "CrossHair.h"
+#include "ProfileImpl.h"
+#include "p2_deco.h"
+
+#include <QSet>
+#include <qwt_legend.h>
+#include <qwt_plot_marker.h>
+
+PlotInterface* PlotInterface::plot = nullptr;
+PlotInterface* PlotInterface::cptPlot = nullptr;
+
+namespace {
+
+const int programVersion = 450;
+const int programBeta = 1;
+const int firmwareMajor = 2;
+const int firmwareMinor = 50;
+
+QPen linePen(const QColor& color, double width, Qt::PenStyle style)
+{
+    return QPen(QBrush(color), width, style, Qt::SquareCap, Qt::BevelJoin);
+}
+
+} // namespace
+
+PlotInterface::PlotInterface()
+    : QDialog(nullptr, Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint),
+      colorMap(Qt::red, Qt::magenta, QwtColorMap::RGB)
+{
+    setupUi(this);
+    qwtPlot->insertLegend(new QwtLegend, QwtPlot::RightLegend);
+    colorMap.addColorStop(0.25, Qt::yellow);
+    colorMap.addColorStop(0.5, Qt::green);
+    colorMap.addColorStop(0.75, Qt::blue);
+}
+
+// The plot deletes every item still attached when it goes, but each curve holds its plot
+// curve by value and deletes its own markers: the curves must go first, and only once.
+PlotInterface::~PlotInterface()
+{
+    QSet<Profile*> curves;
+    for (const QList<Profile*>* list : {&depthCurves, &extraCurves, &tissueCurves}) {
+        for (Profile* curve : *list)
+            curves.insert(curve);
+    }
+    for (Profile* curve : {depthCurve, ceilingCurve, leadingCurve, gfCurve, ppO2Curve, cnsCurve, ndlCurve})
+        curves.insert(curve);
+    qDeleteAll(curves);
+}
+
+QString PlotInterface::subtitle(float firstHalfTime)
+{
+    QString text = QString("VARN Planner")
+                   + QString(" <font size='-1'><i>v%1%2</i> - firmware <i>%3.%4%5</i>")
+                         .arg(QString::number(programVersion), QString(" beta %1").arg(programBeta),
+                              QString::number(firmwareMajor), QString::number(firmwareMinor), " (release)");
+    text += " - ZH-L16C 2002";
+    text += firstHalfTime == 4.0f ? " (1a)" : " (1b)";
+    return "<br>\n" + text + "</font>";
+}
+
+void PlotInterface::setup(bool diveTraces, int maxDepth)
+{
+    // One picker for the window's life: several would draw several crosses.
+    if (!crossHair)
+        crossHair = new CrossHair(qwtPlot);
+
+    if (diveTraces)
+        setupDiveTraces();
+    else
+        setupTissues(maxDepth);
+}
+
+void PlotInterface::setupDiveTraces()
+{
+    for (Profile** slot : {&depthCurve, &gfCurve, &ppO2Curve, &cnsCurve, &ndlCurve, &ceilingCurve, &leadingCurve})
+        addCurve(*slot);
+
+    qwtPlot->setTitle(QwtText(tr("Dive traces", "Plot title") + subtitle(buhlmann_ht[0][0]), QwtText::RichText));
+    qwtPlot->setAxisTitle(QwtPlot::yLeft, tr("Depth [m]", "Plot axis"));
+    qwtPlot->setAxisTitle(QwtPlot::xBottom, tr("time [min]", "Plot axis"));
+
+    if (!surfaceLine) {
+        QPen pen(Qt::DashLine);
+        pen.setCosmetic(true);
+        surfaceLine = new QwtPlotMarker;
+        surfaceLine->setLineStyle(QwtPlotMarker::HLine);
+        surfaceLine->setLinePen(pen);
+        surfaceLine->setYValue(0);
+        surfaceLine->attach(qwtPlot);
+    }
+}
+
+void PlotInterface::setupTissues(int maxDepth)
+{
+    qwtPlot->setTitle(QwtText(tr("Tissues plot", "Plot title") + subtitle(buhlmann_ht[0][0]), QwtText::RichText));
+    qwtPlot->setAxisTitle(QwtPlot::xBottom, tr("P. ambient (absolute, millibar)", "Plot axis"));
+    qwtPlot->setAxisTitle(QwtPlot::yLeft, tr("P. tissue (N2+He, millibar)", "Plot axis"));
+
+    const QwtInterval compartments(0, NUM_COMP - 1);
+
+    tissueCurves.clear();
+    for (int i = 0; i < NUM_COMP; ++i) {
+        ProfileImpl* tissue = new ProfileImpl(this);
+        tissue->enabled = true;
+        tissue->curve.setTitle(QString("C%1+C%2").arg(i + 1).arg(i + 1 + NUM_COMP));
+        QPen pen = linePen(colorMap.color(compartments, i), 1.1, Qt::SolidLine);
+        tissue->curve.setPen(pen);
+        tissue->curve.setRenderHint(QwtPlotItem::RenderAntialiased);
+        tissue->curve.attach(qwtPlot);
+        extraCurves.append(tissue);
+        tissueCurves.append(tissue);
+    }
+
+    const double surface = int_I_pres_surface * 0.001;
+    const double bottom = surface + maxDepth / 10.0;
+
+    ProfileImpl* ambient = new ProfileImpl(this);
+    ambient->curve.setTitle("GF = 0");
+    ambient->curve.setSamples(QVector<double>{surface, bottom}, QVector<double>{surface, bottom});
+    ambient->curve.setPen(linePen(Qt::black, 1.0, Qt::DashDotLine));
+    ambient->curve.setRenderHint(QwtPlotItem::RenderAntialiased);
+    ambient->curve.attach(qwtPlot);
+    extraCurves.append(ambient);
+
+    QwtPlotMarker* surfaceMark = new QwtPlotMarker;
+    surfaceMark->setLineStyle(QwtPlotMarker::VLine);
+    surfaceMark->setXValue(surface);
+    surfaceMark->setLinePen(QPen(QBrush(Qt::black), 0.5, Qt::DotLine));
+    surfaceMark->setLabel(QwtText(tr("Surface", "Plot label")));
+    surfaceMark->setLabelOrientation(Qt::Vertical);
+    surfaceMark->setLabelAlignment(Qt::AlignBottom | Qt::AlignLeft);
+    surfaceMark->attach(qwtPlot);
+    ambient->markers.append(surfaceMark);
+
+    qwtPlot->setAxisScale(QwtPlot::xBottom, 0.7, bottom);
+    qwtPlot->setAxisScale(QwtPlot::yLeft, 0, bottom);
+
+    for (int i = 0; i < NUM_COMP; ++i) {
+        const double a = buhlmann_ab[i][0];
+        const double b = buhlmann_ab[i][1];
+        ProfileImpl* mValue = new ProfileImpl(this);
+        mValue->curve.setSamples(QVector<double>{surface, bottom},
+                                 QVector<double>{surface / b + a, bottom / b + a});
+        extraCurves.append(mValue);
+        mValue->curve.setPen(linePen(colorMap.color(compartments, i), 1.0, Qt::DashDotLine));
+        mValue->curve.setRenderHint(QwtPlotItem::RenderAntialiased);
+        mValue->curve.setItemAttribute(QwtPlotItem::Legend, false);
+        mValue->curve.attach(qwtPlot);
+    }
+
+    qwtPlot->replot();
+}
+
+void PlotInterface::setStyle()
+{
+    // Qwt colours a zero-width interval black: a single curve must still be red.
+    const QwtInterval range(0, qMax(depthCurves.size() - 1, 1));
+    for (int k = 0; k < depthCurves.size(); ++k) {
+        if (ProfileImpl* curve = dynamic_cast<ProfileImpl*>(depthCurves.at(k)))
+            curve->curve.setPen(linePen(colorMap.color(range, k), 1.0, Qt::SolidLine));
+    }
+}
+
+void PlotInterface::addCurve(Profile*& slot)
+{
+    ProfileImpl* old = dynamic_cast<ProfileImpl*>(slot);
+    ProfileImpl* fresh = new ProfileImpl(this);
+    if (old) {
+        slot = nullptr;
+        fresh->enabled = old->enabled;
+        old->end();
+    }
+    slot = fresh;
+    // A curve that was never drawn is in no list: nothing else refers to it any more.
+    if (old && !isListed(old))
+        delete old;
+}
+
+bool PlotInterface::isListed(Profile* curve) const
+{
+    return depthCurves.contains(curve) || extraCurves.contains(curve) || tissueCurves.contains(curve);
+}
+
+Profile* PlotInterface::tissue(int i)
+{
+    return tissueCurves.at(i);
+}

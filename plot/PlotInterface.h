@@ -1,0 +1,63 @@
+#ifndef PLOTINTERFACE_H
+#define PLOTINTERFACE_H
+
+#include "ui_PlotDialog.h"
+
+#include <QDialog>
+#include <QList>
+#include <qwt_color_map.h>
+
+class Profile;
+class CrossHair;
+class QwtPlotMarker;
+
+// The plot dialog behind both plot windows: the dive traces and the tissue pressures.
+class PlotInterface : public QDialog, public Ui::PlotDialog {
+    Q_OBJECT
+
+public:
+    PlotInterface();
+    ~PlotInterface() override;
+
+    void setup(bool diveTraces, int maxDepth);
+    void setStyle();
+    void addCurve(Profile*& slot);
+    Profile* tissue(int i);
+
+    // Writes the plot to the name chosen in the save dialog and remembers its folder;
+    // returns the file name actually written.
+    QString saveImageAs(const QString& name, const QString& selectedFilter);
+
+    // The part of the plot title after its first line: program, firmware and model.
+    static QString subtitle(float firstHalfTime);
+
+    static PlotInterface* plot;
+    static PlotInterface* cptPlot;
+
+    QList<Profile*> depthCurves;
+    QList<Profile*> extraCurves;
+    QList<Profile*> tissueCurves;
+    QwtLinearColorMap colorMap;
+
+    Profile* depthCurve = nullptr;
+    Profile* ceilingCurve = nullptr;
+    Profile* leadingCurve = nullptr;
+    Profile* gfCurve = nullptr;
+    Profile* ppO2Curve = nullptr;
+    Profile* cnsCurve = nullptr;
+    Profile* ndlCurve = nullptr;
+
+public slots:
+    void saveImageSlot();
+
+private:
+    void setupDiveTraces();
+    void setupTissues(int maxDepth);
+    void writeImage(const QString& fileName);
+    bool isListed(Profile* curve) const;
+
+    CrossHair* crossHair = nullptr;
+    QwtPlotMarker* surfaceLine = nullptr;
+};
+
+#endif
