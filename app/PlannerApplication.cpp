@@ -2,7 +2,6 @@
 
 #include "Settings.h"
 #include "VARN_Planner_Interface.h"
-#include "VARN_eeprom.h"
 
 #include <QDir>
 #include <QEventLoop>
@@ -43,6 +42,7 @@ void PlannerApplication::startUp()
 
     mainWindow->aboutSlot();
     processEvents(QEventLoop::ExcludeUserInputEvents, startUpPauseMs);
+    mainWindow->load(settings);
 
     // A wider window widens the group-box column, not the Console.
     mainWindow->splitter->setStretchFactor(0, 1);
@@ -100,11 +100,12 @@ void PlannerApplication::shutDown()
 {
     // The form may hold values typed since the last operation; a failed configuration save
     // must not cost the window keys.
-    mainWindow->setup();
+    mainWindow->formToConfiguration();
     try {
-        eeprom.save(settings);
+        mainWindow->save(settings);
     } catch (const char* text) {
         qWarning("Configuration not saved: %s", text);
+        mainWindow->saveWindowParameters(settings);
     }
 
     settings->setValue("Interface/width", mainWindow->width());

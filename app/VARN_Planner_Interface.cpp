@@ -274,13 +274,9 @@ void VARN_Planner_Interface::spModEadEnd(QDoubleSpinBox* box)
     box->setEnabled(ccrMode->isChecked());
 }
 
-void VARN_Planner_Interface::setup() {}
-void VARN_Planner_Interface::loadDiveSlot() {}
-void VARN_Planner_Interface::saveDiveSlot() {}
 void VARN_Planner_Interface::settingsSlot() {}
 void VARN_Planner_Interface::upgradeFWSlot() {}
 void VARN_Planner_Interface::downloadVARNSlot() {}
-void VARN_Planner_Interface::editCFSlot() {}
 void VARN_Planner_Interface::uploadVARNSlot() {}
 void VARN_Planner_Interface::setDateTimeSlot() {}
 void VARN_Planner_Interface::simulateSlot() {}
@@ -288,10 +284,7 @@ void VARN_Planner_Interface::ascentSlot() {}
 void VARN_Planner_Interface::gasVolumesSlot() {}
 void VARN_Planner_Interface::addRuntimeSlot() {}
 void VARN_Planner_Interface::clearProfilSlot() {}
-void VARN_Planner_Interface::pressureDiagramSlot() {}
 void VARN_Planner_Interface::checkUpdatesSlot() {}
-void VARN_Planner_Interface::replayFileSlot() {}
-void VARN_Planner_Interface::selectDiveSlot() {}
 void VARN_Planner_Interface::screenDumpSlot() {}
 void VARN_Planner_Interface::newSoftwareVersion() {}
 void VARN_Planner_Interface::newFirmwareVersion(QByteArray) {}

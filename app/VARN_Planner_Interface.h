@@ -9,6 +9,7 @@
 
 class CF_Editor_Interface;
 class Replay;
+class QSettings;
 class QSplashScreen;
 class QTextBrowser;
 
@@ -20,8 +21,19 @@ public:
     VARN_Planner_Interface();
     ~VARN_Planner_Interface() override;
 
-    // Copies the form into the configuration image before an operation reads it.
+    // Copies the form into the configuration image before an operation reads it, and makes
+    // sure the dive traces window exists and draws the ticked curves.
     void setup();
+    // The part of setup that touches no window: image, surface pressure and replay options.
+    void formToConfiguration();
+    // Shows the configuration image and the replay options in the form.
+    void reload();
+
+    // Window parameters and configuration from and to a defaults or dive parameter file.
+    void load(const QSettings* s);
+    void save(QSettings* s);
+    // The planning values and replay options alone; save writes them after the configuration.
+    void saveWindowParameters(QSettings* s);
 
     // Refreshes one gas row: mix check, MOD/EAD/END text, change-depth check and enabling.
     void gasModEadEnd(const QCheckBox* gas, QRadioButton* first, QLabel* o2Label, QSpinBox* o2,
@@ -71,10 +83,16 @@ protected:
     void changeEvent(QEvent* e) override;
     virtual void languageChange();
 
+    // The modal dialogs of the slots, apart from the work done with their answers.
+    virtual QString askOpenFileName(const QString& caption, const QString& folder, const QString& filter);
+    virtual QString askSaveFileName(const QString& caption, const QString& folder, const QString& filter);
+    virtual int runEditor(CF_Editor_Interface* editor);
+
 private:
     void fixColumnWidth();
     void refreshGasRow(int row);
     void refreshGasRows();
+    void reportUnwritable(const QString& fileName);
 };
 
 // The one main window, created by the start-up and never deleted.

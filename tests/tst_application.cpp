@@ -1,4 +1,5 @@
 #include "PlannerApplication.h"
+#include "Replay.h"
 #include "Settings.h"
 #include "VARN_Planner_Interface.h"
 #include "VARN_eeprom.h"
@@ -23,6 +24,7 @@ private slots:
     void heightIsClampedToScreen();
     void widthGoesToTheColumn();
     void failedConfigurationSaveKeepsWindowKeys();
+    void firstRunShowsDefaultsAndNextRunTheSavedForm();
     void escapedFailuresAreReportedUntilTheTenth();
 
 private:
@@ -164,6 +166,65 @@ void TestApplication::failedConfigurationSaveKeepsWindowKeys()
     QCOMPARE(file.value("Interface/height").toInt(), mainWindow->height());
     QVERIFY(file.contains("Interface/splitter"));
     QVERIFY(!file.contains("Deco/model"));
+    // The planning values and replay options are the user's too.
+    QCOMPARE(file.value("Dive/bottom_time").toInt(), mainWindow->dive_time->value());
+    QCOMPARE(file.value("Replay/breakOnStop").toString(), QString("true"));
+}
+
+void TestApplication::firstRunShowsDefaultsAndNextRunTheSavedForm()
+{
+    app()->startUp();
+    // The defaults of the window parameters, not the form's own initial values.
+    QCOMPARE(mainWindow->press_surface->value(), 1013);
+    QCOMPARE(mainWindow->ascent->value(), 10);
+    QCOMPARE(mainWindow->dive_time->value(), 20);
+    QCOMPARE(mainWindow->dive_depth->value(), 45);
+    QVERIFY(mainWindow->replayBreakOnStopCB->isChecked());
+    QVERIFY(mainWindow->replayGasSwitchCB->isChecked());
+    QVERIFY(!mainWindow->replayBreakOnSwitchCB->isChecked());
+    QVERIFY(mainWindow->replaySetpointCB->isChecked());
+    QVERIFY(!mainWindow->replayBreakOnSetpointCB->isChecked());
+    QVERIFY(mainWindow->ocrMode->isChecked());
+    QVERIFY(mainWindow->first_1->isChecked());
+    QCOMPARE(mainWindow->ppO2High->value(), 1.6);
+
+    // Typed, never simulated, and the window closed by its title-bar button.
+    mainWindow->dive_time->setValue(31);
+    mainWindow->dive_depth->setValue(62);
+    mainWindow->gradientFactor->setChecked(true);
+    mainWindow->GF_low->setValue(25);
+    mainWindow->replayBreakOnSwitchCB->setChecked(true);
+    mainWindow->gas_2->setChecked(true);
+    mainWindow->O2_2->setValue(50);
+    mainWindow->depth_2->setValue(21);
+    QCOMPARE(runUntilClosed(), 0);
+    app()->shutDown();
+
+    {
+        QSettings file(defaultsFile(), QSettings::IniFormat);
+        QCOMPARE(file.value("Dive/bottom_time").toInt(), 31);
+        QCOMPARE(file.value("Dive/bottom_depth").toInt(), 62);
+        QCOMPARE(file.value("Dive/pressure").toInt(), 1013);
+        QCOMPARE(file.value("Dive/ascent_speed").toInt(), 10);
+        QCOMPARE(file.value("Replay/breakOnSwitch").toString(), QString("true"));
+        QCOMPARE(file.value("Deco/model").toInt(), 4);
+        QCOMPARE(file.value("CF32/value").toInt(), 25);
+    }
+
+    eeprom = VARN_eeprom();
+    Replay::breakOnSwitch = false;
+    app()->startUp();
+    QCOMPARE(mainWindow->dive_time->value(), 31);
+    QCOMPARE(mainWindow->dive_depth->value(), 62);
+    QVERIFY(mainWindow->gradientFactor->isChecked());
+    QCOMPARE(mainWindow->GF_low->value(), 25);
+    QVERIFY(mainWindow->replayBreakOnSwitchCB->isChecked());
+    QVERIFY(mainWindow->gas_2->isChecked());
+    QCOMPARE(mainWindow->O2_2->value(), 50);
+    QCOMPARE(mainWindow->depth_2->value(), 21);
+    QCOMPARE(mainWindow->mod_2->text(), QString("MOD:22m, EAD:10m, END:21m"));
+    QCOMPARE(runUntilClosed(), 0);
+    app()->shutDown();
 }
 
 void TestApplication::escapedFailuresAreReportedUntilTheTenth()

@@ -1,0 +1,93 @@
+// The simulation, plot, replay and editor actions of the main window.
+
+#include "VARN_Planner_Interface.h"
+
+#include "CF_Editor_Interface.h"
+#include "PlotInterface.h"
+#include "Replay.h"
+#include "VARN_eeprom.h"
+
+void VARN_Planner_Interface::pressureDiagramSlot()
+{
+    setup();
+    // Built once: its pressure range stays that of the depth at its creation.
+    if (!PlotInterface::cptPlot) {
+        PlotInterface::cptPlot = new PlotInterface;
+        PlotInterface::cptPlot->setWindowTitle(tr("Tissues plot", "Window Title"));
+        PlotInterface::cptPlot->setup(false, dive_depth->value());
+    }
+    PlotInterface::cptPlot->show();
+    PlotInterface::cptPlot->raise();
+}
+
+void VARN_Planner_Interface::editCFSlot()
+{
+    if (!cfEditor)
+        cfEditor = new CF_Editor_Interface;
+    setup();
+    cfEditor->fromEEPROM();
+    if (runEditor(cfEditor) == QDialog::Accepted) {
+        cfEditor->toEEPROM();
+        reload();
+    }
+}
+
+int VARN_Planner_Interface::runEditor(CF_Editor_Interface* editor)
+{
+    return editor->exec();
+}
+
+void VARN_Planner_Interface::replayFileSlot()
+{
+    const QString fileName = askOpenFileName(tr("Replay dive profile"), QString(),
+                                             "Profile data (*.xml *.uddf);;DivingLog 5 (*.xml);;UDDF 2 or 3 (*.uddf);;");
+
+    Replay* source = nullptr;
+    if (!fileName.isEmpty()) {
+        try {
+            if (fileName.endsWith(".xml"))
+                source = replayXML(fileName);
+            else if (fileName.endsWith(".uddf"))
+                source = replayUDDF(fileName);
+        } catch (const char*) {
+            source = nullptr;
+        }
+        if (!source) {
+            const QString message = tr("Unable to read dive profile");
+            qWarning("%s", message.toLatin1().constData());
+            textEdit->append(QString("<font color='red'>%1</font>").arg(message));
+        }
+    }
+
+    // A cancelled or failed open closes the log that was open.
+    delete replay;
+    replay = source;
+    replayListCB->clear();
+    if (replay) {
+        replayLE->setText(fileName.section('/', -2, -1));
+        replayListCB->addItems(replay->diveList());
+    } else {
+        replayLE->clear();
+    }
+    selectDiveSlot();
+}
+
+void VARN_Planner_Interface::selectDiveSlot()
+{
+    const QString entry = replayListCB->currentText();
+    if (entry.isEmpty() || !replay->selectDive(entry)) {
+        replayButton->setChecked(false);
+        dive_time->setEnabled(true);
+        dive_depth->setEnabled(true);
+        return;
+    }
+
+    dive_time->setValue((replay->diveTime() + 59) / 60);
+    dive_depth->setValue(int(replay->diveDepth()));
+    // Values typed since the last operation must survive the reload below.
+    formToConfiguration();
+    textEdit->append(replay->diveConfig(&eeprom));
+    reload();
+    dive_time->setEnabled(false);
+    dive_depth->setEnabled(false);
+}

@@ -1,0 +1,122 @@
+// Window parameters in the defaults file and in dive parameter files (*.div).
+
+#include "VARN_Planner_Interface.h"
+
+#include "Replay.h"
+#include "Settings.h"
+#include "VARN_eeprom.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QSettings>
+
+namespace {
+
+// The folder of a chosen file as the folder keys keep it: the folder path followed by "/.".
+QString folderOf(const QString& fileName)
+{
+    return QFileInfo(fileName).absoluteDir().absoluteFilePath(".");
+}
+
+} // namespace
+
+void VARN_Planner_Interface::load(const QSettings* s)
+{
+    // A file replaces everything: nothing of an earlier download or file is merged in.
+    eeprom = VARN_eeprom();
+
+    press_surface->setValue(s->value("Dive/pressure", 1013).toInt());
+    ascent->setValue(s->value("Dive/ascent_speed", 10).toInt());
+    dive_time->setValue(s->value("Dive/bottom_time", 20).toInt());
+    dive_depth->setValue(s->value("Dive/bottom_depth", 45).toInt());
+
+    Replay::breakOnStop = s->value("Replay/breakOnStop", true).toBool();
+    Replay::gasSwitch = s->value("Replay/gasSwitch", true).toBool();
+    Replay::breakOnSwitch = s->value("Replay/breakOnSwitch", false).toBool();
+    Replay::setpoint = s->value("Replay/setpoint", true).toBool();
+    Replay::breakOnSetpoint = s->value("Replay/breakOnSetpoint", false).toBool();
+
+    // A file that fails the image check still shows what was read up to the failure.
+    try {
+        eeprom.load(s);
+    } catch (const char*) {
+    }
+
+    reload();
+}
+
+void VARN_Planner_Interface::save(QSettings* s)
+{
+    eeprom.save(s);
+    saveWindowParameters(s);
+}
+
+void VARN_Planner_Interface::saveWindowParameters(QSettings* s)
+{
+    s->setValue("Dive/pressure", press_surface->value());
+    s->setValue("Dive/ascent_speed", ascent->value());
+    s->setValue("Dive/bottom_time", dive_time->value());
+    s->setValue("Dive/bottom_depth", dive_depth->value());
+
+    s->setValue("Replay/breakOnStop", Replay::breakOnStop);
+    s->setValue("Replay/gasSwitch", Replay::gasSwitch);
+    s->setValue("Replay/breakOnSwitch", Replay::breakOnSwitch);
+    s->setValue("Replay/setpoint", Replay::setpoint);
+    s->setValue("Replay/breakOnSetpoint", Replay::breakOnSetpoint);
+
+    s->sync();
+}
+
+void VARN_Planner_Interface::loadDiveSlot()
+{
+    const QString folder = settings->value("Planner/loadPath", QCoreApplication::applicationDirPath()).toString();
+    const QString fileName = askOpenFileName(tr("Load dive parameters..."), folder, tr("Dives params (*.div)"));
+    if (fileName.isEmpty())
+        return;
+    settings->setValue("Planner/loadPath", folderOf(fileName));
+
+    // A missing or unreadable file reads as empty: every key takes its default.
+    const QSettings file(fileName, QSettings::IniFormat);
+    load(&file);
+}
+
+void VARN_Planner_Interface::saveDiveSlot()
+{
+    const QString folder = settings->value("Planner/savePath", QDir::homePath()).toString();
+    const QString fileName =
+        askSaveFileName(tr("Save all parameters...", "Save .div"), folder, tr("Dives params (*.div)"));
+    if (fileName.isEmpty())
+        return;
+    settings->setValue("Planner/savePath", folderOf(fileName));
+
+    QSettings file(fileName, QSettings::IniFormat);
+    if (!file.isWritable()) {
+        reportUnwritable(fileName);
+        return;
+    }
+    setup();
+    save(&file);
+    // A write that fails shows only in the status after the sync.
+    if (file.status() != QSettings::NoError)
+        reportUnwritable(fileName);
+}
+
+// A parameter file not written must not pass for saved.
+void VARN_Planner_Interface::reportUnwritable(const QString& fileName)
+{
+    qWarning("Unable to write to '%s'.", fileName.toLatin1().constData());
+    textEdit->append(QString("<font color='red'>%1</font>")
+                         .arg(tr("Unable to write to '%1'.").arg(fileName.toHtmlEscaped())));
+}
+
+QString VARN_Planner_Interface::askOpenFileName(const QString& caption, const QString& folder, const QString& filter)
+{
+    return QFileDialog::getOpenFileName(this, caption, folder, filter);
+}
+
+QString VARN_Planner_Interface::askSaveFileName(const QString& caption, const QString& folder, const QString& filter)
+{
+    return QFileDialog::getSaveFileName(this, caption, folder, filter);
+}

@@ -1,0 +1,47 @@
+#ifndef SCRIPTEDWINDOW_H
+#define SCRIPTEDWINDOW_H
+
+#include "CF_Editor_Interface.h"
+#include "VARN_Planner_Interface.h"
+
+#include <QStringList>
+#include <functional>
+
+// The main window with its modal dialogs answered by the test: each file dialog takes the next
+// prepared answer (none left: the user cancels) and records how it was asked; the editor runs
+// the prepared function in place of its event loop (none: the user cancels).
+class ScriptedWindow : public VARN_Planner_Interface {
+public:
+    struct Question {
+        QString caption;
+        QString folder;
+        QString filter;
+    };
+
+    QStringList openAnswers;
+    QStringList saveAnswers;
+    QList<Question> questions;
+    std::function<int(CF_Editor_Interface*)> editor;
+    int editorRuns = 0;
+
+protected:
+    QString askOpenFileName(const QString& caption, const QString& folder, const QString& filter) override
+    {
+        questions.append({caption, folder, filter});
+        return openAnswers.isEmpty() ? QString() : openAnswers.takeFirst();
+    }
+
+    QString askSaveFileName(const QString& caption, const QString& folder, const QString& filter) override
+    {
+        questions.append({caption, folder, filter});
+        return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
+    }
+
+    int runEditor(CF_Editor_Interface* dialog) override
+    {
+        ++editorRuns;
+        return editor ? editor(dialog) : int(QDialog::Rejected);
+    }
+};
+
+#endif

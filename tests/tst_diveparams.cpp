@@ -1,0 +1,394 @@
+#include "Replay.h"
+#include "Settings.h"
+#include "VARN_eeprom.h"
+#include "scriptedwindow.h"
+#include "testutil.h"
+
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// Dive parameter files: the Load and Save slots with their dialogs and folder keys, and the
+// window's load and save of a settings file.
+class TestDiveParams : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void saveThenLoadGivesBackTheForm();
+    void savedFileHoldsItsKeys();
+    void loadWithoutKeysGivesDefaults();
+    void windowParametersAloneResetTheImage();
+    void outOfRangePressureIsClamped();
+    void loadReplacesEverything();
+    void cancelledDialogsChangeNothing();
+    void unwritableFileIsReported();
+    void failedImageCheckWritesNothing();
+    void setpointGroupFollowsLoadedMode_data();
+    void setpointGroupFollowsLoadedMode();
+
+private:
+    QTemporaryDir* dir = nullptr;
+    ScriptedWindow* window = nullptr;
+    QString path(const QString& name) const { return dir->filePath(name); }
+};
+
+namespace {
+
+// Every widget that a parameter file keeps, by object name, with its shown value.
+QStringList formState(VARN_Planner_Interface* w)
+{
+    static const char* const names[] = {
+        "gas_1", "gas_2", "gas_3", "gas_4", "gas_5", "first_1", "first_2", "first_3", "first_4", "first_5",
+        "O2_1", "O2_2", "O2_3", "O2_4", "O2_5", "He_1", "He_2", "He_3", "He_4", "He_5",
+        "depth_1", "depth_2", "depth_3", "depth_4", "depth_5", "ppo2_1", "ppo2_2", "ppo2_3",
+        "ocrMode", "ccrMode", "buhlmann", "gradientFactor", "saturation", "desaturation", "deco_offset",
+        "ppO2High", "last_stop", "GF_low", "GF_high", "adjustSP", "shallow_first", "gas_switch_delay",
+        "bottomGasUsage", "ascentGasUsage", "extra_time", "press_surface", "ascent", "dive_time", "dive_depth",
+        "replayBreakOnStopCB", "replayGasSwitchCB", "replayBreakOnSwitchCB", "replaySetpointCB",
+        "replayBreakOnSetpointCB"};
+    QStringList state;
+    for (const char* name : names) {
+        QObject* o = w->findChild<QObject*>(name);
+        if (auto* button = qobject_cast<QAbstractButton*>(o))
+            state << QString("%1 %2").arg(name).arg(button->isChecked());
+        else if (auto* box = qobject_cast<QAbstractSpinBox*>(o))
+            state << QString("%1 %2").arg(name, box->text());
+        else
+            state << QString("%1 missing").arg(name);
+    }
+    return state;
+}
+
+// A form where every kept widget differs from its initial and default value.
+void fillForm(VARN_Planner_Interface* w)
+{
+    w->first_2->setChecked(true);
+    QCheckBox* const gas[] = {w->gas_1, w->gas_2, w->gas_3, w->gas_4, w->gas_5};
+    QSpinBox* const o2[] = {w->O2_1, w->O2_2, w->O2_3, w->O2_4, w->O2_5};
+    QSpinBox* const he[] = {w->He_1, w->He_2, w->He_3, w->He_4, w->He_5};
+    QSpinBox* const depth[] = {w->depth_1, w->depth_2, w->depth_3, w->depth_4, w->depth_5};
+    for (int i = 0; i < 5; ++i) {
+        gas[i]->setChecked(i != 3);
+        o2[i]->setValue(15 + 10 * i);
+        he[i]->setValue(35 - 5 * i);
+        depth[i]->setValue(60 - 11 * i);
+    }
+    w->ppo2_1->setValue(1.2);
+    w->ppo2_2->setValue(0.7);
+    w->ppo2_3->setValue(1.4);
+    w->ccrMode->setChecked(true);
+    w->gradientFactor->setChecked(true);
+    w->saturation->setValue(120);
+    w->desaturation->setValue(80);
+    w->deco_offset->setValue(2.3);
+    w->ppO2High->setValue(1.42);
+    w->last_stop->setValue(5);
+    w->GF_low->setValue(35);
+    w->GF_high->setValue(70);
+    w->adjustSP->setChecked(true);
+    w->shallow_first->setChecked(true);
+    w->gas_switch_delay->setValue(2);
+    w->bottomGasUsage->setValue(17);
+    w->ascentGasUsage->setValue(13);
+    w->extra_time->setValue(4);
+    w->press_surface->setValue(950);
+    w->ascent->setValue(9);
+    w->dive_time->setValue(33);
+    w->dive_depth->setValue(51);
+    w->replayBreakOnStopCB->setChecked(false);
+    w->replayGasSwitchCB->setChecked(false);
+    w->replayBreakOnSwitchCB->setChecked(true);
+    w->replaySetpointCB->setChecked(false);
+    w->replayBreakOnSetpointCB->setChecked(true);
+}
+
+} // namespace
+
+void TestDiveParams::init()
+{
+    dir = new QTemporaryDir;
+    QVERIFY(dir->isValid());
+    qputenv("HOME", dir->path().toLocal8Bit());
+    settings = new QSettings(path(".VARN_Planner_Defaults.ini"), QSettings::IniFormat);
+    eeprom = VARN_eeprom();
+    Replay::breakOnStop = Replay::gasSwitch = Replay::setpoint = true;
+    Replay::breakOnSwitch = Replay::breakOnSetpoint = false;
+    window = new ScriptedWindow;
+}
+
+void TestDiveParams::cleanup()
+{
+    delete window;
+    window = nullptr;
+    delete settings;
+    settings = nullptr;
+    delete dir;
+    dir = nullptr;
+}
+
+void TestDiveParams::saveThenLoadGivesBackTheForm()
+{
+    QVERIFY(QDir().mkpath(path("dives")));
+    fillForm(window);
+    window->interval->setValue(20);
+    window->depthGraph->setChecked(true);
+    const QStringList saved = formState(window);
+
+    window->saveAnswers << path("dives/deep.div");
+    window->saveDiveSlot();
+    QCOMPARE(window->questions.size(), 1);
+    QCOMPARE(window->questions[0].caption, QString("Save all parameters..."));
+    QCOMPARE(window->questions[0].folder, QDir::homePath());
+    QCOMPARE(window->questions[0].filter, QString("Dives params (*.div)"));
+    QVERIFY(QFile::exists(path("dives/deep.div")));
+    QCOMPARE(settings->value("Planner/savePath").toString(), path("dives") + "/.");
+
+    // Everything changes, then the file comes back.
+    VARN_Planner_Interface fresh;
+    window->first_1->setChecked(true);
+    window->ocrMode->setChecked(true);
+    window->buhlmann->setChecked(true);
+    for (QAbstractButton* box : window->findChildren<QCheckBox*>())
+        box->setChecked(!box->isChecked());
+    for (QSpinBox* box : window->findChildren<QSpinBox*>())
+        box->setValue(fresh.findChild<QSpinBox*>(box->objectName())->value());
+    for (QDoubleSpinBox* box : window->findChildren<QDoubleSpinBox*>())
+        box->setValue(fresh.findChild<QDoubleSpinBox*>(box->objectName())->value());
+    window->interval->setValue(40);
+    QVERIFY(formState(window) != saved);
+    const bool depthGraph = window->depthGraph->isChecked();
+
+    window->openAnswers << path("dives/deep.div");
+    window->loadDiveSlot();
+    QCOMPARE(window->questions.size(), 2);
+    QCOMPARE(window->questions[1].caption, QString("Load dive parameters..."));
+    QCOMPARE(window->questions[1].folder, QCoreApplication::applicationDirPath());
+    QCOMPARE(window->questions[1].filter, QString("Dives params (*.div)"));
+    QCOMPARE(settings->value("Planner/loadPath").toString(), path("dives") + "/.");
+
+    QCOMPARE(formState(window), saved);
+    // Not kept in files: the interval and the curve boxes stay as they are.
+    QCOMPARE(window->interval->value(), 40);
+    QCOMPARE(window->depthGraph->isChecked(), depthGraph);
+
+    // The next dialogs start in the remembered folders.
+    window->saveDiveSlot();
+    window->loadDiveSlot();
+    QCOMPARE(window->questions[2].folder, path("dives") + "/.");
+    QCOMPARE(window->questions[3].folder, path("dives") + "/.");
+}
+
+void TestDiveParams::savedFileHoldsItsKeys()
+{
+    fillForm(window);
+    window->saveAnswers << path("keys.div");
+    window->saveDiveSlot();
+
+    QSettings file(path("keys.div"), QSettings::IniFormat);
+    QCOMPARE(file.value("Dive/pressure").toInt(), 950);
+    QCOMPARE(file.value("Dive/ascent_speed").toInt(), 9);
+    QCOMPARE(file.value("Dive/bottom_time").toInt(), 33);
+    QCOMPARE(file.value("Dive/bottom_depth").toInt(), 51);
+    QCOMPARE(file.value("Replay/breakOnStop").toString(), QString("false"));
+    QCOMPARE(file.value("Replay/gasSwitch").toString(), QString("false"));
+    QCOMPARE(file.value("Replay/breakOnSwitch").toString(), QString("true"));
+    QCOMPARE(file.value("Replay/setpoint").toString(), QString("false"));
+    QCOMPARE(file.value("Replay/breakOnSetpoint").toString(), QString("true"));
+    QCOMPARE(file.value("Deco/model").toInt(), 5);
+    QCOMPARE(file.value("CF18/value").toInt(), 142);
+    QCOMPARE(file.value("CF16/value").toInt(), 23);
+    QCOMPARE(file.value("Setpoint0/ppO2").toInt(), 120);
+    QCOMPARE(file.value("Gas1/first").toString(), QString("yes"));
+    // None of the defaults file's own keys.
+    for (const QString& key : file.allKeys())
+        QVERIFY2(!key.startsWith("Interface/") && !key.startsWith("Planner/"), qPrintable(key));
+}
+
+void TestDiveParams::loadWithoutKeysGivesDefaults()
+{
+    fillForm(window);
+    window->openAnswers << path("missing.div");
+    window->loadDiveSlot();
+    QVERIFY(!QFile::exists(path("missing.div")));
+
+    QCOMPARE(window->press_surface->value(), 1013);
+    QCOMPARE(window->ascent->value(), 10);
+    QCOMPARE(window->dive_time->value(), 20);
+    QCOMPARE(window->dive_depth->value(), 45);
+    QVERIFY(Replay::breakOnStop && Replay::gasSwitch && Replay::setpoint);
+    QVERIFY(!Replay::breakOnSwitch && !Replay::breakOnSetpoint);
+    QVERIFY(window->replayBreakOnStopCB->isChecked());
+    QVERIFY(!window->replayBreakOnSwitchCB->isChecked());
+    // No deco model: the image fails its check silently and shows as plain open circuit.
+    QCOMPARE(int(eeprom.decoType), 255);
+    QVERIFY(window->ocrMode->isChecked());
+    QVERIFY(window->buhlmann->isChecked());
+}
+
+void TestDiveParams::windowParametersAloneResetTheImage()
+{
+    {
+        QSettings file(path("window.div"), QSettings::IniFormat);
+        file.setValue("Dive/pressure", 900);
+        file.setValue("Dive/ascent_speed", 12);
+        file.setValue("Dive/bottom_time", 15);
+        file.setValue("Dive/bottom_depth", 25);
+        file.setValue("Replay/breakOnSwitch", true);
+        file.setValue("Replay/gasSwitch", false);
+    }
+    fillForm(window);
+    eeprom.serial = 4321;
+    window->openAnswers << path("window.div");
+    window->loadDiveSlot();
+
+    QCOMPARE(window->press_surface->value(), 900);
+    QCOMPARE(window->ascent->value(), 12);
+    QCOMPARE(window->dive_time->value(), 15);
+    QCOMPARE(window->dive_depth->value(), 25);
+    QVERIFY(window->replayBreakOnSwitchCB->isChecked());
+    QVERIFY(!window->replayGasSwitchCB->isChecked());
+
+    const VARN_eeprom defaults;
+    QCOMPARE(int(eeprom.serial), 0xFFFF);
+    for (int n = 0; n < CF_COUNT; ++n)
+        QCOMPARE(int(eeprom.cf(n).value), int(defaults.cf(n).value));
+    QVERIFY(window->first_1->isChecked());
+    QVERIFY(!window->gas_2->isChecked());
+    QCOMPARE(window->O2_2->value(), 21);
+    QCOMPARE(window->ppO2High->value(), 1.6);
+    QCOMPARE(window->saturation->value(), int(defaults.cf(11).value));
+    QVERIFY(window->ocrMode->isChecked());
+    QVERIFY(window->buhlmann->isChecked());
+}
+
+void TestDiveParams::outOfRangePressureIsClamped()
+{
+    {
+        QSettings file(path("low.div"), QSettings::IniFormat);
+        file.setValue("Dive/pressure", 500);
+        file.setValue("Dive/bottom_depth", 400);
+    }
+    window->openAnswers << path("low.div");
+    window->loadDiveSlot();
+    QCOMPARE(window->press_surface->value(), 700);
+    QCOMPARE(window->dive_depth->value(), 130);
+
+    window->saveAnswers << path("low.div");
+    window->saveDiveSlot();
+    QSettings file(path("low.div"), QSettings::IniFormat);
+    QCOMPARE(file.value("Dive/pressure").toInt(), 700);
+    QCOMPARE(file.value("Dive/bottom_depth").toInt(), 130);
+}
+
+void TestDiveParams::loadReplacesEverything()
+{
+    // A file saved from the defaults, loaded over a downloaded image and a filled form.
+    window->saveAnswers << path("plain.div");
+    window->saveDiveSlot();
+    const QStringList plain = formState(window);
+
+    fillForm(window);
+    eeprom.serial = 2000;
+    eeprom.cf(80).value = 3;
+    window->openAnswers << path("plain.div");
+    window->loadDiveSlot();
+    QCOMPARE(formState(window), plain);
+    QCOMPARE(int(eeprom.serial), 0xFFFF);
+    QCOMPARE(int(eeprom.cf(80).value), int(VARN_eeprom().cf(80).value));
+}
+
+void TestDiveParams::cancelledDialogsChangeNothing()
+{
+    settings->setValue("Planner/loadPath", "/somewhere/.");
+    fillForm(window);
+    const QStringList before = formState(window);
+    const VARN_eeprom image = eeprom;
+
+    window->loadDiveSlot();
+    window->saveDiveSlot();
+    QCOMPARE(window->questions.size(), 2);
+    QCOMPARE(window->questions[0].folder, QString("/somewhere/."));
+    QCOMPARE(formState(window), before);
+    QCOMPARE(QByteArray(reinterpret_cast<const char*>(eeprom.bytes()), 768),
+             QByteArray(reinterpret_cast<const char*>(image.bytes()), 768));
+    QCOMPARE(settings->value("Planner/loadPath").toString(), QString("/somewhere/."));
+    QVERIFY(!settings->contains("Planner/savePath"));
+    QVERIFY(QDir(dir->path()).entryList(QStringList("*.div"), QDir::Files).isEmpty());
+}
+
+void TestDiveParams::unwritableFileIsReported()
+{
+    // A plain file where the folder should be: nothing can be written below it.
+    QFile blocker(path("blocker"));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const QString target = path("blocker/dive.div");
+
+    window->saveAnswers << target;
+    QTest::ignoreMessage(QtWarningMsg, qPrintable(QString("Unable to write to '%1'.").arg(target)));
+    window->saveDiveSlot();
+    QCOMPARE(settings->value("Planner/savePath").toString(), path("blocker") + "/.");
+    QVERIFY(!QFile::exists(target));
+    QVERIFY(window->textEdit->toPlainText().contains(QString("Unable to write to '%1'.").arg(target)));
+    QVERIFY(window->textEdit->toHtml().contains("color:#ff0000"));
+}
+
+void TestDiveParams::failedImageCheckWritesNothing()
+{
+    eeprom.serial = 5;
+    window->saveAnswers << path("bad.div");
+    QCOMPARE(thrownText([&] { window->saveDiveSlot(); }), QString("EEPROM: bad serial"));
+    QSettings file(path("bad.div"), QSettings::IniFormat);
+    QVERIFY(file.allKeys().isEmpty());
+}
+
+void TestDiveParams::setpointGroupFollowsLoadedMode_data()
+{
+    QTest::addColumn<bool>("savedCCR");
+    QTest::addColumn<bool>("formCCR");
+    QTest::newRow("closed circuit into open circuit") << true << false;
+    QTest::newRow("open circuit into closed circuit") << false << true;
+    QTest::newRow("closed circuit into closed circuit") << true << true;
+}
+
+void TestDiveParams::setpointGroupFollowsLoadedMode()
+{
+    QFETCH(bool, savedCCR);
+    QFETCH(bool, formCCR);
+
+    (savedCCR ? window->ccrMode : window->ocrMode)->setChecked(true);
+    window->O2_1->setValue(10);
+    window->He_1->setValue(50);
+    window->ppo2_1->setValue(1.2);
+    window->ppo2_3->setValue(1.5);
+    window->saveAnswers << path("mode.div");
+    window->saveDiveSlot();
+
+    (formCCR ? window->ccrMode : window->ocrMode)->setChecked(true);
+    window->O2_1->setValue(21);
+    window->He_1->setValue(0);
+    window->ppo2_1->setValue(1.0);
+    window->ppo2_3->setValue(0.8);
+
+    window->openAnswers << path("mode.div");
+    window->loadDiveSlot();
+    QCOMPARE(window->ccrMode->isChecked(), savedCCR);
+    QCOMPARE(window->setpointGroup->isEnabled(), savedCCR);
+    for (QDoubleSpinBox* box : {window->ppo2_1, window->ppo2_2, window->ppo2_3})
+        QCOMPARE(box->isEnabled(), savedCCR);
+    QCOMPARE(window->replaySetpointCB->isEnabled(), savedCCR);
+    QCOMPARE(window->ppo2_1->text(), QString("1.2 bar"));
+    QCOMPARE(window->ppo2_3->text(), QString("1.5 bar"));
+    QCOMPARE(window->mod_sp1->text(), QString("Dil:10/50, CCR max depth:90m, EAD:41m, END:40m"));
+}
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    TestDiveParams test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_diveparams.moc"
