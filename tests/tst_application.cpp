@@ -3,6 +3,7 @@
 #include "Settings.h"
 #include "VARN_Planner_Interface.h"
 #include "VARN_eeprom.h"
+#include "ClosingGroupBox.h"
 #include "testutil.h"
 
 #include <QScreen>
@@ -23,6 +24,7 @@ private slots:
     void sizeAndSplitterComeBack();
     void heightIsClampedToScreen();
     void widthGoesToTheColumn();
+    void everyInputShowsItsWholeText();
     void failedConfigurationSaveKeepsWindowKeys();
     void firstRunShowsDefaultsAndNextRunTheSavedForm();
     void escapedFailuresAreReportedUntilTheTenth();
@@ -151,6 +153,36 @@ void TestApplication::widthGoesToTheColumn()
     // With the application's style sheet too, the column holds its widest group box.
     for (QGroupBox* box : mainWindow->scrollAreaWidgetContents->findChildren<QGroupBox*>(QString(), Qt::FindDirectChildrenOnly))
         QVERIFY2(mainWindow->scrollArea->minimumWidth() >= box->minimumSizeHint().width(), qPrintable(box->objectName()));
+}
+
+// The style sheet's 11-point font is larger on Linux than where the form was laid out:
+// no input may cut its text, also with the group-box column at its narrowest.
+void TestApplication::everyInputShowsItsWholeText()
+{
+    app()->startUp();
+    for (ClosingGroupBox* box : mainWindow->findChildren<ClosingGroupBox*>())
+        box->setChecked(true);
+    mainWindow->resize(mainWindow->minimumSizeHint().width(), mainWindow->height());
+    mainWindow->splitter->setSizes({0, mainWindow->width()});
+    QTRY_COMPARE(mainWindow->scrollArea->width(), mainWindow->scrollArea->minimumWidth());
+
+    mainWindow->ccrMode->setChecked(true);
+    mainWindow->replayModeCB->setChecked(true);
+    QCoreApplication::processEvents();
+    int inputs = 0;
+    QStringList cut;
+    for (QWidget* input : mainWindow->scrollAreaWidgetContents->findChildren<QWidget*>()) {
+        if (!qobject_cast<QAbstractSpinBox*>(input) && !qobject_cast<QComboBox*>(input)
+            && !qobject_cast<QLineEdit*>(input))
+            continue;
+        if (input->objectName().startsWith("qt_"))
+            continue;
+        ++inputs;
+        if (input->width() < input->sizeHint().width())
+            cut << QString("%1 %2 < %3").arg(input->objectName()).arg(input->width()).arg(input->sizeHint().width());
+    }
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(", ")));
+    QVERIFY(inputs > 30);
 }
 
 void TestApplication::failedConfigurationSaveKeepsWindowKeys()

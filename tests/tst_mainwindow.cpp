@@ -451,8 +451,6 @@ void TestMainWindow::initialState_data()
     for (const char* s : {"ppo2_1", "ppo2_2", "ppo2_3"}) {
         spin(s, 0.4, 1.6, 0.1, 1.3, false);
         add(s, "decimals", 1);
-        add(s, "minimumWidth", 75);
-        add(s, "maximumWidth", 75);
         add(s, "text", "1.3 bar");
     }
     add("setpointGroup", "enabled", false);
@@ -461,11 +459,8 @@ void TestMainWindow::initialState_data()
     // Other settings.
     spin("deco_offset", 0.0, 3.0, 1.0, 1.0, true);
     add("deco_offset", "decimals", 1);
-    add("deco_offset", "minimumWidth", 85);
-    add("deco_offset", "maximumWidth", 85);
     spin("ppO2High", 0.0, 1.6, 0.01, 1.6, true);
     add("ppO2High", "decimals", 2);
-    add("ppO2High", "minimumWidth", 75);
     spin("last_stop", 3, 6, 1, 3, true);
     spin("extra_time", 0, 10, 1, 0, true);
     add("extra_time", "text", "None");
@@ -477,7 +472,6 @@ void TestMainWindow::initialState_data()
     // Planning.
     spin("interval", -10, 1200, 10, -10, true);
     add("interval", "text", "Reset");
-    add("interval", "minimumWidth", 95);
     spin("dive_time", 0, 300, 1, 41, true);
     spin("dive_depth", 0, 130, 1, 72, true);
     spin("press_surface", 700, 1100, 100, 1013, true);
@@ -499,6 +493,14 @@ void TestMainWindow::initialState_data()
     add("replayListCB", "enabled", false);
     add("replayListCB", "count", 0);
     add("replayListCB", "minimumWidth", 200);
+
+    // Every number box takes its size hint, so that it shows its whole text in any font.
+    for (const char* box : {"gas_switch_delay", "ppo2_1", "ppo2_2", "ppo2_3", "deco_offset", "last_stop", "extra_time",
+                            "ascentGasUsage", "bottomGasUsage", "ppO2High", "interval", "dive_time", "dive_depth",
+                            "press_surface", "ascent"}) {
+        add(box, "minimumWidth", 0);
+        add(box, "maximumWidth", QWIDGETSIZE_MAX);
+    }
     add("replayBreakOnStopCB", "enabled", true);
     add("replayGasSwitchCB", "enabled", true);
     add("replaySetpointCB", "enabled", false);
