@@ -509,6 +509,7 @@ static void gas_switch_set()
 
 // Takes the deepest gas usable at temp_depth_limit that is shallower than the last one taken.
 // Returns 1 when the diver must stop for the switch delay (at temp_depth_limit, the switch depth).
+// A switch depth must beat switch_deco, which starts at 0: a gas offered at 0 m is never taken.
 static unsigned char gas_switch_deepest()
 {
     unsigned char switch_deco = 0;
@@ -516,7 +517,7 @@ static unsigned char gas_switch_deepest()
     if (char_I_const_ppO2 == 0) {
         for (int j = 0; j < NUM_GAS; ++j) {
             const unsigned char change = deco_gas_change[j];
-            if (change != 0 && change >= temp_depth_limit
+            if (change >= temp_depth_limit
                 && (sim_gas_last_depth == 0 || change < sim_gas_last_depth) && change > switch_deco) {
                 switch_deco = change;
                 switch_gas = (unsigned char)(j + 1);

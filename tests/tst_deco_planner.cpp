@@ -332,6 +332,7 @@ void TestDecoPlanner::switchStops_data()
     QTest::newRow("trimix, no delay: stops begin at both switches") << trimixDive() << 0 << QList<int>{21, 6};
     QTest::newRow("air and 50 %, no delay: switch while climbing") << withGas(airDive(), {50, 0, 21}) << 0 << QList<int>{};
     QTest::newRow("air and 50 %, delay 2") << withGas(airDive(), {50, 0, 21}) << 2 << QList<int>{21};
+    QTest::newRow("50 % from 20 m, no delay: first stop above it") << withGas(at(airDive(), 50, 30), {50, 0, 20}) << 0 << QList<int>{18};
     QTest::newRow("50 % from 22 m, delay 3: off the 3 m grid") << withGas(at(airDive(), 50, 30), {50, 0, 22}) << 3 << QList<int>{22};
     QTest::newRow("ZH-L16 trimix, no delay") << zhl16(trimixDive()) << 0 << QList<int>{21, 6};
 }
