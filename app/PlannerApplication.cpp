@@ -1,0 +1,116 @@
+#include "PlannerApplication.h"
+
+#include "Settings.h"
+#include "VARN_Planner_Interface.h"
+#include "VARN_eeprom.h"
+
+#include <QDir>
+#include <QEventLoop>
+#include <QScreen>
+#include <QSettings>
+#include <QSplashScreen>
+
+namespace {
+
+const char* const applicationStyleSheet =
+    "* { font-size: 11pt }"
+    "QGroupBox { margin-top: 16px; padding-top: 2px; padding-left: 2px; padding-right: 2px; spacing: 2px }"
+    "QGroupBox::title { top: -18px; padding-left: 6px }"
+    "QSpinBox:disabled { background: #cccccc; color: #888888 }"
+    "QLabel:disabled { color: #888888 }"
+    "QGroupBox::indicator:checked         { image: url(:/icons/Icons/opened.png) }"
+    "QGroupBox::indicator:unchecked       { image: url(:/icons/Icons/closed.png) }"
+    "QGroupBox::indicator:checked:hover   { image: url(:/icons/Icons/opened_hover.png) }"
+    "QGroupBox::indicator:unchecked:hover { image: url(:/icons/Icons/closed_hover.png) }"
+    "QGroupBox::indicator:disabled        { image: url(:/icons/Icons/d_closed.png) }";
+
+// Longest pause of the start-up for drawing the splash and the window, user input held back.
+const int startUpPauseMs = 2000;
+
+} // namespace
+
+PlannerApplication::PlannerApplication(int& argc, char** argv)
+    : QApplication(argc, argv)
+{
+    setStyleSheet(applicationStyleSheet);
+}
+
+void PlannerApplication::startUp()
+{
+    settings = new QSettings(QDir::homePath() + "/.VARN_Planner_Defaults.ini", QSettings::IniFormat, this);
+    mainWindow = new VARN_Planner_Interface;
+    settings->sync();
+
+    mainWindow->aboutSlot();
+    processEvents(QEventLoop::ExcludeUserInputEvents, startUpPauseMs);
+
+    // A wider window widens the group-box column, not the Console.
+    mainWindow->splitter->setStretchFactor(0, 1);
+    mainWindow->splitter->setStretchFactor(1, 0);
+    restoreWindowGeometry();
+
+    mainWindow->show();
+    processEvents(QEventLoop::ExcludeUserInputEvents, startUpPauseMs);
+    mainWindow->splash->finish(mainWindow);
+}
+
+void PlannerApplication::restoreWindowGeometry()
+{
+    mainWindow->resize(settings->value("Interface/width", 1032).toInt(),
+                       settings->value("Interface/height", 600).toInt());
+    const int availableHeight = primaryScreen()->availableGeometry().height();
+    if (availableHeight < mainWindow->height())
+        mainWindow->resize(mainWindow->width(), availableHeight);
+    mainWindow->splitter->restoreState(settings->value("Interface/splitter").toByteArray());
+}
+
+int PlannerApplication::run()
+{
+    if (failures >= maxEscapedFailures)
+        return escapedFailureExitCode;
+    const int result = exec();
+    return failures >= maxEscapedFailures ? int(escapedFailureExitCode) : result;
+}
+
+bool PlannerApplication::notify(QObject* receiver, QEvent* event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const char* text) {
+        reportEscapedFailure(text);
+        return false;
+    }
+}
+
+void PlannerApplication::reportEscapedFailure(const char* text)
+{
+    const QString message = QString::fromLatin1(text);
+    if (mainWindow)
+        mainWindow->textEdit->append(
+            QString("<font color='red'><b>Unhandled exception: %1</b></font>").arg(message));
+    else
+        qWarning("Unhandled exception: %s", text);
+
+    // The program goes on with the same window and state, up to the last allowed failure.
+    if (++failures >= maxEscapedFailures)
+        exit(escapedFailureExitCode);
+}
+
+void PlannerApplication::shutDown()
+{
+    // The form may hold values typed since the last operation; a failed configuration save
+    // must not cost the window keys.
+    mainWindow->setup();
+    try {
+        eeprom.save(settings);
+    } catch (const char* text) {
+        qWarning("Configuration not saved: %s", text);
+    }
+
+    settings->setValue("Interface/width", mainWindow->width());
+    settings->setValue("Interface/height", mainWindow->height());
+    settings->setValue("Interface/splitter", mainWindow->splitter->saveState());
+    settings->sync();
+    delete settings;
+    settings = nullptr;
+}

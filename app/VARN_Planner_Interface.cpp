@@ -1,0 +1,298 @@
+#include "VARN_Planner_Interface.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QFile>
+#include <QImage>
+#include <QPixmap>
+#include <QScrollBar>
+#include <QSplashScreen>
+#include <QTextBrowser>
+
+VARN_Planner_Interface* mainWindow = nullptr;
+
+namespace {
+
+const char* const invalidMixStyle = "QSpinBox { color: red}";
+const char* const invalidDepthStyle = "QSpinBox { color: red }";
+
+// A depth rounded to whole metres by adding one half and truncating; never below zero.
+int wholeMetres(double value)
+{
+    const int metres = int(value);
+    return metres < 0 ? 0 : metres;
+}
+
+// Equivalent air depth and equivalent narcotic depth at the ambient pressure p (bar).
+// Oxygen counts as narcotic; only helium is discounted.
+int equivalentAirDepth(float fN2, float p)
+{
+    return wholeMetres((fN2 * p / 0.79f - 1) * 10 + 0.5f);
+}
+
+int equivalentNarcoticDepth(float fHe, float p)
+{
+    return wholeMetres(((1 - fHe) * p - 1) * 10 + 0.5f);
+}
+
+} // namespace
+
+VARN_Planner_Interface::VARN_Planner_Interface()
+    : QMainWindow(nullptr, Qt::Window)
+{
+    // The resources are compiled into a static library: pull them into every program using the window.
+    Q_INIT_RESOURCE(VARN_Planner);
+
+    setupUi(this);
+
+    // The setpoint group follows the circuit mode from the start, not only from the first edit.
+    refreshGasRows();
+    setpointSlot();
+    // The MOD texts depend on the maximum ppO2: keep them right when only that value changes,
+    // as it does when a parameter file is loaded.
+    connect(ppO2High, QOverload<double>::of(&QDoubleSpinBox::valueChanged),
+            this, &VARN_Planner_Interface::refreshGasRows);
+
+    splitter->setCollapsible(0, false);
+    fixColumnWidth();
+}
+
+VARN_Planner_Interface::~VARN_Planner_Interface() = default;
+
+// The group-box column never gets narrower than its widest group box. A scroll area's own size
+// hint is capped at a few dozen characters, so measure its contents instead, styled and with
+// fresh layouts: widgets not yet shown leave their parents' layout caches stale.
+void VARN_Planner_Interface::fixColumnWidth()
+{
+    scrollAreaWidgetContents->ensurePolished();
+    for (QWidget* widget : scrollAreaWidgetContents->findChildren<QWidget*>())
+        widget->updateGeometry();
+    for (QLayout* layout : scrollAreaWidgetContents->findChildren<QLayout*>())
+        layout->invalidate();
+    scrollArea->setMinimumWidth(scrollAreaWidgetContents->minimumSizeHint().width()
+                                + scrollArea->verticalScrollBar()->sizeHint().width() + 2 * scrollArea->frameWidth());
+}
+
+void VARN_Planner_Interface::changeEvent(QEvent* e)
+{
+    if (e->type() == QEvent::LanguageChange)
+        languageChange();
+    QMainWindow::changeEvent(e);
+}
+
+void VARN_Planner_Interface::languageChange()
+{
+    retranslateUi(this);
+    // retranslateUi puts placeholders back into the gas texts: show the real values again.
+    refreshGasRows();
+    setpointSlot();
+}
+
+void VARN_Planner_Interface::closeAllWindows()
+{
+    setup();
+    QApplication::closeAllWindows();
+}
+
+void VARN_Planner_Interface::helpSlot()
+{
+    if (!helpBrowser) {
+        QFile page(":/help/Doc/index.html");
+        page.open(QIODevice::ReadOnly);
+        const QByteArray bytes = page.readAll();
+
+        helpBrowser = new QTextBrowser;
+        helpBrowser->resize(800, 600);
+        helpBrowser->setOpenExternalLinks(true);
+        helpBrowser->setText(QString::fromLatin1(bytes.constData()));
+    }
+    helpBrowser->show();
+    helpBrowser->raise();
+}
+
+void VARN_Planner_Interface::aboutSlot()
+{
+    if (!splash) {
+        const QString text =
+            QString("<font size='+3'><i>VARN Planner</i></font> <i>v%1%2 - VARN firmware %3.%4%5</i><br>")
+                .arg(450)
+                .arg(QString(" beta %1").arg(1))
+                .arg(2)
+                .arg(50)
+                .arg(" (release)")
+            + tr("<i>VARN Planner</i> software purposes is:<ul>"
+                 "<li>To play with and understand the decompression parameters of your <i>VARN</i> computer "
+                 "(model, gradient factors, switch depth, etc.)."
+                 "<li>To plot simulated dive profiles and compare several configurations "
+                 "(gas mix, deco tanks, setpoints, stops, etc.)"
+                 "<li>To check the <i>VARN</i> by comparing its results to other deco softwares."
+                 "<li>To backup, edit and restore your <i>VARN</i> computer configurations.</ul>");
+
+        // The picture is stretched to the text's room, so a large font still fits.
+        const QFontMetrics metrics = fontMetrics();
+        const int width = 80 * metrics.averageCharWidth() + 10;
+        const int height = 16 * metrics.lineSpacing() + 12;
+        const QImage picture = QImage(":/image/VARN_Planner_splash.png")
+                                   .scaled(width, height, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+
+        splash = new QSplashScreen(QPixmap::fromImage(picture, Qt::AutoColor), Qt::WindowStaysOnTopHint);
+        splash->showMessage(text, Qt::AlignVCenter, Qt::black);
+    }
+    splash->show();
+}
+
+void VARN_Planner_Interface::refreshGasRow(int row)
+{
+    switch (row) {
+    case 1: gasModEadEnd(gas_1, first_1, O2_1l, O2_1, He_1l, He_1, depth_1l, depth_1, mod_1); break;
+    case 2: gasModEadEnd(gas_2, first_2, O2_2l, O2_2, He_2l, He_2, depth_2l, depth_2, mod_2); break;
+    case 3: gasModEadEnd(gas_3, first_3, O2_3l, O2_3, He_3l, He_3, depth_3l, depth_3, mod_3); break;
+    case 4: gasModEadEnd(gas_4, first_4, O2_4l, O2_4, He_4l, He_4, depth_4l, depth_4, mod_4); break;
+    case 5: gasModEadEnd(gas_5, first_5, O2_5l, O2_5, He_5l, He_5, depth_5l, depth_5, mod_5); break;
+    }
+}
+
+void VARN_Planner_Interface::refreshGasRows()
+{
+    for (int row = 1; row <= 5; ++row)
+        refreshGasRow(row);
+}
+
+void VARN_Planner_Interface::gas1ModSlot()
+{
+    refreshGasRow(1);
+    setpointSlot();
+}
+
+void VARN_Planner_Interface::gas2ModSlot()
+{
+    refreshGasRow(2);
+    setpointSlot();
+}
+
+void VARN_Planner_Interface::gas3ModSlot()
+{
+    refreshGasRow(3);
+    setpointSlot();
+}
+
+void VARN_Planner_Interface::gas4ModSlot()
+{
+    refreshGasRow(4);
+    setpointSlot();
+}
+
+void VARN_Planner_Interface::gas5ModSlot()
+{
+    refreshGasRow(5);
+    setpointSlot();
+}
+
+void VARN_Planner_Interface::gasModEadEnd(const QCheckBox* gas, QRadioButton* first, QLabel* o2Label, QSpinBox* o2,
+                                          QLabel* heLabel, QSpinBox* he, QLabel* depthLabel, QSpinBox* depth,
+                                          QLabel* mod)
+{
+    const float fO2 = o2->value() * 0.01f;
+    const float fHe = he->value() * 0.01f;
+    const float fN2 = 1 - fO2 - fHe;
+    const bool active = gas->isChecked() || first->isChecked();
+
+    // More than 100 % in all, or more nitrogen than air holds.
+    const bool invalidMix = fO2 + fHe > 1 || fN2 > 0.79f;
+    o2->setStyleSheet(invalidMix ? invalidMixStyle : "");
+    he->setStyleSheet(invalidMix ? invalidMixStyle : "");
+
+    const int maxDepth = fO2 > 0 ? wholeMetres((ppO2High->value() / double(fO2) - 1) * 10 + 0.5) : 0;
+
+    const int changeDepth = depth->value();
+    const float pressure = changeDepth * 0.1f + 1;
+    if (changeDepth > 0)
+        mod->setText(tr("MOD:%1m, EAD:%2m, END:%3m", "gas")
+                         .arg(maxDepth, 2)
+                         .arg(equivalentAirDepth(fN2, pressure), 2)
+                         .arg(equivalentNarcoticDepth(fHe, pressure), 2));
+    else
+        mod->setText(tr("MOD:%1m, EAD:---, END:---", "gas").arg(maxDepth, 2));
+
+    o2Label->setEnabled(active);
+    o2->setEnabled(active);
+    heLabel->setEnabled(active);
+    he->setEnabled(active);
+    mod->setEnabled(active);
+    // The first gas is breathed from the start: it has no change depth.
+    depthLabel->setEnabled(active && !first->isChecked());
+    depth->setEnabled(active && !first->isChecked());
+
+    const bool invalidDepth = (active && changeDepth > maxDepth)
+                              || (gas->isChecked() && !first->isChecked() && changeDepth == 0);
+    depth->setStyleSheet(invalidDepth ? invalidDepthStyle : "");
+}
+
+void VARN_Planner_Interface::setpointSlot()
+{
+    setpointGroup->setEnabled(ccrMode->isChecked());
+    spModEadEnd(ppo2_1);
+    spModEadEnd(ppo2_2);
+    spModEadEnd(ppo2_3);
+
+    // The diluent is the first gas.
+    const QRadioButton* const firsts[] = {first_1, first_2, first_3, first_4, first_5};
+    const QSpinBox* const o2s[] = {O2_1, O2_2, O2_3, O2_4, O2_5};
+    const QSpinBox* const hes[] = {He_1, He_2, He_3, He_4, He_5};
+    float fO2 = 0;
+    float fHe = 0;
+    for (int i = 0; i < 5; ++i) {
+        if (firsts[i]->isChecked()) {
+            fO2 = o2s[i]->value() * 0.01f;
+            fHe = hes[i]->value() * 0.01f;
+            break;
+        }
+    }
+
+    // Deepest depth at which the diluent still gives a ppO2 of 1.0 bar.
+    const int maxDepth = fO2 > 0 ? wholeMetres((1 / fO2 - 1) * 10 + 0.5f) : 0;
+    const float pressure = maxDepth * 0.1f + 1;
+    const int o2Percent = int(fO2 * 100 + 0.5f);
+    const int hePercent = int(fHe * 100 + 0.5f);
+
+    if (maxDepth > 0)
+        mod_sp1->setText(tr("Dil:%1/%2, CCR max depth:%3m, EAD:%4m, END:%5m")
+                             .arg(o2Percent, 2)
+                             .arg(hePercent, 2, 10, QChar('0'))
+                             .arg(maxDepth, 2)
+                             .arg(equivalentAirDepth(1 - fO2 - fHe, pressure), 2)
+                             .arg(equivalentNarcoticDepth(fHe, pressure), 2));
+    else
+        mod_sp1->setText(tr("Dil:%1/%2, CCR max depth:%3m, EAD:---, END:---")
+                             .arg(o2Percent, 2)
+                             .arg(hePercent, 2, 10, QChar('0'))
+                             .arg(maxDepth, 2));
+}
+
+void VARN_Planner_Interface::spModEadEnd(QDoubleSpinBox* box)
+{
+    box->setEnabled(ccrMode->isChecked());
+}
+
+void VARN_Planner_Interface::setup() {}
+void VARN_Planner_Interface::loadDiveSlot() {}
+void VARN_Planner_Interface::saveDiveSlot() {}
+void VARN_Planner_Interface::settingsSlot() {}
+void VARN_Planner_Interface::upgradeFWSlot() {}
+void VARN_Planner_Interface::downloadVARNSlot() {}
+void VARN_Planner_Interface::editCFSlot() {}
+void VARN_Planner_Interface::uploadVARNSlot() {}
+void VARN_Planner_Interface::setDateTimeSlot() {}
+void VARN_Planner_Interface::simulateSlot() {}
+void VARN_Planner_Interface::ascentSlot() {}
+void VARN_Planner_Interface::gasVolumesSlot() {}
+void VARN_Planner_Interface::addRuntimeSlot() {}
+void VARN_Planner_Interface::clearProfilSlot() {}
+void VARN_Planner_Interface::pressureDiagramSlot() {}
+void VARN_Planner_Interface::checkUpdatesSlot() {}
+void VARN_Planner_Interface::replayFileSlot() {}
+void VARN_Planner_Interface::selectDiveSlot() {}
+void VARN_Planner_Interface::screenDumpSlot() {}
+void VARN_Planner_Interface::newSoftwareVersion() {}
+void VARN_Planner_Interface::newFirmwareVersion(QByteArray) {}
+void VARN_Planner_Interface::newFirmwareDownload(QByteArray) {}

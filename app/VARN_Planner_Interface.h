@@ -1,0 +1,83 @@
+#ifndef VARN_PLANNER_INTERFACE_H
+#define VARN_PLANNER_INTERFACE_H
+
+#include "ui_VARN_Planner.h"
+
+#include <QByteArray>
+#include <QMainWindow>
+#include <QPointer>
+
+class CF_Editor_Interface;
+class Replay;
+class QSplashScreen;
+class QTextBrowser;
+
+// The main window: every input of a dive plan, the actions, and the Console (textEdit).
+class VARN_Planner_Interface : public QMainWindow, public Ui::VARN_Planner {
+    Q_OBJECT
+
+public:
+    VARN_Planner_Interface();
+    ~VARN_Planner_Interface() override;
+
+    // Copies the form into the configuration image before an operation reads it.
+    void setup();
+
+    // Refreshes one gas row: mix check, MOD/EAD/END text, change-depth check and enabling.
+    void gasModEadEnd(const QCheckBox* gas, QRadioButton* first, QLabel* o2Label, QSpinBox* o2,
+                      QLabel* heLabel, QSpinBox* he, QLabel* depthLabel, QSpinBox* depth, QLabel* mod);
+    // A setpoint box is usable only in closed-circuit mode.
+    void spModEadEnd(QDoubleSpinBox* box);
+
+    // Created on first use and kept for the whole run; none of them is ever deleted.
+    QPointer<QTextBrowser> helpBrowser;
+    QPointer<CF_Editor_Interface> cfEditor;
+    Replay* replay = nullptr;
+    QSplashScreen* splash = nullptr;
+
+public slots:
+    void loadDiveSlot();
+    void saveDiveSlot();
+    void settingsSlot();
+    void upgradeFWSlot();
+    void closeAllWindows();
+    void downloadVARNSlot();
+    void editCFSlot();
+    void uploadVARNSlot();
+    void setDateTimeSlot();
+    void simulateSlot();
+    void ascentSlot();
+    void gasVolumesSlot();
+    void addRuntimeSlot();
+    void clearProfilSlot();
+    void pressureDiagramSlot();
+    void helpSlot();
+    void aboutSlot();
+    void checkUpdatesSlot();
+    void gas1ModSlot();
+    void gas2ModSlot();
+    void gas3ModSlot();
+    void gas4ModSlot();
+    void gas5ModSlot();
+    void setpointSlot();
+    void replayFileSlot();
+    void selectDiveSlot();
+    void screenDumpSlot();
+    void newSoftwareVersion();
+    void newFirmwareVersion(QByteArray reply);
+    void newFirmwareDownload(QByteArray firmware);
+
+protected:
+    void changeEvent(QEvent* e) override;
+    virtual void languageChange();
+
+private:
+    void fixColumnWidth();
+    void refreshGasRow(int row);
+    void refreshGasRows();
+};
+
+// The one main window, created by the start-up and never deleted.
+extern VARN_Planner_Interface* mainWindow;
+
+#endif

@@ -1,0 +1,221 @@
+#include "PlannerApplication.h"
+#include "Settings.h"
+#include "VARN_Planner_Interface.h"
+#include "VARN_eeprom.h"
+#include "testutil.h"
+
+#include <QScreen>
+#include <QSettings>
+#include <QSplashScreen>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// Start-up, the guarded event loop and shutdown, run in this process with a temporary home
+// folder, as the program's main runs them.
+class TestApplication : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void firstRunClosedByTitleBarSavesReadableDefaults();
+    void sizeAndSplitterComeBack();
+    void heightIsClampedToScreen();
+    void widthGoesToTheColumn();
+    void failedConfigurationSaveKeepsWindowKeys();
+    void escapedFailuresAreReportedUntilTheTenth();
+
+private:
+    QTemporaryDir* home = nullptr;
+    QString defaultsFile() const { return home->filePath(".VARN_Planner_Defaults.ini"); }
+    PlannerApplication* app() const { return static_cast<PlannerApplication*>(qApp); }
+    // Closes the window the way the title-bar button does, once the event loop runs.
+    int runUntilClosed();
+    // Runs the guarded event loop; a loop that does not end in time gives -1.
+    int runGuarded();
+};
+
+void TestApplication::init()
+{
+    home = new QTemporaryDir;
+    QVERIFY(home->isValid());
+    qputenv("HOME", home->path().toLocal8Bit());
+    eeprom = VARN_eeprom();
+}
+
+void TestApplication::cleanup()
+{
+    if (settings) {
+        delete settings;
+        settings = nullptr;
+    }
+    if (mainWindow) {
+        mainWindow->hide();
+        mainWindow = nullptr;
+    }
+    delete home;
+    home = nullptr;
+}
+
+int TestApplication::runGuarded()
+{
+    QTimer guard;
+    guard.setSingleShot(true);
+    connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(-1); });
+    guard.start(5000);
+    return app()->run();
+}
+
+int TestApplication::runUntilClosed()
+{
+    QTimer::singleShot(0, mainWindow, [] { mainWindow->close(); });
+    return runGuarded();
+}
+
+void TestApplication::firstRunClosedByTitleBarSavesReadableDefaults()
+{
+    QVERIFY(!QFile::exists(defaultsFile()));
+    app()->startUp();
+    QVERIFY(settings);
+    QCOMPARE(settings->fileName(), defaultsFile());
+    QVERIFY(mainWindow->isVisible());
+    QVERIFY(mainWindow->splash);
+    QVERIFY(!mainWindow->splash->isVisible());
+    // As wide as asked, unless the button strip needs more at this font size.
+    QCOMPARE(mainWindow->width(), qMax(1032, mainWindow->minimumSizeHint().width()));
+    QCOMPARE(mainWindow->height(), qMin(600, app()->primaryScreen()->availableGeometry().height()));
+
+    QCOMPARE(runUntilClosed(), 0);
+    app()->shutDown();
+    QVERIFY(!settings);
+
+    QSettings file(defaultsFile(), QSettings::IniFormat);
+    QCOMPARE(file.status(), QSettings::NoError);
+    QCOMPARE(file.value("Interface/width").toInt(), mainWindow->width());
+    QCOMPARE(file.value("Interface/height").toInt(), mainWindow->height());
+    QVERIFY(!file.value("Interface/splitter").toByteArray().isEmpty());
+    QCOMPARE(file.value("Interface/decoGB").toBool(), true);
+    QCOMPARE(file.value("Deco/model").toInt(), 0);
+
+    // The configuration reads back whole.
+    VARN_eeprom readBack;
+    readBack.serial = 1234;
+    QCOMPARE(thrownText([&] { readBack.load(&file); }), QString());
+    const VARN_eeprom defaults;
+    QCOMPARE(QByteArray(reinterpret_cast<const char*>(readBack.bytes()), 768).mid(2),
+             QByteArray(reinterpret_cast<const char*>(defaults.bytes()), 768).mid(2));
+}
+
+void TestApplication::sizeAndSplitterComeBack()
+{
+    app()->startUp();
+    mainWindow->resize(1200, 500);
+    QTRY_COMPARE(mainWindow->width(), 1200);
+    const int total = mainWindow->splitter->sizes().at(0) + mainWindow->splitter->sizes().at(1);
+    mainWindow->splitter->setSizes({total - 150, 150});
+    const QList<int> moved = mainWindow->splitter->sizes();
+    QCOMPARE(moved.at(1), 150);
+    QCOMPARE(runUntilClosed(), 0);
+    app()->shutDown();
+
+    app()->startUp();
+    QCOMPARE(mainWindow->size(), QSize(1200, 500));
+    QTRY_COMPARE(mainWindow->splitter->sizes(), moved);
+    QCOMPARE(runUntilClosed(), 0);
+    app()->shutDown();
+}
+
+void TestApplication::heightIsClampedToScreen()
+{
+    const int available = app()->primaryScreen()->availableGeometry().height();
+    {
+        QSettings file(defaultsFile(), QSettings::IniFormat);
+        file.setValue("Interface/width", 1100);
+        file.setValue("Interface/height", available + 1400);
+    }
+    app()->startUp();
+    QCOMPARE(mainWindow->height(), available);
+    QCOMPARE(mainWindow->width(), 1100);
+}
+
+void TestApplication::widthGoesToTheColumn()
+{
+    app()->startUp();
+    const QList<int> before = mainWindow->splitter->sizes();
+    mainWindow->resize(mainWindow->width() + 200, mainWindow->height());
+    QTRY_COMPARE(mainWindow->splitter->sizes().at(0), before.at(0) + 200);
+    QCOMPARE(mainWindow->splitter->sizes().at(1), before.at(1));
+
+    // With the application's style sheet too, the column holds its widest group box.
+    for (QGroupBox* box : mainWindow->scrollAreaWidgetContents->findChildren<QGroupBox*>(QString(), Qt::FindDirectChildrenOnly))
+        QVERIFY2(mainWindow->scrollArea->minimumWidth() >= box->minimumSizeHint().width(), qPrintable(box->objectName()));
+}
+
+void TestApplication::failedConfigurationSaveKeepsWindowKeys()
+{
+    app()->startUp();
+    eeprom.serial = 5;
+    QCOMPARE(runUntilClosed(), 0);
+    QTest::ignoreMessage(QtWarningMsg, "Configuration not saved: EEPROM: bad serial");
+    app()->shutDown();
+
+    QSettings file(defaultsFile(), QSettings::IniFormat);
+    QCOMPARE(file.value("Interface/width").toInt(), mainWindow->width());
+    QCOMPARE(file.value("Interface/height").toInt(), mainWindow->height());
+    QVERIFY(file.contains("Interface/splitter"));
+    QVERIFY(!file.contains("Deco/model"));
+}
+
+void TestApplication::escapedFailuresAreReportedUntilTheTenth()
+{
+    app()->startUp();
+    QCOMPARE(app()->escapedFailures(), 0);
+
+    // A slot that throws, reached through a click as the user makes it.
+    QPushButton failing("fail", mainWindow);
+    connect(&failing, &QPushButton::clicked, [] { throw "Bad UDDF structure"; });
+    failing.show();
+
+    int afterFailures = 0;
+    QTimer::singleShot(0, [&] {
+        for (int i = 0; i < 3; ++i)
+            QTest::mouseClick(&failing, Qt::LeftButton);
+        QTimer::singleShot(0, [] { throw "Readback differ"; });
+        // The program stays usable: later events are still delivered.
+        QTimer::singleShot(10, [&] {
+            afterFailures = app()->escapedFailures();
+            mainWindow->close();
+        });
+    });
+    QCOMPARE(runGuarded(), 0);
+    QCOMPARE(afterFailures, 4);
+
+    const QString console = mainWindow->textEdit->toHtml();
+    QCOMPARE(console.count("Unhandled exception: Bad UDDF structure"), 3);
+    QCOMPARE(console.count("Unhandled exception: Readback differ"), 1);
+    QCOMPARE(mainWindow->textEdit->toPlainText().split('\n').size(), 4);
+
+    // Six more go by; the tenth ends the loop without anyone quitting it.
+    mainWindow->show();
+    for (int i = 0; i < 6; ++i)
+        QTimer::singleShot(i, [] { throw "Sync failed"; });
+    QCOMPARE(runGuarded(), int(PlannerApplication::escapedFailureExitCode));
+    QCOMPARE(app()->escapedFailures(), 10);
+    QCOMPARE(mainWindow->textEdit->toPlainText().count("Unhandled exception: Sync failed"), 6);
+    QVERIFY(mainWindow->textEdit->toHtml().contains("color:#ff0000"));
+
+    // The loop is not entered again; shutdown still saves.
+    QCOMPARE(app()->run(), -666);
+    app()->shutDown();
+    QSettings file(defaultsFile(), QSettings::IniFormat);
+    QCOMPARE(file.value("Interface/width").toInt(), mainWindow->width());
+}
+
+int main(int argc, char* argv[])
+{
+    PlannerApplication app(argc, argv);
+    TestApplication test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_application.moc"
