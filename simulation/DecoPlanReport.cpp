@@ -76,7 +76,8 @@ void printCnsForecast(QTextEdit* console, float depth)
     console->append(QString("\t%1 =\t%2%").arg(ConsoleText::tr("CNS"), QString::number(forecast)));
 }
 
-// A plan from scratch on the real tissues, which the vault keeps as they were.
+// A plan from scratch on the real tissues, which the vault keeps as they were. The first step
+// only clears the old plan and is done at once: the plan itself starts with the second.
 bool planFromScratch(QTextEdit* console)
 {
     deco_push_tissues_to_vault();
@@ -92,7 +93,7 @@ bool planFromScratch(QTextEdit* console)
             }
             deco_calc_hauptroutine();
             deco_calc_CNS_fraction();
-        } while (char_O_deco_status != DECO_STATUS_DONE);
+        } while (steps < 2 || char_O_deco_status != DECO_STATUS_DONE);
     } catch (const char*) {
         deco_pull_tissues_from_vault();
         throw;

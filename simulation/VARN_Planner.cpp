@@ -377,8 +377,10 @@ void runSimulation(QTextEdit* console, int interval, int ascentSpeed, int bottom
     int overtime = 0;
 
     // The bottom ends at the first step past the bottom time at which no plan is being computed.
-    while (t < bottomTime * 60 || char_O_deco_status != DECO_STATUS_DONE) {
-        if (t >= bottomTime * 60 && ++overtime > SimulationRun::maxPlanSteps) {
+    // The first step only clears the old plan and is done at once: a plan needs a second one.
+    const int bottomSeconds = qMax(bottomTime * 60, 4);
+    while (t < bottomSeconds || char_O_deco_status != DECO_STATUS_DONE) {
+        if (t >= bottomSeconds && ++overtime > SimulationRun::maxPlanSteps) {
             SimulationRun::warnPlanUnfinished(console);
             break;
         }
@@ -396,7 +398,8 @@ void runSimulation(QTextEdit* console, int interval, int ascentSpeed, int bottom
         engineStep();
         if (char_O_deco_status == DECO_STATUS_RUNNING)
             planStart = dive_time;
-        if (Settings::verboseSim && char_O_deco_status == DECO_STATUS_DONE)
+        // The first step only cleared the old plan: there is nothing to show yet.
+        if (Settings::verboseSim && char_O_deco_status == DECO_STATUS_DONE && t > 0)
             print_decoplan(console, current, planStart);
 
         dive_time += 2;
