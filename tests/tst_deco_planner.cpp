@@ -78,8 +78,8 @@ void checkPlan(const DiveSetup& dive, bool stopsExpected = true)
     if (!stops.isEmpty())
         QCOMPARE(char_O_nullzeit, (unsigned char)0);
     QCOMPARE(char_O_deco_table_truncated, (unsigned char)0);
-    QCOMPARE(int(char_O_first_deco_depth), stops[0].depth);
-    QCOMPARE(int(char_O_first_deco_time), stops[0].minutes);
+    QCOMPARE(int(char_O_first_deco_depth), stops.isEmpty() ? 0 : stops[0].depth);
+    QCOMPARE(int(char_O_first_deco_time), stops.isEmpty() ? 0 : stops[0].minutes);
     for (int i = stops.size(); i < NUM_STOPS; ++i) {
         QCOMPARE(char_O_deco_depth[i], (unsigned char)0);
         QCOMPARE(char_O_deco_time[i], (unsigned char)0);
