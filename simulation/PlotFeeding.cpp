@@ -6,7 +6,26 @@
 #include "VARN_Planner.h"
 #include "p2_deco.h"
 
+#include <QElapsedTimer>
 #include <qwt_plot.h>
+
+namespace {
+
+// Repainting a long dive's curves at every whole minute costs more than the steps between:
+// during a phase a window is repainted at whole minutes, but at most every 40 ms of real time.
+// The end of a phase always repaints.
+bool repaintDue(QElapsedTimer& lastRepaint)
+{
+    if (dive_time % 60 != 0 || (lastRepaint.isValid() && lastRepaint.elapsed() < 40))
+        return false;
+    lastRepaint.start();
+    return true;
+}
+
+QElapsedTimer tracesRepaint;
+QElapsedTimer tissuesRepaint;
+
+} // namespace
 
 float clockMinutes()
 {
@@ -106,6 +125,12 @@ void DiveCurves::replot()
         PlotInterface::plot->qwtPlot->replot();
 }
 
+void DiveCurves::replotAtMinute()
+{
+    if (PlotInterface::plot && repaintDue(tracesRepaint))
+        PlotInterface::plot->qwtPlot->replot();
+}
+
 PlotInterface* TissueCurves::window()
 {
     PlotInterface* window = PlotInterface::cptPlot;
@@ -126,7 +151,7 @@ void dumpTissues()
     const float ambient = int_I_pres_respiration * 0.001f;
     for (int i = 0; i < NUM_COMP; ++i)
         tissues->tissue(i)->addPoint(ambient, pres_tissue_N2[i] + pres_tissue_He[i]);
-    if (dive_time % 60 == 0)
+    if (repaintDue(tissuesRepaint))
         tissues->qwtPlot->replot();
 }
 

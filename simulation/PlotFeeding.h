@@ -26,6 +26,8 @@ public:
     static void addTextLabel(float depth, const QString& text, QColor color);
     static void endAll();
     static void replot();
+    // During a phase: at whole minutes of the run clock, and not more often than the eye needs.
+    static void replotAtMinute();
 
 private:
     static Profile* curve(Slot slot);

@@ -99,8 +99,7 @@ bool runAscent(QTextEdit* console, int target, int speed)
                 DiveCurves::beginLeading(lastLeading, 0);
             }
             DiveCurves::addPoints(depth);
-            if (dive_time % 60 == 0)
-                DiveCurves::replot();
+            DiveCurves::replotAtMinute();
 
             if (char_I_const_ppO2 == 0) {
                 const int better = bestGas(depth);
@@ -392,8 +391,7 @@ void runSimulation(QTextEdit* console, int interval, int ascentSpeed, int bottom
             DiveCurves::beginLeading(lastLeading, depth / 10);
         }
         DiveCurves::addPoints(current);
-        if (dive_time % 60 == 0)
-            DiveCurves::replot();
+        DiveCurves::replotAtMinute();
 
         engineStep();
         if (char_O_deco_status == DECO_STATUS_RUNNING)

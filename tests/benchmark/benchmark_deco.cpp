@@ -73,5 +73,3 @@ void BM_AirDive(benchmark::State& state)
 BENCHMARK(BM_InitialDive)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TrimixDive)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AirDive)->Unit(benchmark::kMillisecond);
-
-BENCHMARK_MAIN();

@@ -9,24 +9,11 @@
 #include "VARN_eeprom.h"
 #include "p2_deco.h"
 
-#include <QApplication>
 #include <QTextEdit>
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
 namespace {
-
-void ensureApplication()
-{
-    static int argc = 1;
-    static char name[] = "varn_benchmark";
-    static char* argv[] = {name, nullptr};
-    if (qApp)
-        return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication application(argc, argv);
-}
 
 // The planner window's initial dive: 72 m for 41 minutes on air, ZH-L16 with 110/90 %.
 void configureInitialDive()
@@ -85,7 +72,6 @@ struct PlotWindows {
 
 void runSimulation(benchmark::State& state, void (*configure)())
 {
-    ensureApplication();
     configure();
     int_I_pres_surface = 1013;
     QTextEdit console;
