@@ -60,6 +60,7 @@ extern unsigned char char_O_deco_depth[NUM_STOPS];    // m, bit 7 = switch-delay
 extern unsigned char char_O_deco_time[NUM_STOPS];     // min
 extern unsigned char char_O_first_deco_depth;         // m
 extern unsigned char char_O_first_deco_time;          // min
+extern unsigned char char_O_deco_table_truncated;     // 1 = the plan has more stops than the table shows
 extern unsigned short int_O_ascenttime;               // min
 extern unsigned short int_O_extra_ascenttime;         // min
 extern unsigned char char_O_deco_last_stop;           // m

@@ -37,6 +37,7 @@ unsigned char char_O_deco_depth[NUM_STOPS];
 unsigned char char_O_deco_time[NUM_STOPS];
 unsigned char char_O_first_deco_depth;
 unsigned char char_O_first_deco_time;
+unsigned char char_O_deco_table_truncated;
 unsigned short int_O_ascenttime;
 unsigned short int_O_extra_ascenttime;
 unsigned char char_O_deco_last_stop;

@@ -24,6 +24,16 @@ public:
     void addCurve(Profile*& slot);
     Profile* tissue(int i);
 
+    // A stepped profile of the plan the engine holds now, with stop and gas labels.
+    void addRuntime(float bottomMinutes, float depth);
+    // Removes every drawn curve: runtimes and the curves of ended runs.
+    void delRuntime();
+    void addGasMarker(Profile* curve, float x, float y, int gas);
+    // A gas label on the tissues plot, owned by its first curve.
+    void addTissueMarker(float x, float y, int gas);
+    void addDecostopMarker(Profile* curve, float x, float y, int minutes);
+    void addEndMarker(Profile* curve, int tts, int total);
+
     // Writes the plot to the name chosen in the save dialog and remembers its folder;
     // returns the file name actually written.
     QString saveImageAs(const QString& name, const QString& selectedFilter);
