@@ -90,6 +90,8 @@ void VARN_Planner_Interface::languageChange()
 
 void VARN_Planner_Interface::closeAllWindows()
 {
+    if (refusedWhileRunning())
+        return;
     setup();
     QApplication::closeAllWindows();
 }
@@ -279,11 +281,6 @@ void VARN_Planner_Interface::upgradeFWSlot() {}
 void VARN_Planner_Interface::downloadVARNSlot() {}
 void VARN_Planner_Interface::uploadVARNSlot() {}
 void VARN_Planner_Interface::setDateTimeSlot() {}
-void VARN_Planner_Interface::simulateSlot() {}
-void VARN_Planner_Interface::ascentSlot() {}
-void VARN_Planner_Interface::gasVolumesSlot() {}
-void VARN_Planner_Interface::addRuntimeSlot() {}
-void VARN_Planner_Interface::clearProfilSlot() {}
 void VARN_Planner_Interface::checkUpdatesSlot() {}
 void VARN_Planner_Interface::screenDumpSlot() {}
 void VARN_Planner_Interface::newSoftwareVersion() {}

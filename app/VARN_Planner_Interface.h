@@ -93,6 +93,10 @@ private:
     void refreshGasRow(int row);
     void refreshGasRows();
     void reportUnwritable(const QString& fileName);
+    bool refusedWhileRunning();
+
+    // The list entry of the dive that the replay source follows, -1 when none.
+    int selectedDive = -1;
 };
 
 // The one main window, created by the start-up and never deleted.

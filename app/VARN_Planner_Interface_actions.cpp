@@ -5,10 +5,73 @@
 #include "CF_Editor_Interface.h"
 #include "PlotInterface.h"
 #include "Replay.h"
+#include "VARN_Planner.h"
 #include "VARN_eeprom.h"
+#include "p2_deco.h"
+
+// A run processes events between its steps, so the user can act while it goes on: what would
+// change or delete what the run uses waits for its end.
+bool VARN_Planner_Interface::refusedWhileRunning()
+{
+    if (!simulationRunning())
+        return false;
+    textEdit->append(QString("<i>%1</i>").arg(tr("A simulation is running: try again when it has ended.")));
+    return true;
+}
+
+void VARN_Planner_Interface::simulateSlot()
+{
+    if (refusedWhileRunning())
+        return;
+    setup();
+    Replay* source = replayModeCB->isChecked() ? replay : nullptr;
+    simulate(textEdit, interval->value(), ascent->value(), dive_time->value(), dive_depth->value(), source);
+}
+
+void VARN_Planner_Interface::ascentSlot()
+{
+    if (refusedWhileRunning())
+        return;
+    setup();
+    ::ascent(textEdit, 0, ascent->value());
+}
+
+void VARN_Planner_Interface::gasVolumesSlot()
+{
+    if (refusedWhileRunning())
+        return;
+    setup();
+    gas_volume(textEdit, dive_time->value(), dive_depth->value());
+}
+
+void VARN_Planner_Interface::addRuntimeSlot()
+{
+    if (refusedWhileRunning())
+        return;
+    if (!PlotInterface::plot) {
+        PlotInterface::plot = new PlotInterface;
+        PlotInterface::plot->setWindowTitle(tr("Dive profile", "Window Title"));
+    }
+    setup();
+    PlotInterface* plot = PlotInterface::plot;
+    plot->setup(true, dive_depth->value());
+    plot->show();
+    plot->raise();
+    plot->addRuntime(float(int_I_divemins), float(dive_depth->value()));
+}
+
+void VARN_Planner_Interface::clearProfilSlot()
+{
+    if (refusedWhileRunning())
+        return;
+    if (PlotInterface::plot)
+        PlotInterface::plot->delRuntime();
+}
 
 void VARN_Planner_Interface::pressureDiagramSlot()
 {
+    if (refusedWhileRunning())
+        return;
     setup();
     // Built once: its pressure range stays that of the depth at its creation.
     if (!PlotInterface::cptPlot) {
@@ -22,6 +85,8 @@ void VARN_Planner_Interface::pressureDiagramSlot()
 
 void VARN_Planner_Interface::editCFSlot()
 {
+    if (refusedWhileRunning())
+        return;
     if (!cfEditor)
         cfEditor = new CF_Editor_Interface;
     setup();
@@ -39,6 +104,8 @@ int VARN_Planner_Interface::runEditor(CF_Editor_Interface* editor)
 
 void VARN_Planner_Interface::replayFileSlot()
 {
+    if (refusedWhileRunning())
+        return;
     const QString fileName = askOpenFileName(tr("Replay dive profile"), QString(),
                                              "Profile data (*.xml *.uddf);;DivingLog 5 (*.xml);;UDDF 2 or 3 (*.uddf);;");
 
@@ -74,7 +141,13 @@ void VARN_Planner_Interface::replayFileSlot()
 
 void VARN_Planner_Interface::selectDiveSlot()
 {
+    if (refusedWhileRunning()) {
+        // The list keeps showing the dive that the source follows.
+        replayListCB->setCurrentIndex(selectedDive);
+        return;
+    }
     const QString entry = replayListCB->currentText();
+    selectedDive = -1;
     if (entry.isEmpty() || !replay->selectDive(entry)) {
         replayButton->setChecked(false);
         dive_time->setEnabled(true);
@@ -82,6 +155,7 @@ void VARN_Planner_Interface::selectDiveSlot()
         return;
     }
 
+    selectedDive = replayListCB->currentIndex();
     dive_time->setValue((replay->diveTime() + 59) / 60);
     dive_depth->setValue(int(replay->diveDepth()));
     // Values typed since the last operation must survive the reload below.

@@ -71,6 +71,8 @@ void VARN_Planner_Interface::saveWindowParameters(QSettings* s)
 
 void VARN_Planner_Interface::loadDiveSlot()
 {
+    if (refusedWhileRunning())
+        return;
     const QString folder = settings->value("Planner/loadPath", QCoreApplication::applicationDirPath()).toString();
     const QString fileName = askOpenFileName(tr("Load dive parameters..."), folder, tr("Dives params (*.div)"));
     if (fileName.isEmpty())
@@ -84,6 +86,8 @@ void VARN_Planner_Interface::loadDiveSlot()
 
 void VARN_Planner_Interface::saveDiveSlot()
 {
+    if (refusedWhileRunning())
+        return;
     const QString folder = settings->value("Planner/savePath", QDir::homePath()).toString();
     const QString fileName =
         askSaveFileName(tr("Save all parameters...", "Save .div"), folder, tr("Dives params (*.div)"));
