@@ -16,6 +16,9 @@ namespace {
 const char* const invalidMixStyle = "QSpinBox { color: red}";
 const char* const invalidDepthStyle = "QSpinBox { color: red }";
 
+// The least width of a gas row's MOD/EAD/END text, as the form lays it out.
+const int gasTextWidth = 165;
+
 // A depth rounded to whole metres by adding one half and truncating; never below zero.
 int wholeMetres(double value)
 {
@@ -65,6 +68,12 @@ VARN_Planner_Interface::~VARN_Planner_Interface() = default;
 void VARN_Planner_Interface::fixColumnWidth()
 {
     scrollAreaWidgetContents->ensurePolished();
+    for (QWidget* widget : scrollAreaWidgetContents->findChildren<QWidget*>())
+        widget->ensurePolished();
+    // The gas texts keep one width whatever their numbers, wide enough for the longest.
+    const QString widest = tr("MOD:%1m, EAD:%2m, END:%3m", "gas").arg(888).arg(888).arg(888);
+    for (QLabel* mod : {mod_1, mod_2, mod_3, mod_4, mod_5})
+        mod->setMinimumWidth(qMax(gasTextWidth, mod->fontMetrics().horizontalAdvance(widest)));
     for (QWidget* widget : scrollAreaWidgetContents->findChildren<QWidget*>())
         widget->updateGeometry();
     for (QLayout* layout : scrollAreaWidgetContents->findChildren<QLayout*>())

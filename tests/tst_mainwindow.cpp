@@ -31,6 +31,7 @@ private slots:
     void buttonStrip_data();
     void buttonStrip();
     void columnAndSplitter();
+    void gasTextsHaveRoomForTheirLongestText();
     void connections();
     void modelChoiceEnablesItsFactors();
     void replayModeEnablesItsWidgets();
@@ -439,7 +440,6 @@ void TestMainWindow::initialState_data()
         add("O2_" + d + "l", "enabled", n == 1);
         add("depth_" + d + "l", "enabled", false);
         add("mod_" + d, "enabled", n == 1);
-        add("mod_" + d, "minimumWidth", 165);
         add("depth_" + d, "suffix", " m");
     }
     spin("gas_switch_delay", 0, 10, 1, 0, true);
@@ -780,6 +780,14 @@ void TestMainWindow::columnAndSplitter()
     window->splitter->setSizes({10, 2000});
     QVERIFY(window->splitter->sizes().at(0) >= minimum);
     QVERIFY(window->scrollAreaWidgetContents->width() >= window->scrollAreaWidgetContents->minimumSizeHint().width());
+}
+
+void TestMainWindow::gasTextsHaveRoomForTheirLongestText()
+{
+    for (QLabel* mod : {window->mod_1, window->mod_2, window->mod_3, window->mod_4, window->mod_5}) {
+        QVERIFY(mod->minimumWidth() >= 165);
+        QVERIFY(mod->minimumWidth() >= mod->fontMetrics().horizontalAdvance("MOD:310m, EAD:128m, END:130m"));
+    }
 }
 
 void TestMainWindow::connections()
