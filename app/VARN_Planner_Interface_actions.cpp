@@ -9,8 +9,8 @@
 #include "VARN_eeprom.h"
 #include "p2_deco.h"
 
-// A run processes events between its steps, so the user can act while it goes on: what would
-// change or delete what the run uses waits for its end.
+// A run processes events between its steps, so the user can act while it goes on: an action
+// that would change or delete what the run uses is refused until the run has ended.
 bool VARN_Planner_Interface::refusedWhileRunning()
 {
     if (!simulationRunning())
@@ -117,7 +117,7 @@ void VARN_Planner_Interface::replayFileSlot()
             else if (fileName.endsWith(".uddf"))
                 source = replayUDDF(fileName);
         } catch (const char*) {
-            source = nullptr;
+            // A reader that fails counts as no source, reported below.
         }
         if (!source) {
             const QString message = tr("Unable to read dive profile");
