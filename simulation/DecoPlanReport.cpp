@@ -8,6 +8,7 @@
 #include "VARN_eeprom.h"
 #include "p2_deco.h"
 
+#include <QStringList>
 #include <QTextEdit>
 #include <cmath>
 
@@ -37,7 +38,15 @@ void printStops(QTextEdit* console, int seconds)
         }
     }
 
-    for (int i = 0; i < NUM_STOPS && char_O_deco_depth[i] != 0; ++i) {
+    // With shallowest-first publication (CF54) the lines keep the published order, but run times
+    // and gas switches follow the diver, deepest stop first.
+    int stops = 0;
+    while (stops < NUM_STOPS && char_O_deco_depth[stops] != 0)
+        ++stops;
+    const bool shallowestFirst = read_custom_function(54) & 1;
+    QStringList lines;
+    for (int k = 0; k < stops; ++k) {
+        const int i = shallowestFirst ? stops - 1 - k : k;
         const int depth = char_O_deco_depth[i] & ~DECO_STOP_SWITCH_FLAG;
         const int minutes = char_O_deco_time[i];
         runtime += (previous - depth) * 0.1f;
@@ -50,9 +59,11 @@ void printStops(QTextEdit* console, int seconds)
                 gas = best;
             }
         }
-        console->append(QString::asprintf("\t%2d m :\t%3d '\t%4.0f '", depth, minutes, runtime) + suffix);
+        lines.append(QString::asprintf("\t%2d m :\t%3d '\t%4.0f '", depth, minutes, runtime) + suffix);
         previous = depth;
     }
+    for (int i = 0; i < stops; ++i)
+        console->append(lines[shallowestFirst ? stops - 1 - i : i]);
 
     if (char_O_deco_depth[0] != 0) {
         runtime += previous * 0.1f;

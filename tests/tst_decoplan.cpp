@@ -78,6 +78,7 @@ private slots:
     void initialSwitch_data();
     void initialSwitch();
     void switchStops();
+    void shallowestFirstKeepsRunTimesAndSwitches();
     void cnsForecastKeepsCurrentValue();
     void gasVolumesSurfaced();
     void gasVolumesOpenCircuit();
@@ -190,6 +191,27 @@ void TestDecoPlan::switchStops()
                                             "\t 9 m :\t  3 '\t  27 '",
                                             "\t 6 m :\t  4 '\t  31 ' (SWITCH Gas#2 -> Gas#3)",
                                             "\t 3 m :\t  5 '\t  37 '",
+                                            "\t 0 m :\t--- '\t  37 '"}));
+}
+
+// The computer lists the stops shallowest first with CF54, but the diver still makes them deepest
+// first: each stop keeps its run time and gas switch, and the surface line comes last.
+void TestDecoPlan::shallowestFirstKeepsRunTimesAndSwitches()
+{
+    configureDecoGases();
+    eeprom.cf(55).value = 2;
+    eeprom.cf(54).value = 1;
+    atDepth(30);
+    publish({{3, 5, false}, {6, 4, true}, {9, 3, false}, {21, 2, true}});
+    char_O_first_deco_depth = 21;
+    char_O_first_deco_time = 2;
+    print_decoplan(&console, 30, 1200);
+
+    const QStringList report = lines(console);
+    QCOMPARE(report.mid(1, 5), QStringList({"\t 3 m :\t  5 '\t  37 '",
+                                            "\t 6 m :\t  4 '\t  31 ' (SWITCH Gas#2 -> Gas#3)",
+                                            "\t 9 m :\t  3 '\t  27 '",
+                                            "\t21 m :\t  2 '\t  23 ' (SWITCH Gas#1 -> Gas#2)",
                                             "\t 0 m :\t--- '\t  37 '"}));
 }
 
