@@ -26,6 +26,19 @@ struct DiveSetup {
     DiveGas gases[NUM_GAS] = {{21, 0, 0}};
 };
 
+// 72 m for 41 minutes on 18/45, 50 % from 21 m and oxygen from 6 m, GF 30/85.
+inline DiveSetup trimixDive()
+{
+    DiveSetup dive;
+    dive.depth = 72;
+    dive.bottomTime = 41;
+    dive.gasCount = 3;
+    dive.gases[0] = {18, 45, 0};
+    dive.gases[1] = {50, 0, 21};
+    dive.gases[2] = {100, 0, 6};
+    return dive;
+}
+
 inline int nitrogenOf(const DiveGas& gas)
 {
     return gas.o2 + gas.he > 100 ? 0 : 100 - gas.o2 - gas.he;

@@ -8,6 +8,7 @@
 #include "VARN_eeprom.h"
 #include "p2_deco.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 #include <QTextBlock>
 #include <QTextEdit>
@@ -27,6 +28,17 @@ inline void resetSimulation()
     dive_time = -1;
     PlotInterface::plot = nullptr;
     PlotInterface::cptPlot = nullptr;
+}
+
+// Index of the first line matching a regular expression, -1 when none does.
+inline int indexOfMatch(const QStringList& lines, const QString& pattern)
+{
+    const QRegularExpression expression(pattern);
+    for (int i = 0; i < lines.size(); ++i) {
+        if (expression.match(lines.at(i)).hasMatch())
+            return i;
+    }
+    return -1;
 }
 
 inline QStringList consoleLines(const QTextEdit& console)

@@ -105,18 +105,6 @@ DiveSetup airDive()
     return DiveSetup();
 }
 
-DiveSetup trimixDive()
-{
-    DiveSetup dive;
-    dive.depth = 72;
-    dive.bottomTime = 41;
-    dive.gasCount = 3;
-    dive.gases[0] = {18, 45, 0};
-    dive.gases[1] = {50, 0, 21};
-    dive.gases[2] = {100, 0, 6};
-    return dive;
-}
-
 DiveSetup nitroxDive()
 {
     DiveSetup dive;

@@ -20,18 +20,6 @@ void oxygenSteps(int ppO2, int stepCode, int steps)
     char_I_step_is_1min = 0;
 }
 
-DiveSetup trimixDive()
-{
-    DiveSetup dive;
-    dive.depth = 72;
-    dive.bottomTime = 41;
-    dive.gasCount = 3;
-    dive.gases[0] = {18, 45, 0};
-    dive.gases[1] = {50, 0, 21};
-    dive.gases[2] = {100, 0, 6};
-    return dive;
-}
-
 // CNS forecast of the finished plan, run inside the vault as the plan report runs it.
 int forecast(const DiveSetup& dive)
 {

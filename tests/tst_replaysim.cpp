@@ -36,16 +36,6 @@ struct LoggedDive {
     }
 };
 
-int indexOfMatch(const QStringList& lines, const QString& pattern)
-{
-    const QRegularExpression expression(pattern);
-    for (int i = 0; i < lines.size(); ++i) {
-        if (expression.match(lines.at(i)).hasMatch())
-            return i;
-    }
-    return -1;
-}
-
 // A log that fails once the replay reaches a given time.
 class FailingLog : public Replay {
 public:

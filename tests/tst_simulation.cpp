@@ -37,16 +37,6 @@ QStringList publishedStops()
     return stops;
 }
 
-int indexOfMatch(const QStringList& lines, const QString& pattern)
-{
-    const QRegularExpression expression(pattern);
-    for (int i = 0; i < lines.size(); ++i) {
-        if (expression.match(lines.at(i)).hasMatch())
-            return i;
-    }
-    return -1;
-}
-
 QStringList stopLinesOf(const QStringList& lines)
 {
     QStringList stops;

@@ -18,19 +18,6 @@ DiveSetup initialDive()
     return dive;
 }
 
-// 72 m for 41 minutes on 18/45, 50 % from 21 m and oxygen from 6 m, GF 30/85.
-DiveSetup trimixDive()
-{
-    DiveSetup dive;
-    dive.depth = 72;
-    dive.bottomTime = 41;
-    dive.gasCount = 3;
-    dive.gases[0] = {18, 45, 0};
-    dive.gases[1] = {50, 0, 21};
-    dive.gases[2] = {100, 0, 6};
-    return dive;
-}
-
 // 40 m for 30 minutes on air, GF 30/85.
 DiveSetup airDive()
 {
