@@ -5,8 +5,6 @@
 #include <cstddef>
 
 class QSettings;
-class QImage;
-class QDateTime;
 
 typedef unsigned char ubyte;
 

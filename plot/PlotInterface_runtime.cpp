@@ -29,12 +29,6 @@ QString runtimeTitle(float bottomMinutes, float depth)
     return title;
 }
 
-QColor gasColor(int gas)
-{
-    static const QColor colors[6] = {Qt::white, Qt::green, Qt::red, Qt::yellow, Qt::magenta, Qt::cyan};
-    return gas >= 1 && gas <= 6 ? colors[gas - 1] : QColor(Qt::black);
-}
-
 } // namespace
 
 void PlotInterface::addRuntime(float bottomMinutes, float depth)
@@ -50,7 +44,7 @@ void PlotInterface::addRuntime(float bottomMinutes, float depth)
 
     const bool ccr = eeprom.isCCR();
     const bool bailOut = ccr && char_I_const_ppO2 == 0;
-    const bool shallowFirst = cfValue(54) != 0;
+    const bool shallowFirst = read_custom_function(54) & 1;
     const bool switchDelay = cfValue(55) != 0;
 
     QVector<double> xs;
@@ -136,7 +130,7 @@ void PlotInterface::addGasMarker(Profile* curve, float x, float y, int gas)
         else
             text += tr(" (Bail)", "Plot label");
     }
-    curve->addLabel(x, y, text, gasColor(gas), false);
+    curve->addLabel(x, y, text, ProfileImpl::gasColor(gas), false);
 }
 
 void PlotInterface::addTissueMarker(float x, float y, int gas)

@@ -31,13 +31,13 @@ QString mixText(int gas)
     return QString("Nx%1").arg(o2);
 }
 
-QColor gasColor(int gas)
+} // namespace
+
+QColor ProfileImpl::gasColor(int gas)
 {
     static const QColor colors[6] = {Qt::white, Qt::green, Qt::red, Qt::yellow, Qt::magenta, Qt::cyan};
     return gas >= 1 && gas <= 6 ? colors[gas - 1] : QColor(Qt::black);
 }
-
-} // namespace
 
 ProfileImpl::ProfileImpl(PlotInterface* owner)
     : owner(owner)

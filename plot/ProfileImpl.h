@@ -24,6 +24,9 @@ public:
     void flush() override;
     void end() override;
 
+    // Marker colour of gas 1..6 (6: the manually given mix); black for any other number.
+    static QColor gasColor(int gas);
+
     PlotInterface* const owner;
     QVector<double> x;
     QVector<double> y;

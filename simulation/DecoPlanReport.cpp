@@ -14,11 +14,6 @@
 
 namespace {
 
-float engineDepth()
-{
-    return (int_I_pres_respiration - int_I_pres_surface) / 99.85f;
-}
-
 // Stop lines with the run time at the end of each stop, travelling at 10 m/min between them.
 void printStops(QTextEdit* console, int seconds)
 {

@@ -35,6 +35,11 @@ int firstGas()
     return gas >= 1 && gas <= NUM_GAS ? gas : 1;
 }
 
+float engineDepth()
+{
+    return (int_I_pres_respiration - int_I_pres_surface) / 99.85f;
+}
+
 void setup_pres(float depth)
 {
     // 99.85 mbar per metre, truncated: the dive computer's own conversion.

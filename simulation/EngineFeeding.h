@@ -11,6 +11,9 @@ void VARN_setup(bool newDive);
 // the engine's inputs hold now.
 void setup_pres(float depth);
 
+// The depth in metres that the engine's ambient pressure stands for.
+float engineDepth();
+
 // The open-circuit gas to breathe at a depth: the active gas with the shallowest change depth
 // still reachable, else the first gas.
 int bestGas(float depth);

@@ -25,12 +25,13 @@ bool repaintDue(QElapsedTimer& lastRepaint)
 QElapsedTimer tracesRepaint;
 QElapsedTimer tissuesRepaint;
 
-} // namespace
-
+// Every plotted time is the run clock in minutes.
 float clockMinutes()
 {
     return dive_time / 60.0f;
 }
+
+} // namespace
 
 Profile* DiveCurves::curve(Slot slot)
 {

@@ -40,6 +40,4 @@ public:
     static void addMarker(float ambientBar, float y, int gas);
 };
 
-float clockMinutes();
-
 #endif

@@ -17,11 +17,6 @@ namespace {
 // One call of ascent may climb and wait at stops this long (8 h 20 min) before it gives up.
 const int maxAscentSteps = 15000;
 
-float engineDepth()
-{
-    return (int_I_pres_respiration - int_I_pres_surface) / 99.85f;
-}
-
 void processEvents()
 {
     QCoreApplication::processEvents();
