@@ -60,7 +60,11 @@ void printStops(QTextEdit* console, int seconds)
     for (int i = 0; i < stops; ++i)
         console->append(lines[shallowestFirst ? stops - 1 - i : i]);
 
-    if (char_O_deco_depth[0] != 0) {
+    // A plan with more stops than the table holds: the run time of the surface is unknown here,
+    // only the time to surface counts every stop.
+    if (char_O_deco_table_truncated) {
+        ConsoleText::appendWarning(console, ConsoleText::tr("More stops than listed: the time to surface counts them all"));
+    } else if (char_O_deco_depth[0] != 0) {
         runtime += previous * 0.1f;
         console->append(QString("\t 0 m :\t--- '\t%1 '").arg(QString::asprintf("%4.0f", std::ceil(runtime))));
     }

@@ -79,6 +79,7 @@ private slots:
     void initialSwitch();
     void switchStops();
     void shallowestFirstKeepsRunTimesAndSwitches();
+    void truncatedTableSaysSo();
     void cnsForecastKeepsCurrentValue();
     void gasVolumesSurfaced();
     void gasVolumesOpenCircuit();
@@ -213,6 +214,22 @@ void TestDecoPlan::shallowestFirstKeepsRunTimesAndSwitches()
                                             "\t 9 m :\t  3 '\t  27 '",
                                             "\t21 m :\t  2 '\t  23 ' (SWITCH Gas#1 -> Gas#2)",
                                             "\t 0 m :\t--- '\t  37 '"}));
+}
+
+// A plan whose stops overflow the table lists what fits and warns instead of a surface run time.
+void TestDecoPlan::truncatedTableSaysSo()
+{
+    atDepth(25);
+    publish({{9, 3, false}, {6, 255, false}});
+    char_O_deco_table_truncated = 1;
+    int_O_ascenttime = 400;
+    print_decoplan(&console, 25, 1200);
+    char_O_deco_table_truncated = 0;
+
+    QCOMPARE(lines(console).mid(1, 4), QStringList({"\t 9 m :\t  3 '\t  25 '",
+                                                    "\t 6 m :\t255 '\t 280 '",
+                                                    "More stops than listed: the time to surface counts them all",
+                                                    "\tTTS =\t400 '"}));
 }
 
 void TestDecoPlan::cnsForecastKeepsCurrentValue()
