@@ -84,6 +84,7 @@ QWidget* CF_Editor_Interface::createEditor(int cf, QWidget* page)
         const bool tenths = editorType(cf) == CF_DECI;
         box->setDecimals(tenths ? 1 : 2);
         box->setRange(0, tenths ? 25.5 : 2.55);
+        connect(box, QOverload<double>::of(&QDoubleSpinBox::valueChanged), this, release);
         connect(box, QOverload<double>::of(&QDoubleSpinBox::valueChanged), this, &CF_Editor_Interface::validateSlot);
         return box;
     }
@@ -113,6 +114,7 @@ QWidget* CF_Editor_Interface::createEditor(int cf, QWidget* page)
         box->setRange(0, editorType(cf) == CF_INT15 ? 32767 : 255);
         if (editorType(cf) == CF_PERCENT)
             box->setSuffix(" %");
+        connect(box, QOverload<int>::of(&QSpinBox::valueChanged), this, release);
         connect(box, QOverload<int>::of(&QSpinBox::valueChanged), this, &CF_Editor_Interface::validateSlot);
         return box;
     }
@@ -168,7 +170,6 @@ void CF_Editor_Interface::setValue(int cf, int v)
     const int before = value(cf);
     const bool wasUnshown = _unshownValues.remove(cf) > 0;
     const quint16 stored = quint16(v);
-    bool shown = true;
 
     QWidget* editor = _editors[cf];
     switch (editorType(cf)) {
@@ -180,25 +181,27 @@ void CF_Editor_Interface::setValue(int cf, int v)
         break;
     case CF_TIME: {
         // The editor shows one day at most: a longer or negative time stands at the nearer end.
-        shown = stored < minutesPerDay;
         const bool negative = isSigned(cf) && qint16(stored) < 0;
-        static_cast<QTimeEdit*>(editor)->setTime(shown      ? QTime(stored / 60, stored % 60)
-                                                 : negative ? QTime(0, 0)
-                                                            : QTime(23, 59));
+        static_cast<QTimeEdit*>(editor)->setTime(stored < minutesPerDay ? QTime(stored / 60, stored % 60)
+                                                 : negative           ? QTime(0, 0)
+                                                                      : QTime(23, 59));
         break;
     }
     case CF_COLOR:
         static_cast<ColorPicker*>(editor)->setColor((unsigned char)v);
         break;
     case CF_BOOL:
-        shown = stored <= 1;
-        static_cast<QComboBox*>(editor)->setCurrentIndex(shown ? stored : -1);
+        static_cast<QComboBox*>(editor)->setCurrentIndex(stored <= 1 ? stored : -1);
         break;
     default:
         static_cast<QSpinBox*>(editor)->setValue(v);
         break;
     }
 
+    // A value the editor cannot hold is kept as it was stored until the user changes the editor,
+    // so accepting the dialog never writes back a clamped or made-up number. Colours are bytes:
+    // the picker, which tells nobody of a pick, keeps the low byte.
+    const bool shown = editorType(cf) == CF_COLOR || value(cf) == int(stored);
     if (!shown)
         _unshownValues.insert(cf, stored);
     // The editor's own notification misses this change: the colour picker sends none,

@@ -38,8 +38,8 @@ private:
 
     QVector<QLabel*> _labels;
     QVector<QWidget*> _editors;
-    // Stored values that their editor cannot show (a time of a day or more, a negative
-    // time, a BOOL other than 0 and 1), kept until that editor is changed, so that
+    // Stored values that their editor cannot show (beyond its range, a time of a day or more,
+    // a negative time, a BOOL other than 0 and 1), kept until that editor is changed, so that
     // accepting the dialog writes them back as they were.
     QHash<int, int> _unshownValues;
 };

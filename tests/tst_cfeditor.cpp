@@ -308,15 +308,15 @@ void TestCfEditor::showAndReadBack_data()
     QTest::addColumn<int>("readBack");
 
     QTest::newRow("INT15") << 43 << 13000 << QVariant(13000) << 13000;
-    QTest::newRow("INT15 above range") << 43 << 40000 << QVariant(32767) << 32767;
+    QTest::newRow("INT15 above range: shown clamped, kept") << 43 << 40000 << QVariant(32767) << 40000;
     QTest::newRow("INT8") << 5 << 18 << QVariant(18) << 18;
-    QTest::newRow("INT8 above range") << 5 << 300 << QVariant(255) << 255;
+    QTest::newRow("INT8 above range: shown clamped, kept") << 5 << 300 << QVariant(255) << 300;
     QTest::newRow("PERCENT") << 8 << 99 << QVariant(99) << 99;
     QTest::newRow("DECI") << 16 << 10 << QVariant(1.0) << 10;
     QTest::newRow("DECI largest") << 16 << 255 << QVariant(25.5) << 255;
     QTest::newRow("CENTI") << 0 << 100 << QVariant(1.0) << 100;
     QTest::newRow("CENTI 29") << 0 << 29 << QVariant(0.29) << 29;
-    QTest::newRow("CENTI above range") << 0 << 300 << QVariant(2.55) << 255;
+    QTest::newRow("CENTI above range: shown clamped, kept") << 0 << 300 << QVariant(2.55) << 300;
     QTest::newRow("TIME 4 h") << 2 << 240 << QVariant(QTime(4, 0)) << 240;
     QTest::newRow("TIME 23:59") << 3 << 1439 << QVariant(QTime(23, 59)) << 1439;
     QTest::newRow("signed TIME 2 h") << 48 << 120 << QVariant(QTime(2, 0)) << 120;
@@ -532,6 +532,9 @@ void TestCfEditor::unshownValues_data()
     QTest::newRow("signed TIME 32767") << 48 << 30 << 32767 << QVariant(QTime(23, 59));
     QTest::newRow("signed TIME -1") << 48 << 30 << 0xFFFF << QVariant(QTime(0, 0));
     QTest::newRow("signed TIME -120") << 48 << 100 << 0xFF88 << QVariant(QTime(0, 0));
+    QTest::newRow("INT15 40000") << 43 << 13000 << 40000 << QVariant(32767);
+    QTest::newRow("PERCENT 300") << 8 << 20 << 300 << QVariant(255);
+    QTest::newRow("DECI 300") << 16 << 10 << 300 << QVariant(25.5);
 }
 
 void TestCfEditor::unshownValues()
@@ -552,6 +555,10 @@ void TestCfEditor::unshownValues()
     QWidget* editor = editorOf(dialog, cf);
     if (QComboBox* box = qobject_cast<QComboBox*>(editor))
         QCOMPARE(box->currentIndex(), shown.toInt());
+    else if (QSpinBox* box = qobject_cast<QSpinBox*>(editor))
+        QCOMPARE(box->value(), shown.toInt());
+    else if (QDoubleSpinBox* box = qobject_cast<QDoubleSpinBox*>(editor))
+        QCOMPARE(box->value(), shown.toDouble());
     else
         QCOMPARE(qobject_cast<QTimeEdit*>(editor)->time(), shown.toTime());
     QCOMPARE(dialog.value(cf), stored);
@@ -578,6 +585,8 @@ void TestCfEditor::changedEditorDropsUnshownValue_data()
     QTest::newRow("BOOL to ON") << 31 << 7 << 1;
     QTest::newRow("TIME") << 2 << 3000 << 5;
     QTest::newRow("signed TIME") << 48 << 0xFFC4 << 90;
+    QTest::newRow("INT15") << 43 << 40000 << 12000;
+    QTest::newRow("DECI") << 16 << 300 << 5;
 }
 
 void TestCfEditor::changedEditorDropsUnshownValue()
@@ -592,6 +601,10 @@ void TestCfEditor::changedEditorDropsUnshownValue()
     QWidget* editor = editorOf(dialog, cf);
     if (QComboBox* box = qobject_cast<QComboBox*>(editor))
         box->setCurrentIndex(edited);
+    else if (QSpinBox* box = qobject_cast<QSpinBox*>(editor))
+        box->setValue(edited);
+    else if (QDoubleSpinBox* box = qobject_cast<QDoubleSpinBox*>(editor))
+        box->setValue(edited * 0.1);
     else
         qobject_cast<QTimeEdit*>(editor)->setTime(QTime(edited / 60, edited % 60));
     QCOMPARE(dialog.value(cf), edited);
