@@ -1,5 +1,7 @@
 #include "VARN_Planner_Interface.h"
 
+#include "Version.h"
+
 #include <QApplication>
 #include <QEvent>
 #include <QFile>
@@ -126,10 +128,10 @@ void VARN_Planner_Interface::aboutSlot()
     if (!splash) {
         const QString text =
             QString("<font size='+3'><i>VARN Planner</i></font> <i>v%1%2 - VARN firmware %3.%4%5</i><br>")
-                .arg(450)
-                .arg(QString(" beta %1").arg(1))
-                .arg(2)
-                .arg(50)
+                .arg(Version::program)
+                .arg(QString(" beta %1").arg(Version::beta))
+                .arg(Version::firmwareMajor)
+                .arg(Version::firmwareMinor)
                 .arg(" (release)")
             + tr("<i>VARN Planner</i> software purposes is:<ul>"
                  "<li>To play with and understand the decompression parameters of your <i>VARN</i> computer "

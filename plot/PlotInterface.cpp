@@ -2,6 +2,7 @@
 
 #include "CrossHair.h"
 #include "ProfileImpl.h"
+#include "Version.h"
 #include "p2_deco.h"
 
 #include <QSet>
@@ -12,11 +13,6 @@ PlotInterface* PlotInterface::plot = nullptr;
 PlotInterface* PlotInterface::cptPlot = nullptr;
 
 namespace {
-
-const int programVersion = 450;
-const int programBeta = 1;
-const int firmwareMajor = 2;
-const int firmwareMinor = 50;
 
 QPen linePen(const QColor& color, double width, Qt::PenStyle style)
 {
@@ -54,8 +50,8 @@ QString PlotInterface::subtitle(float firstHalfTime)
 {
     QString text = QString("VARN Planner")
                    + QString(" <font size='-1'><i>v%1%2</i> - firmware <i>%3.%4%5</i>")
-                         .arg(QString::number(programVersion), QString(" beta %1").arg(programBeta),
-                              QString::number(firmwareMajor), QString::number(firmwareMinor), " (release)");
+                         .arg(QString::number(Version::program), QString(" beta %1").arg(Version::beta),
+                              QString::number(Version::firmwareMajor), QString::number(Version::firmwareMinor), " (release)");
     text += " - ZH-L16C 2002";
     text += firstHalfTime == 4.0f ? " (1a)" : " (1b)";
     return "<br>\n" + text + "</font>";
