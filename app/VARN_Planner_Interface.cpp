@@ -49,6 +49,11 @@ VARN_Planner_Interface::VARN_Planner_Interface()
     Q_INIT_RESOURCE(VARN_Planner);
 
     setupUi(this);
+    gasRows[0] = {gas_1, first_1, O2_1l, O2_1, He_1l, He_1, depth_1l, depth_1, mod_1};
+    gasRows[1] = {gas_2, first_2, O2_2l, O2_2, He_2l, He_2, depth_2l, depth_2, mod_2};
+    gasRows[2] = {gas_3, first_3, O2_3l, O2_3, He_3l, He_3, depth_3l, depth_3, mod_3};
+    gasRows[3] = {gas_4, first_4, O2_4l, O2_4, He_4l, He_4, depth_4l, depth_4, mod_4};
+    gasRows[4] = {gas_5, first_5, O2_5l, O2_5, He_5l, He_5, depth_5l, depth_5, mod_5};
 
     // The setpoint group follows the circuit mode from the start, not only from the first edit.
     refreshGasRows();
@@ -156,13 +161,8 @@ void VARN_Planner_Interface::aboutSlot()
 
 void VARN_Planner_Interface::refreshGasRow(int row)
 {
-    switch (row) {
-    case 1: gasModEadEnd(gas_1, first_1, O2_1l, O2_1, He_1l, He_1, depth_1l, depth_1, mod_1); break;
-    case 2: gasModEadEnd(gas_2, first_2, O2_2l, O2_2, He_2l, He_2, depth_2l, depth_2, mod_2); break;
-    case 3: gasModEadEnd(gas_3, first_3, O2_3l, O2_3, He_3l, He_3, depth_3l, depth_3, mod_3); break;
-    case 4: gasModEadEnd(gas_4, first_4, O2_4l, O2_4, He_4l, He_4, depth_4l, depth_4, mod_4); break;
-    case 5: gasModEadEnd(gas_5, first_5, O2_5l, O2_5, He_5l, He_5, depth_5l, depth_5, mod_5); break;
-    }
+    const GasRow& r = gasRows[row - 1];
+    gasModEadEnd(r.active, r.first, r.o2Label, r.o2, r.heLabel, r.he, r.depthLabel, r.depth, r.mod);
 }
 
 void VARN_Planner_Interface::refreshGasRows()
@@ -249,15 +249,12 @@ void VARN_Planner_Interface::setpointSlot()
     spModEadEnd(ppo2_3);
 
     // The diluent is the first gas.
-    const QRadioButton* const firsts[] = {first_1, first_2, first_3, first_4, first_5};
-    const QSpinBox* const o2s[] = {O2_1, O2_2, O2_3, O2_4, O2_5};
-    const QSpinBox* const hes[] = {He_1, He_2, He_3, He_4, He_5};
     float fO2 = 0;
     float fHe = 0;
     for (int i = 0; i < 5; ++i) {
-        if (firsts[i]->isChecked()) {
-            fO2 = o2s[i]->value() * 0.01f;
-            fHe = hes[i]->value() * 0.01f;
+        if (gasRows[i].first->isChecked()) {
+            fO2 = gasRows[i].o2->value() * 0.01f;
+            fHe = gasRows[i].he->value() * 0.01f;
             break;
         }
     }

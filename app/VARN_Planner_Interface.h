@@ -97,6 +97,20 @@ private:
 
     // The list entry of the dive that the replay source follows, -1 when none.
     int selectedDive = -1;
+
+    // The widgets of gas rows 1 to 5, index 0 first.
+    struct GasRow {
+        QCheckBox* active;
+        QRadioButton* first;
+        QLabel* o2Label;
+        QSpinBox* o2;
+        QLabel* heLabel;
+        QSpinBox* he;
+        QLabel* depthLabel;
+        QSpinBox* depth;
+        QLabel* mod;
+    };
+    GasRow gasRows[5];
 };
 
 // The one main window, created by the start-up and never deleted.

@@ -52,26 +52,22 @@ void VARN_Planner_Interface::setup()
 
 void VARN_Planner_Interface::formToConfiguration()
 {
-    const QRadioButton* const firsts[] = {first_1, first_2, first_3, first_4};
     eeprom.firstGas = 5;
     for (int i = 0; i < 4; ++i) {
-        if (firsts[i]->isChecked()) {
+        if (gasRows[i].first->isChecked()) {
             eeprom.firstGas = ubyte(i + 1);
             break;
         }
     }
 
-    const QCheckBox* const actives[] = {gas_1, gas_2, gas_3, gas_4, gas_5};
-    const QSpinBox* const o2s[] = {O2_1, O2_2, O2_3, O2_4, O2_5};
-    const QSpinBox* const hes[] = {He_1, He_2, He_3, He_4, He_5};
-    const QSpinBox* const depths[] = {depth_1, depth_2, depth_3, depth_4, depth_5};
     eeprom.activeGases = 0;
     for (int i = 0; i < 5; ++i) {
-        if (actives[i]->isChecked())
+        const GasRow& row = gasRows[i];
+        if (row.active->isChecked())
             eeprom.activeGases |= ubyte(1 << i);
-        eeprom.gases[i].currentO2 = ubyte(o2s[i]->value());
-        eeprom.gases[i].currentHe = ubyte(hes[i]->value());
-        eeprom.changeDepth[i] = ubyte(depths[i]->value());
+        eeprom.gases[i].currentO2 = ubyte(row.o2->value());
+        eeprom.gases[i].currentHe = ubyte(row.he->value());
+        eeprom.changeDepth[i] = ubyte(row.depth->value());
     }
 
     const QDoubleSpinBox* const setpoints[] = {ppo2_1, ppo2_2, ppo2_3};
@@ -109,20 +105,16 @@ void VARN_Planner_Interface::formToConfiguration()
 // Each widget set here runs the form's own wiring: gas texts, setpoint group, factor boxes.
 void VARN_Planner_Interface::reload()
 {
-    QCheckBox* const actives[] = {gas_1, gas_2, gas_3, gas_4, gas_5};
-    QSpinBox* const o2s[] = {O2_1, O2_2, O2_3, O2_4, O2_5};
-    QSpinBox* const hes[] = {He_1, He_2, He_3, He_4, He_5};
-    QSpinBox* const depths[] = {depth_1, depth_2, depth_3, depth_4, depth_5};
     for (int i = 0; i < 5; ++i) {
-        actives[i]->setChecked(eeprom.activeGases & (1 << i));
-        o2s[i]->setValue(eeprom.gases[i].currentO2);
-        hes[i]->setValue(eeprom.gases[i].currentHe);
-        depths[i]->setValue(eeprom.changeDepth[i]);
+        const GasRow& row = gasRows[i];
+        row.active->setChecked(eeprom.activeGases & (1 << i));
+        row.o2->setValue(eeprom.gases[i].currentO2);
+        row.he->setValue(eeprom.gases[i].currentHe);
+        row.depth->setValue(eeprom.changeDepth[i]);
     }
 
-    QRadioButton* const firsts[] = {first_1, first_2, first_3, first_4, first_5};
     if (eeprom.firstGas >= 1 && eeprom.firstGas <= 5)
-        firsts[eeprom.firstGas - 1]->setChecked(true);
+        gasRows[eeprom.firstGas - 1].first->setChecked(true);
 
     QDoubleSpinBox* const setpoints[] = {ppo2_1, ppo2_2, ppo2_3};
     for (int i = 0; i < 3; ++i)
