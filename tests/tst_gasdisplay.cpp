@@ -1,8 +1,8 @@
 #include "Settings.h"
 #include "VARN_Planner_Interface.h"
+#include "temporarydefaults.h"
 
 #include <QSettings>
-#include <QTemporaryDir>
 #include <QtTest>
 
 // The MOD/EAD/END texts of the gas rows and of the diluent line, the red marks and the
@@ -14,7 +14,6 @@ private slots:
     void initTestCase();
     void init();
     void cleanup();
-    void cleanupTestCase();
     void constructionShowsComputedTexts();
     void gasRow_data();
     void gasRow();
@@ -30,7 +29,7 @@ private slots:
     void circuitModeEnablesSetpoints();
 
 private:
-    QTemporaryDir dir;
+    TemporaryDefaults dir;
     VARN_Planner_Interface* window = nullptr;
 
     struct Row {
@@ -91,7 +90,6 @@ TestGasDisplay::Row TestGasDisplay::row(int n) const
 void TestGasDisplay::initTestCase()
 {
     QVERIFY(dir.isValid());
-    settings = new QSettings(dir.filePath("defaults.ini"), QSettings::IniFormat);
 }
 
 void TestGasDisplay::init()
@@ -103,12 +101,6 @@ void TestGasDisplay::cleanup()
 {
     delete window;
     window = nullptr;
-}
-
-void TestGasDisplay::cleanupTestCase()
-{
-    delete settings;
-    settings = nullptr;
 }
 
 void TestGasDisplay::constructionShowsComputedTexts()

@@ -1,10 +1,10 @@
 #include "Settings.h"
 #include "VARN_Planner_Interface.h"
 #include "scriptedwindow.h"
+#include "temporarydefaults.h"
 
 #include <QSettings>
 #include <QSplashScreen>
-#include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTranslator>
 #include <QtTest>
@@ -18,7 +18,6 @@ private slots:
     void initTestCase();
     void init();
     void cleanup();
-    void cleanupTestCase();
     void formObjects_data();
     void formObjects();
     void initialState_data();
@@ -47,7 +46,7 @@ private slots:
     void retranslationChangesTextsNotValues();
 
 private:
-    QTemporaryDir dir;
+    TemporaryDefaults dir;
     VARN_Planner_Interface* window = nullptr;
 
     QObject* object(const QString& name) const;
@@ -236,7 +235,6 @@ void TestMainWindow::activate(const QString& name)
 void TestMainWindow::initTestCase()
 {
     QVERIFY(dir.isValid());
-    settings = new QSettings(dir.filePath("defaults.ini"), QSettings::IniFormat);
 }
 
 void TestMainWindow::init()
@@ -253,12 +251,6 @@ void TestMainWindow::cleanup()
         window->splash->close();
     delete window;
     window = nullptr;
-}
-
-void TestMainWindow::cleanupTestCase()
-{
-    delete settings;
-    settings = nullptr;
 }
 
 void TestMainWindow::formObjects_data()

@@ -3,10 +3,10 @@
 #include "VARN_eeprom.h"
 #include "replayrun.h"
 #include "scriptedwindow.h"
+#include "temporarydefaults.h"
 #include "testutil.h"
 
 #include <QSettings>
-#include <QTemporaryDir>
 #include <QtTest>
 
 // The replay source of the main window: opening a dive log through the replay button, the
@@ -18,7 +18,6 @@ private slots:
     void initTestCase();
     void init();
     void cleanup();
-    void cleanupTestCase();
     void opensDivingLogAndSelectsFirstDive();
     void choosingAnotherDive();
     void uddfDiveSetsModeAndGases();
@@ -31,7 +30,7 @@ private slots:
     void diveWithoutSamplesLeavesItsFailure();
 
 private:
-    QTemporaryDir dir;
+    TemporaryDefaults dir;
     ScriptedWindow* window = nullptr;
     QString console() const { return window->textEdit->toPlainText(); }
     void open(const QString& fileName);
@@ -41,7 +40,6 @@ private:
 void TestReplayActions::initTestCase()
 {
     QVERIFY(dir.isValid());
-    settings = new QSettings(dir.filePath("defaults.ini"), QSettings::IniFormat);
 }
 
 void TestReplayActions::init()
@@ -56,12 +54,6 @@ void TestReplayActions::cleanup()
     delete window->replay;
     delete window;
     window = nullptr;
-}
-
-void TestReplayActions::cleanupTestCase()
-{
-    delete settings;
-    settings = nullptr;
 }
 
 // The user presses the replay button and picks fileName.

@@ -3,10 +3,10 @@
 #include "replayrun.h"
 #include "scriptedwindow.h"
 #include "simulationtest.h"
+#include "temporarydefaults.h"
 
 #include <QRegularExpression>
 #include <QSettings>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <qwt_plot.h>
 #include <qwt_plot_curve.h>
@@ -20,7 +20,6 @@ private slots:
     void initTestCase();
     void init();
     void cleanup();
-    void cleanupTestCase();
     void clearWithoutWindowDoesNothing();
     void addRuntimeFirstCreatesTheWindow();
     void simulatePlannedDive_data();
@@ -39,7 +38,7 @@ private slots:
     void actionsDuringARunAreRefused();
 
 private:
-    QTemporaryDir dir;
+    TemporaryDefaults dir;
     ScriptedWindow* window = nullptr;
     QString console() const { return window->textEdit->toPlainText(); }
     void setTrimixDive();
@@ -48,7 +47,6 @@ private:
 void TestSimulationActions::initTestCase()
 {
     QVERIFY(dir.isValid());
-    settings = new QSettings(dir.filePath("defaults.ini"), QSettings::IniFormat);
 }
 
 void TestSimulationActions::init()
@@ -68,12 +66,6 @@ void TestSimulationActions::cleanup()
         if (plot)
             plot->hide();
     }
-}
-
-void TestSimulationActions::cleanupTestCase()
-{
-    delete settings;
-    settings = nullptr;
 }
 
 // Trimix 18/45 with EAN50 from 21 m and oxygen from 6 m, gradient factors 30/85, 60 m for 25 min.

@@ -3,9 +3,9 @@
 #include "VARN_eeprom.h"
 #include "p2_deco.h"
 #include "scriptedwindow.h"
+#include "temporarydefaults.h"
 
 #include <QSettings>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <qwt_plot.h>
 #include <qwt_scale_div.h>
@@ -19,21 +19,19 @@ private slots:
     void initTestCase();
     void init();
     void cleanup();
-    void cleanupTestCase();
     void editorStartsFromTheFormAndWritesBack();
     void cancelledEditorKeepsTheForm();
     void editorKeepsValuesItCannotShow();
     void tissuesPlotKeepsItsFirstRange();
 
 private:
-    QTemporaryDir dir;
+    TemporaryDefaults dir;
     ScriptedWindow* window = nullptr;
 };
 
 void TestWindowActions::initTestCase()
 {
     QVERIFY(dir.isValid());
-    settings = new QSettings(dir.filePath("defaults.ini"), QSettings::IniFormat);
 }
 
 void TestWindowActions::init()
@@ -46,12 +44,6 @@ void TestWindowActions::cleanup()
 {
     delete window;
     window = nullptr;
-}
-
-void TestWindowActions::cleanupTestCase()
-{
-    delete settings;
-    settings = nullptr;
 }
 
 void TestWindowActions::editorStartsFromTheFormAndWritesBack()
