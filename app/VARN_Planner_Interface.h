@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QMainWindow>
+#include <QMessageBox>
 #include <QPointer>
 
 class CF_Editor_Interface;
@@ -87,6 +88,9 @@ protected:
     virtual QString askOpenFileName(const QString& caption, const QString& folder, const QString& filter);
     virtual QString askSaveFileName(const QString& caption, const QString& folder, const QString& filter);
     virtual int runEditor(CF_Editor_Interface* editor);
+    // An information or warning box with the single button Ok, without a parent window, so it
+    // shows even while the main window is hidden or busy.
+    virtual void showMessage(QMessageBox::Icon icon, const QString& title, const QString& text);
 
 private:
     void fixColumnWidth();

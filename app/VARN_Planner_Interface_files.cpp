@@ -124,3 +124,9 @@ QString VARN_Planner_Interface::askSaveFileName(const QString& caption, const QS
 {
     return QFileDialog::getSaveFileName(this, caption, folder, filter);
 }
+
+void VARN_Planner_Interface::showMessage(QMessageBox::Icon icon, const QString& title, const QString& text)
+{
+    QMessageBox box(icon, title, text, QMessageBox::Ok);
+    box.exec();
+}

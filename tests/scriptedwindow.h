@@ -9,7 +9,8 @@
 
 // The main window with its modal dialogs answered by the test: each file dialog takes the next
 // prepared answer (none left: the user cancels) and records how it was asked; the editor runs
-// the prepared function in place of its event loop (none: the user cancels).
+// the prepared function in place of its event loop (none: the user cancels); message boxes are
+// recorded, not shown.
 class ScriptedWindow : public VARN_Planner_Interface {
 public:
     struct Question {
@@ -23,6 +24,13 @@ public:
     QList<Question> questions;
     std::function<int(CF_Editor_Interface*)> editor;
     int editorRuns = 0;
+
+    struct Message {
+        QMessageBox::Icon icon;
+        QString title;
+        QString text;
+    };
+    QList<Message> messages;
 
 protected:
     QString askOpenFileName(const QString& caption, const QString& folder, const QString& filter) override
@@ -41,6 +49,11 @@ protected:
     {
         ++editorRuns;
         return editor ? editor(dialog) : int(QDialog::Rejected);
+    }
+
+    void showMessage(QMessageBox::Icon icon, const QString& title, const QString& text) override
+    {
+        messages.append({icon, title, text});
     }
 };
 
