@@ -1,0 +1,21 @@
+#include "DeviceConsole.h"
+
+#include "VARN_Planner_Interface.h"
+
+#include <QPointer>
+
+namespace {
+QPointer<QTextEdit> chosen;
+}
+
+QTextEdit* DeviceConsole::console()
+{
+    if (chosen)
+        return chosen;
+    return mainWindow ? mainWindow->textEdit : nullptr;
+}
+
+void DeviceConsole::setConsole(QTextEdit* console)
+{
+    chosen = console;
+}
