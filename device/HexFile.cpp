@@ -61,7 +61,7 @@ HexFile::~HexFile() = default;
 bool HexFile::allocate(quint64 n, unsigned char fill)
 {
     _buffer.reset(new unsigned char[n]);
-    memset(_buffer.data(), fill, n);
+    std::memset(_buffer.data(), fill, n);
     _size = n;
     return true;
 }
