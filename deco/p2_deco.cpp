@@ -112,7 +112,9 @@ static void restore_engine_state()
     ENGINE_STATE(STATE_RESTORE)
 }
 
-// The caller's "until the status is 0" loop must end after a refusal, hence status 0.
+// The status is restored like everything else: a plan being computed when a call is refused,
+// the simulated gases it has taken and the backups it restores when it finishes, goes on with
+// the next call as if the refused one had never been made, and a pending clear stays pending.
 static void guarded(void (*step)())
 {
     save_engine_state();
@@ -120,7 +122,6 @@ static void guarded(void (*step)())
         step();
     } catch (const char*) {
         restore_engine_state();
-        char_O_deco_status = DECO_STATUS_DONE;
         throw;
     }
 }
