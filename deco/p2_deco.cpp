@@ -531,6 +531,8 @@ static unsigned char gas_switch_deepest()
     }
 
     REQUIRE(!sim_gas_last_depth || sim_gas_last_depth > switch_deco);
+    // The delay of the last switch has run out before the next one.
+    REQUIRE(sim_gas_delay <= sim_dive_mins);
     sim_gas_last_depth = switch_deco;
     sim_gas_last_used = switch_gas;
     const short delay = read_custom_function(55);

@@ -2,6 +2,7 @@
 // gas-switch stops, publication order, long stops, full tables and future time to surface.
 
 #include "decodive.h"
+#include "testutil.h"
 
 #include <QtTest>
 #include <algorithm>
@@ -202,6 +203,12 @@ void TestDecoPlanner::planInvariants()
     checkPlan(dive);
     if (QTest::currentTestFailed())
         return;
+
+    // The CNS forecast walks the plan's switch stops without refusing one.
+    char_I_bottom_depth = (unsigned char)dive.depth;
+    deco_push_tissues_to_vault();
+    QCOMPARE(thrownText(deco_calc_CNS_planning), QString());
+    deco_pull_tissues_from_vault();
 
     // A switch delay holds a flagged stop of at least that long at every switch depth passed.
     if (switchDelay > 0 && dive.setpoint == 0) {

@@ -152,6 +152,24 @@ const RefusalCase refusalCases[] = {
     {"CNS forecast of 10 % oxygen at the shallow stops",
      [] { char_I_deco_N2_ratio[0] = 40; char_I_deco_He_ratio[0] = 50; char_I_bottom_depth = 40; },
      deco_calc_CNS_planning, 1, "p2_deco: char_I_actual_ppO2 > 15"},
+    {"CNS forecast of a switch stop shorter than the switch delay",
+     [] {
+         // The published plan was made before the delay grew from 1 to 3 minutes.
+         eeprom.cf(55).value = 3;
+         char_I_deco_N2_ratio[1] = 50;
+         char_I_deco_gas_change[1] = 21;
+         char_I_deco_N2_ratio[2] = 0;
+         char_I_deco_gas_change[2] = 6;
+         deco_calc_hauptroutine();
+         std::memset(char_O_deco_depth, 0, sizeof char_O_deco_depth);
+         std::memset(char_O_deco_time, 0, sizeof char_O_deco_time);
+         char_O_deco_depth[0] = 21 | DECO_STOP_SWITCH_FLAG;
+         char_O_deco_time[0] = 1;
+         char_O_deco_depth[1] = 6 | DECO_STOP_SWITCH_FLAG;
+         char_O_deco_time[1] = 3;
+         char_I_bottom_depth = 40;
+     },
+     deco_calc_CNS_planning, 1, "p2_deco: sim_gas_delay <= sim_dive_mins"},
     {"replayed gas number 7",
      [] { char_I_current_gas = 7; }, deco_calc_hauptroutine, 200,
      "p2_deco: 0 < char_I_current_gas && char_I_current_gas <= (NUM_GAS+1)"},
