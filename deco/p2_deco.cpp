@@ -7,6 +7,7 @@
 // outputs are formed by adding 0.5 and dropping the fraction.
 
 #include "p2_deco.h"
+#include "p2_deco_internal.h"
 #include "VARN_eeprom.h"
 
 #include <cmath>
@@ -274,7 +275,7 @@ static void calc_hauptroutine_data_input()
     GF_delta = GF_high - GF_low;
 }
 
-static unsigned char nearest_or_zero(float metres)
+unsigned char nearest_or_zero(float metres)
 {
     return metres < 0 || metres > 245.5 ? 0 : (unsigned char)(metres + 0.5);
 }
