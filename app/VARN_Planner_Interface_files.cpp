@@ -11,6 +11,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QSettings>
+#include <cstring>
 
 namespace {
 
@@ -49,8 +50,9 @@ void VARN_Planner_Interface::load(const QSettings* s)
 
 void VARN_Planner_Interface::save(QSettings* s)
 {
-    eeprom.save(s);
+    // The window's own keys first: a configuration that fails its check must not cost them.
     saveWindowParameters(s);
+    eeprom.save(s);
 }
 
 void VARN_Planner_Interface::saveWindowParameters(QSettings* s)
@@ -101,10 +103,16 @@ void VARN_Planner_Interface::saveDiveSlot()
         return;
     }
     setup();
-    save(&file);
-    // A write that fails shows only in the status after the sync.
-    if (file.status() != QSettings::NoError)
+    // The status of the settings object also keeps a format error of the file it read: the
+    // configuration's save tells whether the file took the write. A failed image check
+    // travels on to the window's handler.
+    try {
+        save(&file);
+    } catch (const char* text) {
+        if (std::strcmp(text, settingsWriteFailure) != 0)
+            throw;
         reportUnwritable(fileName);
+    }
 }
 
 // A parameter file not written must not pass for saved.

@@ -7,6 +7,7 @@
 // outputs are formed by adding 0.5 and dropping the fraction.
 
 #include "p2_deco.h"
+#include "p2_deco_internal.h"
 #include "VARN_eeprom.h"
 
 #include <cmath>
@@ -112,7 +113,9 @@ static void restore_engine_state()
     ENGINE_STATE(STATE_RESTORE)
 }
 
-// The caller's "until the status is 0" loop must end after a refusal, hence status 0.
+// The status is restored like everything else: a plan being computed when a call is refused,
+// the simulated gases it has taken and the backups it restores when it finishes, goes on with
+// the next call as if the refused one had never been made, and a pending clear stays pending.
 static void guarded(void (*step)())
 {
     save_engine_state();
@@ -120,7 +123,6 @@ static void guarded(void (*step)())
         step();
     } catch (const char*) {
         restore_engine_state();
-        char_O_deco_status = DECO_STATUS_DONE;
         throw;
     }
 }
@@ -273,7 +275,7 @@ static void calc_hauptroutine_data_input()
     GF_delta = GF_high - GF_low;
 }
 
-static unsigned char nearest_or_zero(float metres)
+unsigned char nearest_or_zero(float metres)
 {
     return metres < 0 || metres > 245.5 ? 0 : (unsigned char)(metres + 0.5);
 }
@@ -530,6 +532,8 @@ static unsigned char gas_switch_deepest()
     }
 
     REQUIRE(!sim_gas_last_depth || sim_gas_last_depth > switch_deco);
+    // The delay of the last switch has run out before the next one.
+    REQUIRE(sim_gas_delay <= sim_dive_mins);
     sim_gas_last_depth = switch_deco;
     sim_gas_last_used = switch_gas;
     const short delay = read_custom_function(55);

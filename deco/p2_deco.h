@@ -7,8 +7,8 @@
 // inputs, calls an argument-less deco_ entry point and reads the char_O_/int_O_ outputs.
 // "char" is unsigned 8-bit, "int" unsigned 16-bit.
 //
-// An entry point whose inputs break one of its conditions changes nothing, sets
-// char_O_deco_status to 0 and throws a static text "p2_deco: <condition>".
+// An entry point whose inputs break one of its conditions changes nothing, char_O_deco_status
+// and a plan being computed included, and throws a static text "p2_deco: <condition>".
 
 #define NUM_COMP 16
 #define NUM_GAS 5

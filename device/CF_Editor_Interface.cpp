@@ -33,6 +33,14 @@ bool lessThan(int cf, int a, int b)
     return isSigned(cf) ? qint16(a) < qint16(b) : quint16(a) < quint16(b);
 }
 
+// A number outside the table is a programming error; it is refused in every build, because an
+// unchecked one would reach past the editors.
+void checkNumber(int cf)
+{
+    if (!(0 <= cf && cf < 96))
+        throw "CF_Editor_Interface: 0 <= cf && cf < 96";
+}
+
 } // namespace
 
 CF_Editor_Interface::CF_Editor_Interface()
@@ -140,7 +148,7 @@ void CF_Editor_Interface::languageChange()
 
 int CF_Editor_Interface::value(int cf) const
 {
-    Q_ASSERT(0 <= cf && cf < 96);
+    checkNumber(cf);
     const auto unshown = _unshownValues.constFind(cf);
     if (unshown != _unshownValues.constEnd())
         return *unshown;
@@ -166,7 +174,7 @@ int CF_Editor_Interface::value(int cf) const
 
 void CF_Editor_Interface::setValue(int cf, int v)
 {
-    Q_ASSERT(0 <= cf && cf < 96);
+    checkNumber(cf);
     const int before = value(cf);
     const bool wasUnshown = _unshownValues.remove(cf) > 0;
     const quint16 stored = quint16(v);

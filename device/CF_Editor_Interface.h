@@ -20,7 +20,8 @@ public:
     void fromEEPROM();
     void toEEPROM() const;
 
-    // The stored value that custom function cf's editor stands for.
+    // The stored value that custom function cf's editor stands for. A cf outside 0..95
+    // throws "CF_Editor_Interface: 0 <= cf && cf < 96", as does setValue.
     int value(int cf) const;
     void setValue(int cf, int v);
 

@@ -171,4 +171,7 @@ static_assert(offsetof(VARN_eeprom, cfBank2) == 640, "CF64..CF95");
 
 extern VARN_eeprom eeprom;
 
+// Thrown by VARN_eeprom::save when the file did not take the write.
+extern const char* const settingsWriteFailure;
+
 #endif

@@ -2,7 +2,9 @@
 
 #include "VARN_eeprom.h"
 
+#include <QFile>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <cmath>
 #include <cstring>
 
@@ -38,11 +40,29 @@ bool readYes(const QSettings* s, const QString& key)
     return s->value(key, "no").toString() == QLatin1String("yes");
 }
 
+// Whether the file holds every key of the settings object with its value. Settings objects on
+// one file share what they hold in memory, so the file is read through a copy.
+bool fileHolds(const QSettings* s)
+{
+    const QTemporaryDir folder;
+    const QString copy = folder.filePath("copy");
+    if (!folder.isValid() || !QFile::copy(s->fileName(), copy))
+        return false;
+    const QSettings file(copy, s->format());
+    const QStringList keys = s->allKeys();
+    for (const QString& key : keys)
+        if (file.value(key).toString() != s->value(key).toString())
+            return false;
+    return true;
+}
+
 const char* const olderDiveKeys[] = {
     "Dive/ppO2High", "Dive/shallow_first", "Dive/bottom_usage", "Dive/ascent_usage", "Dive/extra_time",
 };
 
 } // namespace
+
+const char* const settingsWriteFailure = "Unable to write the settings file";
 
 void VARN_eeprom::save(QSettings* s) const
 {
@@ -94,9 +114,11 @@ void VARN_eeprom::save(QSettings* s) const
         s->setValue(QString("CF%1/default").arg(n), (unsigned short)cf(n).defaultValue);
     }
 
+    // The settings object keeps the first error it met, a format error of the file it read
+    // included: then only the file tells whether this write reached it.
     s->sync();
-    if (s->status() != QSettings::NoError)
-        throw "Unable to write the settings file";
+    if (s->status() != QSettings::NoError && !fileHolds(s))
+        throw settingsWriteFailure;
 }
 
 bool VARN_eeprom::load(const QSettings* s)

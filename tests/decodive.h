@@ -145,8 +145,10 @@ inline int diveToFinalPlan(const DiveSetup& dive)
     return diveTime;
 }
 
-// Climbs at 10 m/min to the surface, waiting at the first stop and switching to the best gas.
-inline void ascendToSurface(const DiveSetup& dive, int& diveTime)
+// Climbs at 10 m/min to the surface, waiting at the first stop and switching to the best gas;
+// afterStep() runs after every dive step.
+template <typename AfterStep>
+inline void ascendToSurface(const DiveSetup& dive, int& diveTime, AfterStep afterStep)
 {
     float depth = (int_I_pres_respiration - int_I_pres_surface) / 99.85f;
     int gas = char_I_current_gas;
@@ -166,7 +168,13 @@ inline void ascendToSurface(const DiveSetup& dive, int& diveTime)
             setDepth(depth);
         }
         diveStep(diveTime);
+        afterStep();
     }
+}
+
+inline void ascendToSurface(const DiveSetup& dive, int& diveTime)
+{
+    ascendToSurface(dive, diveTime, [] {});
 }
 
 #endif

@@ -1,6 +1,7 @@
 #include "CF_Editor_Interface.h"
 #include "ColorPicker.h"
 #include "VARN_eeprom.h"
+#include "testutil.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -107,6 +108,8 @@ private slots:
     void labels();
     void showAndReadBack_data();
     void showAndReadBack();
+    void numberOutsideTableIsRefused_data();
+    void numberOutsideTableIsRefused();
     void everyShowableValueReadsBack_data();
     void everyShowableValueReadsBack();
     void deciArrowStep();
@@ -375,6 +378,38 @@ void TestCfEditor::everyShowableValueReadsBack()
         dialog.setValue(6, v);
         QCOMPARE(dialog.value(6), v);
     }
+}
+
+void TestCfEditor::numberOutsideTableIsRefused_data()
+{
+    QTest::addColumn<bool>("write");
+    QTest::addColumn<int>("cf");
+    QTest::newRow("value(-1)") << false << -1;
+    QTest::newRow("value(96)") << false << 96;
+    QTest::newRow("value(100000)") << false << 100000;
+    QTest::newRow("setValue(-1)") << true << -1;
+    QTest::newRow("setValue(96)") << true << 96;
+    QTest::newRow("setValue(-100000)") << true << -100000;
+}
+
+// In every build, not only where assertions are compiled in: nothing is read or written
+// beyond the 96 editors.
+void TestCfEditor::numberOutsideTableIsRefused()
+{
+    QFETCH(bool, write);
+    QFETCH(int, cf);
+    CF_Editor_Interface dialog;
+    dialog.fromEEPROM();
+    QList<int> before;
+    for (int n = 0; n < CF_COUNT; ++n)
+        before << dialog.value(n);
+
+    const QString text = write ? thrownText([&] { dialog.setValue(cf, 1); }) : thrownText([&] { dialog.value(cf); });
+    QCOMPARE(text, QString("CF_Editor_Interface: 0 <= cf && cf < 96"));
+    QList<int> after;
+    for (int n = 0; n < CF_COUNT; ++n)
+        after << dialog.value(n);
+    QCOMPARE(after, before);
 }
 
 void TestCfEditor::deciArrowStep()

@@ -2,6 +2,7 @@
 // gas-switch stops, publication order, long stops, full tables and future time to surface.
 
 #include "decodive.h"
+#include "testutil.h"
 
 #include <QtTest>
 #include <algorithm>
@@ -167,6 +168,10 @@ private slots:
     void neverClearingStopEndsPlan();
     void futureTimeToSurface();
     void clearRestartsPlanAndSlopeAnchor();
+    void planComputedInSlices_data();
+    void planComputedInSlices();
+    void statusOutsideMachineIsDone_data();
+    void statusOutsideMachineIsDone();
 };
 
 void TestDecoPlanner::init()
@@ -202,6 +207,12 @@ void TestDecoPlanner::planInvariants()
     checkPlan(dive);
     if (QTest::currentTestFailed())
         return;
+
+    // The CNS forecast walks the plan's switch stops without refusing one.
+    char_I_bottom_depth = (unsigned char)dive.depth;
+    deco_push_tissues_to_vault();
+    QCOMPARE(thrownText(deco_calc_CNS_planning), QString());
+    deco_pull_tissues_from_vault();
 
     // A switch delay holds a flagged stop of at least that long at every switch depth passed.
     if (switchDelay > 0 && dive.setpoint == 0) {
@@ -550,6 +561,100 @@ void TestDecoPlanner::clearRestartsPlanAndSlopeAnchor()
     checkPlan(dive);
     QVERIFY(std::abs(char_O_relative_gradient_GF - relativeTo(dive.gfLow)) <= 2);
     QVERIFY(!plan.isEmpty());
+}
+
+void TestDecoPlanner::planComputedInSlices_data()
+{
+    QTest::addColumn<DiveSetup>("dive");
+    QTest::newRow("air 40 m 30 min GF 30/85") << airDive();
+    QTest::newRow("trimix with two deco gases") << trimixDive();
+    QTest::newRow("air 50 m 120 min, stops over 255 min") << at(airDive(), 50, 120);
+    QTest::newRow("ZH-L16 air 72 m 41 min") << zhl16(at(airDive(), 72, 41));
+}
+
+// Each main step adds at most 16 simulated minutes to the plan: one minute per stop minute, and
+// one more to climb from the last stop to the surface. A step that does not finish the plan
+// publishes the stop it reached, the one holding the 16th, 32nd... stop minute deepest first;
+// the step that finishes publishes 0.
+void TestDecoPlanner::planComputedInSlices()
+{
+    QFETCH(DiveSetup, dive);
+    int diveTime = diveToFinalPlan(dive);
+    char_O_deco_status = DECO_STATUS_START;
+    diveStep(diveTime);
+    QCOMPARE(char_O_deco_status, (unsigned char)DECO_STATUS_RUNNING);
+    QList<int> reached;
+    int calls = 0;
+    while (char_O_deco_status == DECO_STATUS_RUNNING && calls < 1000) {
+        diveStep(diveTime);
+        ++calls;
+        if (char_O_deco_status == DECO_STATUS_RUNNING)
+            reached << char_O_deco_last_stop;
+    }
+    QCOMPARE(char_O_deco_status, (unsigned char)DECO_STATUS_DONE);
+    QCOMPARE(char_O_deco_last_stop, (unsigned char)0);
+
+    const QVector<Stop> stops = publishedStops();
+    const int minutes = stopMinutes(stops);
+    QCOMPARE(calls, (minutes + 1 + 15) / 16);
+    QList<int> expected;
+    int before = 0;
+    for (const Stop& s : stops) {
+        for (int m = before + 1; m <= before + s.minutes; ++m)
+            if (m % 16 == 0 && m / 16 < calls)
+                expected << s.depth;
+        before += s.minutes;
+    }
+    QCOMPARE(reached, expected);
+}
+
+void TestDecoPlanner::statusOutsideMachineIsDone_data()
+{
+    QTest::addColumn<int>("status");
+    QTest::newRow("4: future time alone") << 4;
+    QTest::newRow("7") << 7;
+    QTest::newRow("8") << 8;
+    QTest::newRow("127") << 127;
+    QTest::newRow("255") << 255;
+}
+
+// A status the machine does not know is taken as 0: within the no-stop time the table is cleared
+// and published and the no-stop time computed; without one a plan is started.
+void TestDecoPlanner::statusOutsideMachineIsDone()
+{
+    QFETCH(int, status);
+
+    // 20 m on air for 5 minutes, stepped with status 0 and with the unknown status.
+    const DiveSetup shallow = at(airDive(), 20, 5);
+    int diveTime = diveToFinalPlan(shallow);
+    diveStep(diveTime);
+    const unsigned char noStopTime = char_O_nullzeit;
+    QVERIFY(noStopTime > 0 && noStopTime < 240);
+
+    diveTime = diveToFinalPlan(shallow);
+    std::memset(char_O_deco_depth, 21, sizeof char_O_deco_depth);
+    std::memset(char_O_deco_time, 5, sizeof char_O_deco_time);
+    char_O_first_deco_depth = 21;
+    char_O_deco_last_stop = 9;
+    char_O_deco_status = (unsigned char)status;
+    diveStep(diveTime);
+    QCOMPARE(char_O_deco_status, (unsigned char)DECO_STATUS_DONE);
+    QCOMPARE(char_O_nullzeit, noStopTime);
+    QVERIFY(publishedStops().isEmpty());
+    QCOMPARE(char_O_deco_depth[NUM_STOPS - 1], (unsigned char)0);
+    QCOMPARE(char_O_first_deco_depth, (unsigned char)0);
+    QCOMPARE(char_O_deco_last_stop, (unsigned char)0);
+
+    // At the end of a dive with stops: the next step starts a plan and leaves the table alone.
+    diveTime = diveToFinalPlan(airDive());
+    const QByteArray plan = describe(publishedStops()).toLatin1();
+    const unsigned short tts = int_O_ascenttime;
+    char_O_deco_status = (unsigned char)status;
+    diveStep(diveTime);
+    QCOMPARE(char_O_deco_status, (unsigned char)DECO_STATUS_START);
+    QCOMPARE(char_O_nullzeit, (unsigned char)0);
+    QCOMPARE(describe(publishedStops()).toLatin1(), plan);
+    QCOMPARE(int_O_ascenttime, tts);
 }
 
 QTEST_APPLESS_MAIN(TestDecoPlanner)

@@ -1,6 +1,6 @@
 // Orderly refusals of the decompression engine: an entry point whose input breaks one of its
-// conditions throws "p2_deco: <condition>", sets the status to 0 and changes nothing else, so the
-// dive can go on as if the call had not been made.
+// conditions throws "p2_deco: <condition>" and changes nothing, the plan being computed included,
+// so the dive goes on as if the call had not been made.
 
 #include "decodive.h"
 #include "testutil.h"
@@ -62,26 +62,19 @@ QString changedVariable(const QByteArray& before)
 struct Refusal {
     QString text;
     QString changed;     // interface variable the refused call changed
-    bool statusDone;     // char_O_deco_status was 0 after it
     int calls;           // calls made, the refused one included
 };
 
 // Calls an entry point until it refuses (at most maxCalls times) and checks the refused call.
 Refusal callUntilRefused(void (*entry)(), int maxCalls = 1)
 {
-    Refusal refusal{QString(), QString(), false, 0};
+    Refusal refusal{QString(), QString(), 0};
     while (refusal.calls < maxCalls && refusal.text.isNull()) {
         const QByteArray before = engineState();
-        const unsigned char status = char_O_deco_status;
         ++refusal.calls;
         refusal.text = thrownText(entry);
-        if (!refusal.text.isNull()) {
-            const unsigned char statusAfter = char_O_deco_status;
-            refusal.statusDone = statusAfter == DECO_STATUS_DONE;
-            char_O_deco_status = status;
+        if (!refusal.text.isNull())
             refusal.changed = changedVariable(before);
-            char_O_deco_status = statusAfter;
-        }
     }
     return refusal;
 }
@@ -95,14 +88,6 @@ int prepareDive()
     while (diveTime < 20 * 60 || char_O_deco_status != DECO_STATUS_RUNNING)
         diveStep(diveTime);
     return diveTime;
-}
-
-// The dive goes on for a few minutes at the bottom and until its plan is done.
-QByteArray continueDive(int diveTime)
-{
-    for (int i = 0; i < 5 * 30 || char_O_deco_status != DECO_STATUS_DONE; ++i)
-        diveStep(diveTime);
-    return engineState();
 }
 
 struct RefusalCase {
@@ -167,6 +152,24 @@ const RefusalCase refusalCases[] = {
     {"CNS forecast of 10 % oxygen at the shallow stops",
      [] { char_I_deco_N2_ratio[0] = 40; char_I_deco_He_ratio[0] = 50; char_I_bottom_depth = 40; },
      deco_calc_CNS_planning, 1, "p2_deco: char_I_actual_ppO2 > 15"},
+    {"CNS forecast of a switch stop shorter than the switch delay",
+     [] {
+         // The published plan was made before the delay grew from 1 to 3 minutes.
+         eeprom.cf(55).value = 3;
+         char_I_deco_N2_ratio[1] = 50;
+         char_I_deco_gas_change[1] = 21;
+         char_I_deco_N2_ratio[2] = 0;
+         char_I_deco_gas_change[2] = 6;
+         deco_calc_hauptroutine();
+         std::memset(char_O_deco_depth, 0, sizeof char_O_deco_depth);
+         std::memset(char_O_deco_time, 0, sizeof char_O_deco_time);
+         char_O_deco_depth[0] = 21 | DECO_STOP_SWITCH_FLAG;
+         char_O_deco_time[0] = 1;
+         char_O_deco_depth[1] = 6 | DECO_STOP_SWITCH_FLAG;
+         char_O_deco_time[1] = 3;
+         char_I_bottom_depth = 40;
+     },
+     deco_calc_CNS_planning, 1, "p2_deco: sim_gas_delay <= sim_dive_mins"},
     {"replayed gas number 7",
      [] { char_I_current_gas = 7; }, deco_calc_hauptroutine, 200,
      "p2_deco: 0 < char_I_current_gas && char_I_current_gas <= (NUM_GAS+1)"},
@@ -190,13 +193,94 @@ const RefusalCase refusalCases[] = {
      "p2_deco: int_I_temp < 5760"},
 };
 
-const RefusalCase& refusalCase(const QString& name)
+// The published plan as the diver reads it: stops deepest first, switch stops starred, then the TTS.
+QString publishedPlan()
 {
-    for (const RefusalCase& c : refusalCases)
-        if (name == QLatin1String(c.name))
-            return c;
-    qFatal("no refusal case %s", qPrintable(name));
+    QStringList stops;
+    for (int i = 0; i < NUM_STOPS && char_O_deco_time[i] != 0; ++i)
+        stops << QString("%1%2:%3")
+                     .arg(char_O_deco_depth[i] & 0x7F)
+                     .arg(char_O_deco_depth[i] & DECO_STOP_SWITCH_FLAG ? "*" : "")
+                     .arg(char_O_deco_time[i]);
+    return QString("%1 TTS %2").arg(stops.join(' ')).arg(int_O_ascenttime);
 }
+
+QList<int> switchStops(const QString& plan)
+{
+    QList<int> depths;
+    QRegularExpressionMatchIterator it = QRegularExpression("(\\d+)\\*:").globalMatch(plan);
+    while (it.hasNext())
+        depths << it.next().captured(1).toInt();
+    return depths;
+}
+
+QString firstDifference(const QStringList& actual, const QStringList& expected)
+{
+    for (int i = 0; i < qMax(actual.size(), expected.size()); ++i) {
+        const QString a = actual.value(i, "(none)");
+        const QString e = expected.value(i, "(none)");
+        if (a != e)
+            return QString("at %1: %2, expected %3").arg(i).arg(a, e);
+    }
+    return QString();
+}
+
+// At the bottom for the given minutes, then until the plan being computed is published.
+void stayAtBottomFor(int minutes, int& diveTime)
+{
+    for (int i = 0; i < minutes * 30 || char_O_deco_status != DECO_STATUS_DONE; ++i)
+        diveStep(diveTime);
+}
+
+// What the diver meets from here on: the plan one minute later and ten minutes later at the
+// bottom, every plan made on the way up, and the time of surfacing.
+QStringList restOfDive(const DiveSetup& dive, int diveTime)
+{
+    QStringList seen;
+    stayAtBottomFor(1, diveTime);
+    seen << publishedPlan();
+    stayAtBottomFor(9, diveTime);
+    seen << publishedPlan();
+    unsigned char status = char_O_deco_status;
+    ascendToSurface(dive, diveTime, [&] {
+        if (status != DECO_STATUS_DONE && char_O_deco_status == DECO_STATUS_DONE && char_O_nullzeit == 0)
+            seen << publishedPlan();
+        status = char_O_deco_status;
+    });
+    seen << QString("surfaced after %1 s").arg(diveTime);
+    return seen;
+}
+
+// 72 m on 18/45 with 50 % from 21 m and oxygen from 6 m, 40 minutes in: the next main step
+// continues a plan whose simulated ascent has taken the 50 % at 21 m but not yet the oxygen.
+int reachPlanPastFirstSwitch(const DiveSetup& dive)
+{
+    startDive(dive);
+    int diveTime = 0;
+    while (diveTime < 40 * 60 || char_O_deco_status != DECO_STATUS_RUNNING || char_O_deco_last_stop <= 6
+           || char_O_deco_last_stop > 21)
+        diveStep(diveTime);
+    return diveTime;
+}
+
+struct SkipCase {
+    const char* name;
+    bool clearPending;    // the caller has just written status 3
+    bool cnsStep;         // the refused call is the CNS step after the step's main call
+    void (*breakInput)();
+    const char* text;
+};
+
+const SkipCase skipCases[] = {
+    {"main step refused mid-plan", false, false, [] { char_I_N2_ratio = 96; char_I_He_ratio = 0; },
+     "p2_deco: (N2_ratio + He_ratio) <= 0.95"},
+    {"planner refused mid-plan", false, false, [] { char_I_deco_N2_ratio[1] = 96; },
+     "p2_deco: 0.0 <= calc_N2_ratio && calc_N2_ratio <= 0.95"},
+    {"CNS step refused mid-plan", false, true, [] { char_I_actual_ppO2 = 15; },
+     "p2_deco: char_I_actual_ppO2 > 15"},
+    {"main step refused while a clear is pending", true, false, [] { char_I_N2_ratio = 96; char_I_He_ratio = 0; },
+     "p2_deco: (N2_ratio + He_ratio) <= 0.95"},
+};
 
 }
 
@@ -206,9 +290,8 @@ class TestDecoRefusals : public QObject {
 private slots:
     void refusalChangesNothing_data();
     void refusalChangesNothing();
-    void refusedStepLeavesPlannerState_data();
-    void refusedStepLeavesPlannerState();
-    void refusalEndsCallersLoop();
+    void diveAfterRefusalIsDiveWithoutTheStep_data();
+    void diveAfterRefusalIsDiveWithoutTheStep();
 };
 
 void TestDecoRefusals::refusalChangesNothing_data()
@@ -218,6 +301,7 @@ void TestDecoRefusals::refusalChangesNothing_data()
         QTest::newRow(refusalCases[i].name) << i;
 }
 
+// The status too: a plan being computed goes on with the next call.
 void TestDecoRefusals::refusalChangesNothing()
 {
     QFETCH(int, index);
@@ -228,71 +312,53 @@ void TestDecoRefusals::refusalChangesNothing()
 
     const Refusal refusal = callUntilRefused(c.entry, c.maxCalls);
     QCOMPARE(refusal.text, QString::fromLatin1(c.text));
-    QVERIFY(refusal.statusDone);
     QCOMPARE(refusal.changed, QString());
 }
 
-void TestDecoRefusals::refusedStepLeavesPlannerState_data()
+void TestDecoRefusals::diveAfterRefusalIsDiveWithoutTheStep_data()
 {
-    QTest::addColumn<QString>("refusal");
-    QTest::addColumn<int>("gasO2");  // switch gas from 21 m after the repair, 0 = none
-    QTest::newRow("real step refused mid-plan") << "breathing 4 % oxygen" << 0;
-    QTest::newRow("switch gas refused mid-plan") << "switch gas with 96 % nitrogen" << 50;
-    QTest::newRow("CNS forecast refused") << "CNS forecast of 10 % oxygen at the shallow stops" << 0;
+    QTest::addColumn<int>("index");
+    for (int i = 0; i < int(sizeof skipCases / sizeof skipCases[0]); ++i)
+        QTest::newRow(skipCases[i].name) << i;
 }
 
-// The planner's own state (stop table being built, simulated gas, slope anchor) survives a
-// refused call: after repairing the input the dive ends exactly as if that call had been skipped
-// (with the status set to 0, as a refusal sets it).
-void TestDecoRefusals::refusedStepLeavesPlannerState()
+// A refused call in the middle of a plan, once its input is repaired, leaves the dive exactly as
+// the same dive in which that call was never made: the same stop tables, switch stops and TTS at
+// the bottom and all the way up. The deco gases stay in every later plan.
+void TestDecoRefusals::diveAfterRefusalIsDiveWithoutTheStep()
 {
-    QFETCH(QString, refusal);
-    QFETCH(int, gasO2);
-    const RefusalCase& c = refusalCase(refusal);
-    auto repair = [gasO2] {
-        char_I_N2_ratio = 79;
-        char_I_He_ratio = 0;
-        char_I_deco_N2_ratio[0] = 79;
-        char_I_deco_He_ratio[0] = 0;
-        char_I_deco_N2_ratio[1] = (unsigned char)(gasO2 ? 100 - gasO2 : 0);
-        char_I_deco_He_ratio[1] = 0;
-        char_I_deco_gas_change[1] = (unsigned char)(gasO2 ? 21 : 0);
-    };
+    QFETCH(int, index);
+    const SkipCase& c = skipCases[index];
+    const DiveSetup dive = trimixDive();
+    eeprom = VARN_eeprom();
 
-    int diveTime = prepareDive();
-    c.breakInput();
-    const Refusal refused = callUntilRefused(c.entry, c.maxCalls);
-    QCOMPARE(refused.text, QString::fromLatin1(c.text));
-    const int stepsBefore = c.entry == deco_calc_hauptroutine ? refused.calls - 1 : 0;
-    diveTime += 2 * stepsBefore;
-    repair();
-    const QByteArray afterRefusal = continueDive(diveTime);
-
-    diveTime = prepareDive();
-    repair();
-    for (int i = 0; i < stepsBefore; ++i)
+    int diveTime = reachPlanPastFirstSwitch(dive);
+    if (c.clearPending)
+        char_O_deco_status = DECO_STATUS_CLEAR;
+    if (c.cnsStep)
         deco_calc_hauptroutine();
-    diveTime += 2 * stepsBefore;
-    char_O_deco_status = DECO_STATUS_DONE;
-    continueDive(diveTime);
+    c.breakInput();
+    QCOMPARE(thrownText(c.cnsStep ? deco_calc_CNS_fraction : deco_calc_hauptroutine), QString::fromLatin1(c.text));
+    setupEngine(dive);
+    setDepth(float(dive.depth));
+    if (c.cnsStep)
+        diveTime += 2;
+    const QStringList afterRefusal = restOfDive(dive, diveTime);
 
-    QCOMPARE(changedVariable(afterRefusal), QString());
-}
-
-// A caller stepping "until the status is 0" stops after a refusal, even mid-plan.
-void TestDecoRefusals::refusalEndsCallersLoop()
-{
-    prepareDive();
-    QCOMPARE(char_O_deco_status, (unsigned char)DECO_STATUS_RUNNING);
-    char_I_N2_ratio = 96;
-    int calls = 0;
-    QString text;
-    while (char_O_deco_status != DECO_STATUS_DONE && calls < 10) {
-        ++calls;
-        text = thrownText(deco_calc_hauptroutine);
+    diveTime = reachPlanPastFirstSwitch(dive);
+    if (c.clearPending)
+        char_O_deco_status = DECO_STATUS_CLEAR;
+    if (c.cnsStep) {
+        deco_calc_hauptroutine();
+        diveTime += 2;
     }
-    QCOMPARE(calls, 1);
-    QCOMPARE(text, QString("p2_deco: (N2_ratio + He_ratio) <= 0.95"));
+    const QStringList withoutStep = restOfDive(dive, diveTime);
+
+    QCOMPARE(afterRefusal[1], withoutStep[1]);
+    QCOMPARE(afterRefusal[0], withoutStep[0]);
+    QVERIFY2(afterRefusal == withoutStep, qPrintable(firstDifference(afterRefusal, withoutStep)));
+    QCOMPARE(switchStops(afterRefusal[0]), (QList<int>{21, 6}));
+    QCOMPARE(switchStops(afterRefusal[1]), (QList<int>{21, 6}));
 }
 
 QTEST_APPLESS_MAIN(TestDecoRefusals)

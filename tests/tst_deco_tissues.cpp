@@ -2,6 +2,7 @@
 // Haldane solution, inspired pressures, ceilings, gradient factor and no-stop time.
 
 #include "decodive.h"
+#include "p2_deco_internal.h"
 
 #include <QtTest>
 #include <cmath>
@@ -59,6 +60,50 @@ double ceilingOf(int c, double gf, bool gradientFactors)
     return ceiling < 0 ? 0 : ceiling;
 }
 
+// The no-stop search in double precision: from each compartment's pressures, 10-minute steps
+// while its surfacing limit holds, then 1-minute steps, then the fraction of the last minute.
+// Without gradient factors every increment, on-gassing or off-gassing, is scaled by the
+// saturation multiplier.
+int noStopSearch(double ppN2, double ppHe, bool gradientFactors, double gfHigh, double saturation)
+{
+    int result = 240;
+    for (int c = 0; c < NUM_COMP; ++c) {
+        double N2 = pres_tissue_N2[c];
+        double He = pres_tissue_He[c];
+        double P = N2 + He;
+        const float(*factors)[2] = e10min;
+        int step = 10;
+        int t = 0;
+        while (t < result) {
+            const Mixed m = mixedCoefficients(c, N2, He);
+            double M = SURFACE / m.b + m.a;
+            if (gradientFactors)
+                M = (M - SURFACE) * gfHigh + SURFACE;
+            double dN2 = (ppN2 - N2) * factors[c][0];
+            double dHe = (ppHe - He) * factors[c][1];
+            if (!gradientFactors) {
+                dN2 *= saturation;
+                dHe *= saturation;
+            }
+            if (M >= P && M >= P + dN2 + dHe) {
+                N2 += dN2;
+                He += dHe;
+                P = N2 + He;
+                t += step;
+            } else if (step == 10) {
+                step = 1;
+                factors = e1min;
+            } else {
+                if (M > P)
+                    t += int((M - P) / (dN2 + dHe) + 0.5);
+                break;
+            }
+        }
+        result = qMin(result, t);
+    }
+    return result;
+}
+
 }
 
 class TestDecoTissues : public QObject {
@@ -84,6 +129,10 @@ private slots:
     void saturatedAtSurface();
     void noStopTime_data();
     void noStopTime();
+    void noStopTimeWithMultiplier_data();
+    void noStopTimeWithMultiplier();
+    void equivalentDepthLimits_data();
+    void equivalentDepthLimits();
     void vault();
 };
 
@@ -463,6 +512,83 @@ void TestDecoTissues::noStopTime()
     QVERIFY2(std::fabs(char_O_nullzeit - expected) <= 1.0,
              qPrintable(QString("NDL %1, exact %2").arg(char_O_nullzeit).arg(expected)));
     QVERIFY(char_O_nullzeit > 0);
+}
+
+void TestDecoTissues::noStopTimeWithMultiplier_data()
+{
+    QTest::addColumn<bool>("gradientFactors");
+    QTest::addColumn<int>("saturation");
+    QTest::addColumn<int>("desaturation");
+    QTest::addColumn<int>("he");          // % helium breathed for 10 minutes at 20 m before
+    QTest::addColumn<int>("depth");
+
+    QTest::newRow("ZH-L16 air 30 m, saturation 110 %") << false << 110 << 90 << 0 << 30;
+    QTest::newRow("ZH-L16 air 40 m, saturation 150 %") << false << 150 << 90 << 0 << 40;
+    QTest::newRow("ZH-L16 air 21 m, saturation 200 %") << false << 200 << 90 << 0 << 21;
+    QTest::newRow("ZH-L16 air after 21/35: helium leaving, saturation 150 %, desaturation 50 %")
+        << false << 150 << 50 << 35 << 20;
+    QTest::newRow("gradient factors ignore a saturation of 150 %") << true << 150 << 50 << 0 << 30;
+}
+
+// The search steps the compartments in 10- and 1-minute steps, so with a multiplier the result
+// differs from the exact exponential crossing: it must follow the steps themselves.
+void TestDecoTissues::noStopTimeWithMultiplier()
+{
+    QFETCH(bool, gradientFactors);
+    QFETCH(int, saturation);
+    QFETCH(int, desaturation);
+    QFETCH(int, he);
+    QFETCH(int, depth);
+
+    eeprom.cf(11).value = saturation;
+    eeprom.cf(12).value = desaturation;
+    setupEngine(diveOn(gasOf(21, he), gradientFactors));
+    setDepth(0);
+    deco_clear_tissue();
+    char_O_deco_status = DECO_STATUS_CLEAR;
+    deco_calc_hauptroutine();
+    if (he > 0) {
+        setDepth(20);
+        for (int i = 0; i < 300; ++i)
+            deco_calc_hauptroutine();
+        // Air from here on, as the mix of char_I_N2_ratio and char_I_He_ratio.
+        char_I_current_gas = 6;
+        char_I_N2_ratio = 79;
+        char_I_He_ratio = 0;
+    }
+    setDepth(depth);
+    deco_calc_hauptroutine();
+
+    const double inspired = int_I_pres_respiration * 0.001 + char_I_deco_distance * 0.01 - 0.0627;
+    const int expected = noStopSearch(0.79 * inspired, 0, gradientFactors, 0.85, saturation * 0.01);
+    QVERIFY2(std::abs(char_O_nullzeit - expected) <= 1,
+             qPrintable(QString("NDL %1, expected %2").arg(char_O_nullzeit).arg(expected)));
+    QVERIFY(expected > 0 && expected < 240);
+}
+
+void TestDecoTissues::equivalentDepthLimits_data()
+{
+    QTest::addColumn<float>("metres");
+    QTest::addColumn<int>("shown");
+    QTest::newRow("-100 m") << -100.0f << 0;
+    QTest::newRow("-0.1 m") << -0.1f << 0;
+    QTest::newRow("0.49 m") << 0.49f << 0;
+    QTest::newRow("0.5 m") << 0.5f << 1;
+    QTest::newRow("29.6 m") << 29.6f << 30;
+    QTest::newRow("245.4 m") << 245.4f << 245;
+    QTest::newRow("245.5 m is not above the limit") << 245.5f << 246;
+    QTest::newRow("245.51 m") << 245.51f << 0;
+    QTest::newRow("255.6 m") << 255.6f << 0;
+    QTest::newRow("300 m") << 300.0f << 0;
+    QTest::newRow("1000 m") << 1000.0f << 0;
+}
+
+// An equivalent depth below 0 m or above 245.5 m is shown as 0.
+void TestDecoTissues::equivalentDepthLimits()
+{
+    QFETCH(float, metres);
+    QFETCH(int, shown);
+    QCOMPARE(int(nearest_or_zero(metres)), shown);
 }
 
 void TestDecoTissues::vault()

@@ -24,7 +24,9 @@ private slots:
     void loadReplacesEverything();
     void cancelledDialogsChangeNothing();
     void unwritableFileIsReported();
-    void failedImageCheckWritesNothing();
+    void failedImageCheckKeepsWindowParameters();
+    void savingOverFileWithFormatError();
+    void fileThatTakesNoWriteIsReported();
     void setpointGroupFollowsLoadedMode_data();
     void setpointGroupFollowsLoadedMode();
 
@@ -335,13 +337,64 @@ void TestDiveParams::unwritableFileIsReported()
     QVERIFY(window->textEdit->toHtml().contains("color:#ff0000"));
 }
 
-void TestDiveParams::failedImageCheckWritesNothing()
+// The image check's text still travels on to the window's handler, but the window's own keys
+// are in the file.
+void TestDiveParams::failedImageCheckKeepsWindowParameters()
 {
+    fillForm(window);
     eeprom.serial = 5;
     window->saveAnswers << path("bad.div");
     QCOMPARE(thrownText([&] { window->saveDiveSlot(); }), QString("EEPROM: bad serial"));
     QSettings file(path("bad.div"), QSettings::IniFormat);
-    QVERIFY(file.allKeys().isEmpty());
+    QCOMPARE(file.value("Dive/pressure").toInt(), 950);
+    QCOMPARE(file.value("Dive/ascent_speed").toInt(), 9);
+    QCOMPARE(file.value("Dive/bottom_time").toInt(), 33);
+    QCOMPARE(file.value("Dive/bottom_depth").toInt(), 51);
+    QCOMPARE(file.value("Replay/breakOnSwitch").toString(), QString("true"));
+    QCOMPARE(file.value("Replay/gasSwitch").toString(), QString("false"));
+    QVERIFY(!file.contains("VARN/serial"));
+    QVERIFY(!file.contains("Deco/model"));
+    QVERIFY(file.childGroups().filter(QRegularExpression("^(Gas|CF)")).isEmpty());
+}
+
+// A file that the settings library read with a format error is saved over as any other: nothing
+// is reported, and loading it gives back the whole form.
+void TestDiveParams::savingOverFileWithFormatError()
+{
+    QFile broken(path("broken.div"));
+    QVERIFY(broken.open(QIODevice::WriteOnly));
+    broken.write("[Deco\nmodel=4\n[Dive]\npressure=900\n");
+    broken.close();
+    // Probed through a copy: settings objects on one file share what they have read.
+    QVERIFY(QFile::copy(path("broken.div"), path("probe.ini")));
+    QCOMPARE(QSettings(path("probe.ini"), QSettings::IniFormat).status(), QSettings::FormatError);
+
+    fillForm(window);
+    const QStringList saved = formState(window);
+    window->saveAnswers << path("broken.div");
+    QCOMPARE(thrownText([&] { window->saveDiveSlot(); }), QString());
+    QVERIFY2(!window->textEdit->toPlainText().contains("Unable to write"), qPrintable(window->textEdit->toPlainText()));
+
+    delete window;
+    eeprom = VARN_eeprom();
+    window = new ScriptedWindow;
+    window->openAnswers << path("broken.div");
+    window->loadDiveSlot();
+    QCOMPARE(formState(window), saved);
+}
+
+// A file that opens for writing in a folder where no file can be created passes the check of
+// the slot but takes nothing: the Console names it.
+void TestDiveParams::fileThatTakesNoWriteIsReported()
+{
+    const QString target("/proc/self/comm");
+    if (!QFile::exists(target))
+        QSKIP("no /proc/self/comm on this system");
+    window->saveAnswers << target;
+    QTest::ignoreMessage(QtWarningMsg, qPrintable(QString("Unable to write to '%1'.").arg(target)));
+    QCOMPARE(thrownText([&] { window->saveDiveSlot(); }), QString());
+    QVERIFY(window->textEdit->toPlainText().contains(QString("Unable to write to '%1'.").arg(target)));
+    QVERIFY(window->textEdit->toHtml().contains("color:#ff0000"));
 }
 
 void TestDiveParams::setpointGroupFollowsLoadedMode_data()

@@ -75,6 +75,12 @@ private slots:
     void invalidImageIsNotSaved();
     void invalidImageIsNotLoaded();
     void unwritableFileIsAFailure();
+    void formatErrorOfTheFileIsNoWriteFailure_data();
+    void formatErrorOfTheFileIsNoWriteFailure();
+    void writeFailureAfterFormatErrorIsAFailure();
+    void fileThatTakesNoWriteIsAFailure();
+    void resavedFileTakesNewGroups_data();
+    void resavedFileTakesNewGroups();
 };
 
 void TestSettings::roundTrip()
@@ -428,6 +434,106 @@ void TestSettings::unwritableFileIsAFailure()
     QSettings s(dir.filePath("blocker/defaults.ini"), QSettings::IniFormat);
     VARN_eeprom e;
     QCOMPARE(thrownText([&] { e.save(&s); }), QString("Unable to write the settings file"));
+}
+
+void TestSettings::formatErrorOfTheFileIsNoWriteFailure_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::newRow("group without its bracket") << QByteArray("[Deco\nmodel=4\n[Dive]\npressure=900\n");
+    QTest::newRow("lone bracket at the end") << QByteArray("[Dive]\npressure=900\n[\n");
+}
+
+// The settings object keeps the format error it met while reading the file: the save that
+// rewrites the file is still a success, and the file reads cleanly afterwards.
+void TestSettings::formatErrorOfTheFileIsNoWriteFailure()
+{
+    QFETCH(QByteArray, text);
+    auto s = iniFile(text);
+    QCOMPARE(s->status(), QSettings::FormatError);
+    const VARN_eeprom original = sampleImage();
+
+    QCOMPARE(thrownText([&] { original.save(s.get()); }), QString());
+
+    QSettings again(s->fileName(), QSettings::IniFormat);
+    QCOMPARE(again.status(), QSettings::NoError);
+    QCOMPARE(again.value("Dive/pressure").toInt(), 900);
+    VARN_eeprom loaded;
+    QVERIFY(loaded.load(&again));
+    QCOMPARE(loaded.decoType, original.decoType);
+    QCOMPARE(loaded.firstGas, original.firstGas);
+    QCOMPARE(loaded.gases[4].currentO2, original.gases[4].currentO2);
+    QCOMPARE(loaded.setpoints[2], original.setpoints[2]);
+    for (int n = 0; n < CF_COUNT; ++n)
+        QCOMPARE((unsigned short)loaded.cf(n).value, (unsigned short)original.cf(n).value);
+}
+
+// A file read with a format error whose folder has gone since: the write fails although the
+// settings object had an error before it.
+void TestSettings::writeFailureAfterFormatErrorIsAFailure()
+{
+    QVERIFY(QDir(dir.path()).mkdir("gone"));
+    const QString path = dir.filePath("gone/defaults.ini");
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("[Deco\nmodel=4\n");
+    f.close();
+    QSettings s(path, QSettings::IniFormat);
+    QCOMPARE(s.status(), QSettings::FormatError);
+
+    QVERIFY(QDir(dir.filePath("gone")).removeRecursively());
+    QFile blocker(dir.filePath("gone"));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+
+    const VARN_eeprom e;
+    QCOMPARE(thrownText([&] { e.save(&s); }), QString("Unable to write the settings file"));
+}
+
+// A file that opens for writing in a folder where no file can be created: the settings object
+// cannot replace it, and the file itself reads without error.
+void TestSettings::fileThatTakesNoWriteIsAFailure()
+{
+    const QString path("/proc/self/comm");
+    if (!QFile::exists(path))
+        QSKIP("no /proc/self/comm on this system");
+    QSettings s(path, QSettings::IniFormat);
+    QVERIFY(s.isWritable());
+    QCOMPARE(s.status(), QSettings::NoError);
+
+    const VARN_eeprom e;
+    QCOMPARE(thrownText([&] { e.save(&s); }), QString("Unable to write the settings file"));
+}
+
+void TestSettings::resavedFileTakesNewGroups_data()
+{
+    QTest::addColumn<int>("firstBefore");
+    QTest::addColumn<int>("firstAfter");
+    QTest::newRow("first gas moves from 3 to 1") << 3 << 1;
+    QTest::newRow("first gas moves from 5 to 2") << 5 << 2;
+    QTest::newRow("first gas moves from 2 to 4") << 2 << 4;
+}
+
+// Each gas and setpoint group is written anew: a file saved again holds only what the second
+// save wrote there, so a first gas that moved reloads as moved, and keys the program does not
+// write vanish from those groups.
+void TestSettings::resavedFileTakesNewGroups()
+{
+    QFETCH(int, firstBefore);
+    QFETCH(int, firstAfter);
+    auto s = iniFile("[Setpoint1]\nnote=old\n[Gas3]\nnote=old\n[CF7]\nnote=kept\n");
+    VARN_eeprom e;
+    e.firstGas = ubyte(firstBefore);
+    e.save(s.get());
+    e.firstGas = ubyte(firstAfter);
+    e.save(s.get());
+
+    QSettings again(s->fileName(), QSettings::IniFormat);
+    VARN_eeprom back;
+    back.load(&again);
+    QCOMPARE(int(back.firstGas), firstAfter);
+    QVERIFY(!again.contains("Setpoint1/note"));
+    QVERIFY(!again.contains("Gas3/note"));
+    QCOMPARE(again.value("CF7/note").toString(), QString("kept"));
 }
 
 QTEST_APPLESS_MAIN(TestSettings)

@@ -47,6 +47,36 @@ QStringList stopLinesOf(const QStringList& lines)
     return stops;
 }
 
+// A logged dive held at one depth until its end, where either the diver shows at 1 m (the
+// replay breaks at the stop) or a switch to the given gas is logged.
+class HeldDive : public Replay {
+public:
+    HeldDive(float metres, int end, int gasAtEnd) : metres(metres), end(end), gasAtEnd(gasAtEnd) {}
+    QStringList diveList() const override { return QStringList(); }
+    bool selectDive(const QString&) override { return false; }
+    QString diveConfig(VARN_eeprom*) override { return QString(); }
+    int diveTime() const override { return end; }
+    float diveDepth() const override { return metres; }
+    float depth(int t) const override { return t >= end && gasAtEnd == 0 ? 1.0f : metres; }
+    int gasChange(int t) const override { return t == end ? gasAtEnd : 0; }
+    float setpointChange(int) const override { return 0; }
+
+private:
+    float metres;
+    int end;
+    int gasAtEnd;
+};
+
+// 72 m on 18/45 with EAN50 from 21 m and oxygen from 6 m; gas 4 has 3 % oxygen.
+void configureTrimixWithHypoxicGas()
+{
+    eeprom.decoType = 4;
+    eeprom.gases[0].currentO2 = 18;
+    eeprom.gases[0].currentHe = 45;
+    configureDecoGases();
+    eeprom.gases[3].currentO2 = 3;
+}
+
 } // namespace
 
 class TestSimulation : public QObject {
@@ -79,6 +109,7 @@ private slots:
     void ascentBoundedBySteps();
     void ascentNotBoundedByClock();
     void engineRefusalInAscent();
+    void ascentAfterRefusedStepKeepsDecoGases();
     void engineRefusalInSimulation();
     void engineRefusalAtStart();
 
@@ -566,8 +597,38 @@ void TestSimulation::engineRefusalInAscent()
     QVERIFY(lines.filter("ASCENT DONE").isEmpty());
     QVERIFY(lines.filter("Desat").isEmpty());
     QVERIFY(!simulationRunning());
-    QCOMPARE(int(char_O_deco_status), 0);
     QVERIFY(engineDepth() > 3 && engineDepth() < 5.5);
+}
+
+// A replayed switch to a gas the engine refuses ends the simulation in the middle of a plan that
+// has taken the EAN50 at 21 m. The Ascent that follows must be the one of the same dive whose
+// replay stopped at that step: same stops, gas switches and surfacing time.
+void TestSimulation::ascentAfterRefusedStepKeepsDecoGases()
+{
+    const int end = 40 * 60 + 20;
+    configureTrimixWithHypoxicGas();
+    HeldDive stopped(72, end, 0);
+    simulate(&console, -10, 10, 60, 72, &stopped);
+    QCOMPARE(dive_time, end);
+    QCOMPARE(int(char_O_deco_status), int(DECO_STATUS_RUNNING));
+    QVERIFY(char_O_deco_last_stop > 6 && char_O_deco_last_stop <= 21);
+    console.clear();
+    ascent(&console, 0, 10);
+    const QStringList withoutStep = consoleLines(console);
+    const int surfaced = dive_time;
+    QVERIFY(withoutStep.filter("SWITCH").size() >= 2);
+
+    resetSimulation();
+    console.clear();
+    configureTrimixWithHypoxicGas();
+    HeldDive refused(72, end, 4);
+    simulate(&console, -10, 10, 60, 72, &refused);
+    QCOMPARE(consoleLines(console).last(), QString("p2_deco: (N2_ratio + He_ratio) <= 0.95"));
+    QCOMPARE(dive_time, end);
+    console.clear();
+    ascent(&console, 0, 10);
+    QCOMPARE(consoleLines(console), withoutStep);
+    QCOMPARE(dive_time, surfaced);
 }
 
 void TestSimulation::engineRefusalAtStart()
