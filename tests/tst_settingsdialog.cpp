@@ -4,6 +4,7 @@
 #include "scriptedwindow.h"
 #include "temporarydefaults.h"
 
+#include <QAbstractItemView>
 #include <QLibraryInfo>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -28,6 +29,7 @@ private slots:
     void languageList();
     void storedOptionsShownAndKeptByOk_data();
     void storedOptionsShownAndKeptByOk();
+    void pickingTheShownLanguageChoosesIt();
     void okStoresTheChoices();
     void cancelRestoresStoredOptions();
     void resetEmptiesTheFileAndShowsDefaults();
@@ -292,6 +294,24 @@ void TestSettingsDialog::storedOptionsShownAndKeptByOk()
     QCOMPARE(Settings::autoSetDateTime, clock);
 }
 
+// Picking the entry the list already shows is a choice too: the locale's US becomes EN.
+void TestSettingsDialog::pickingTheShownLanguageChoosesIt()
+{
+    runDialog(
+        [&](Settings* d) {
+            QCOMPARE(d->languageMenu->currentText(), QString("English"));
+            d->languageMenu->showPopup();
+            QAbstractItemView* list = d->languageMenu->view();
+            QTRY_VERIFY(list->isVisible());
+            QCOMPARE(list->currentIndex().row(), 1);
+            QTest::keyClick(list, Qt::Key_Return);
+            QTRY_VERIFY(!list->isVisible());
+            QCOMPARE(Settings::language, QString("EN"));
+        },
+        QDialogButtonBox::Ok);
+    QCOMPARE(stored("Interface/lang").toString(), QString("EN"));
+}
+
 void TestSettingsDialog::okStoresTheChoices()
 {
     addDevice("ttyUSB0", "fifo");
@@ -542,7 +562,7 @@ void TestSettingsDialog::chosenLanguageTakesEffectAtOnce()
     window->gas_2->setChecked(true);
     window->O2_2->setValue(50);
     window->depth_2->setValue(21);
-    const QString mod2 = window->mod_2->text();
+    QCOMPARE(window->mod_2->text(), QString("MOD:22m, EAD:10m, END:21m"));
     QCOMPARE(window->menuFile->title(), QString("&File"));
 
     runDialog(
@@ -552,7 +572,7 @@ void TestSettingsDialog::chosenLanguageTakesEffectAtOnce()
             QTRY_COMPARE(window->menuFile->title(), QString("[DE] &File"));
             QCOMPARE(window->decoGB->title(), QString("[DE] Decompression Model:"));
             QCOMPARE(window->actionLoad->text(), QString("[DE] &Load..."));
-            QCOMPARE(window->mod_2->text(), "[DE] " + mod2);
+            QCOMPARE(window->mod_2->text(), QString("[DE] Maximum operating depth 22m, EAD:10m, END:21m"));
             // The open dialog keeps its texts until it is opened again.
             QCOMPARE(d->label->text(), QString("Language:"));
         },
@@ -650,16 +670,25 @@ void TestSettingsDialog::qtOwnTranslations()
 void TestSettingsDialog::columnFollowsWiderTranslations()
 {
     window->show();
+    window->gas_2->setChecked(true);
+    window->O2_2->setValue(50);
+    window->depth_2->setValue(21);
     window->resize(window->minimumSizeHint().width(), window->height());
     window->splitter->setSizes({0, window->width()});
     runDialog([](Settings* d) { chooseLanguage(d, 0); }, QDialogButtonBox::Ok);
-    QTRY_COMPARE(window->mod_1->text().left(5), QString("[DE] "));
+    QTRY_COMPARE(window->mod_2->text(), QString("[DE] Maximum operating depth 22m, EAD:10m, END:21m"));
     window->resize(window->minimumSizeHint().width(), window->height());
     window->splitter->setSizes({0, window->width()});
     QTRY_COMPARE(window->scrollArea->width(), window->scrollArea->minimumWidth());
-    for (QLabel* mod : {window->mod_1, window->mod_2, window->mod_3, window->mod_4, window->mod_5})
-        QVERIFY2(mod->width() >= mod->sizeHint().width(),
-                 qPrintable(QString("%1 %2 < %3").arg(mod->objectName()).arg(mod->width()).arg(mod->sizeHint().width())));
+    // Contents wider than the column would be clipped at its right edge.
+    const QWidget* viewport = window->scrollArea->viewport();
+    QTRY_VERIFY(window->scrollAreaWidgetContents->width() <= viewport->width());
+    for (QLabel* mod : {window->mod_1, window->mod_2, window->mod_3, window->mod_4, window->mod_5}) {
+        const int right = mod->mapTo(viewport, QPoint(mod->width(), 0)).x();
+        QVERIFY2(mod->width() >= mod->sizeHint().width() && right <= viewport->width(),
+                 qPrintable(QString("%1 %2 < %3 or right edge %4 > %5").arg(mod->objectName()).arg(mod->width())
+                                .arg(mod->sizeHint().width()).arg(right).arg(viewport->width())));
+    }
 }
 
 void TestSettingsDialog::nothingCut_data()

@@ -21,7 +21,7 @@
     <message>
         <source>MOD:%1m, EAD:%2m, END:%3m</source>
         <comment>gas</comment>
-        <translation>[DE] MOD:%1m, EAD:%2m, END:%3m</translation>
+        <translation>[DE] Maximum operating depth %1m, EAD:%2m, END:%3m</translation>
     </message>
     <message>
         <source>MOD:%1m, EAD:---, END:---</source>
