@@ -114,7 +114,8 @@ void Settings::setLanguage()
         && !qtInstalled)
         qtInstalled = QCoreApplication::installTranslator(&qtTranslator);
 
-    // An installed translator that loads again tells every window itself.
+    // Installed once: an installed translator that loads again, or fails to, tells every
+    // window itself.
     if (myappTranslator.load("varn_planner_" + language, folder) && !myappInstalled)
         myappInstalled = QCoreApplication::installTranslator(&myappTranslator);
 }
@@ -151,6 +152,7 @@ void Settings::resetSettingsSlot()
     // The window shows what the emptied file gives: its old values would be saved at exit.
     if (auto* window = qobject_cast<VARN_Planner_Interface*>(parentWidget()))
         window->load(settings);
+    // The stored window size is gone too: the window takes its natural size.
     if (QWidget* window = parentWidget()) {
         window->setMinimumSize(0, 0);
         window->setMaximumSize(32767, 32767);

@@ -10,9 +10,9 @@
 
 class CF_Editor_Interface;
 class Replay;
+class Settings;
 class QSettings;
 class QSplashScreen;
-class Settings;
 class QTextBrowser;
 
 // The main window: every input of a dive plan, the actions, and the Console (textEdit).
