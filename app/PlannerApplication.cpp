@@ -38,6 +38,8 @@ void PlannerApplication::startUp()
 {
     settings = new QSettings(QDir::homePath() + "/.VARN_Planner_Defaults.ini", QSettings::IniFormat, this);
     mainWindow = new VARN_Planner_Interface;
+    // The translators are in place before the window is first drawn.
+    Settings::reload(nullptr);
     settings->sync();
 
     mainWindow->aboutSlot();

@@ -1,5 +1,6 @@
 #include "VARN_Planner_Interface.h"
 
+#include "Settings.h"
 #include "Version.h"
 
 #include <QApplication>
@@ -7,6 +8,7 @@
 #include <QFile>
 #include <QImage>
 #include <QPixmap>
+#include <QScopedPointer>
 #include <QScrollBar>
 #include <QSplashScreen>
 #include <QTextBrowser>
@@ -102,6 +104,8 @@ void VARN_Planner_Interface::languageChange()
     // retranslateUi puts placeholders back into the gas texts: show the real values again.
     refreshGasRows();
     setpointSlot();
+    // Translated texts may be wider: the column still holds its widest group box.
+    fixColumnWidth();
 }
 
 void VARN_Planner_Interface::closeAllWindows()
@@ -110,6 +114,18 @@ void VARN_Planner_Interface::closeAllWindows()
         return;
     setup();
     QApplication::closeAllWindows();
+}
+
+// A dialog built for each use, so it always starts from the stored options.
+void VARN_Planner_Interface::settingsSlot()
+{
+    QScopedPointer<Settings> dialog(new Settings(this));
+    runSettings(dialog.data());
+}
+
+int VARN_Planner_Interface::runSettings(Settings* dialog)
+{
+    return dialog->exec();
 }
 
 void VARN_Planner_Interface::helpSlot()
@@ -284,7 +300,6 @@ void VARN_Planner_Interface::spModEadEnd(QDoubleSpinBox* box)
     box->setEnabled(ccrMode->isChecked());
 }
 
-void VARN_Planner_Interface::settingsSlot() {}
 void VARN_Planner_Interface::upgradeFWSlot() {}
 void VARN_Planner_Interface::downloadVARNSlot() {}
 void VARN_Planner_Interface::uploadVARNSlot() {}

@@ -10,6 +10,7 @@
 
 class CF_Editor_Interface;
 class Replay;
+class Settings;
 class QSettings;
 class QSplashScreen;
 class QTextBrowser;
@@ -88,6 +89,7 @@ protected:
     virtual QString askOpenFileName(const QString& caption, const QString& folder, const QString& filter);
     virtual QString askSaveFileName(const QString& caption, const QString& folder, const QString& filter);
     virtual int runEditor(CF_Editor_Interface* editor);
+    virtual int runSettings(Settings* dialog);
     // An information or warning box with the single button Ok, without a parent window, so it
     // shows even while the main window is hidden or busy.
     virtual void showMessage(QMessageBox::Icon icon, const QString& title, const QString& text);

@@ -2,15 +2,16 @@
 #define SCRIPTEDWINDOW_H
 
 #include "CF_Editor_Interface.h"
+#include "Settings.h"
 #include "VARN_Planner_Interface.h"
 
 #include <QStringList>
 #include <functional>
 
 // The main window with its modal dialogs answered by the test: each file dialog takes the next
-// prepared answer (none left: the user cancels) and records how it was asked; the editor runs
-// the prepared function in place of its event loop (none: the user cancels); message boxes are
-// recorded, not shown.
+// prepared answer (none left: the user cancels) and records how it was asked; the editor and the
+// settings dialog run the prepared function in place of their event loops (none: the user
+// cancels); message boxes are recorded, not shown.
 class ScriptedWindow : public VARN_Planner_Interface {
 public:
     struct Question {
@@ -24,6 +25,8 @@ public:
     QList<Question> questions;
     std::function<int(CF_Editor_Interface*)> editor;
     int editorRuns = 0;
+    std::function<int(Settings*)> settingsDialog;
+    int settingsRuns = 0;
 
     struct Message {
         QMessageBox::Icon icon;
@@ -49,6 +52,15 @@ protected:
     {
         ++editorRuns;
         return editor ? editor(dialog) : int(QDialog::Rejected);
+    }
+
+    int runSettings(Settings* dialog) override
+    {
+        ++settingsRuns;
+        if (settingsDialog)
+            return settingsDialog(dialog);
+        dialog->reject();
+        return dialog->result();
     }
 
     void showMessage(QMessageBox::Icon icon, const QString& title, const QString& text) override

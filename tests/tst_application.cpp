@@ -27,6 +27,8 @@ private slots:
     void nothingInTheColumnCutsItsText();
     void failedConfigurationSaveKeepsWindowKeys();
     void firstRunShowsDefaultsAndNextRunTheSavedForm();
+    void startUpReadsTheOptions_data();
+    void startUpReadsTheOptions();
     void escapedFailuresAreReportedUntilTheTenth();
 
 private:
@@ -308,6 +310,56 @@ void TestApplication::escapedFailuresAreReportedUntilTheTenth()
     app()->shutDown();
     QSettings file(defaultsFile(), QSettings::IniFormat);
     QCOMPARE(file.value("Interface/width").toInt(), mainWindow->width());
+}
+
+void TestApplication::startUpReadsTheOptions_data()
+{
+    QTest::addColumn<QString>("verbose");
+    QTest::addColumn<bool>("verboseSim");
+    QTest::newRow("verbose") << "true" << true;
+    QTest::newRow("not verbose") << "false" << false;
+    QTest::newRow("no key") << QString() << false;
+}
+
+void TestApplication::startUpReadsTheOptions()
+{
+    QFETCH(QString, verbose);
+    QFETCH(bool, verboseSim);
+    {
+        QSettings file(defaultsFile(), QSettings::IniFormat);
+        if (!verbose.isNull())
+            file.setValue("Dive/verbose", verbose);
+        file.setValue("VARN/port", "ttyUSB3");
+        file.setValue("VARN/autoSetDateTime", false);
+        file.setValue("Interface/lang", "IT");
+        file.setValue("Dive/bottom_time", 2);
+        file.setValue("Dive/bottom_depth", 12);
+    }
+    // Values a start-up that reads nothing would leave.
+    Settings::verboseSim = !verboseSim;
+    Settings::autoSetDateTime = true;
+    Settings::port.clear();
+    Settings::language.clear();
+
+    app()->startUp();
+    QCOMPARE(Settings::verboseSim, verboseSim);
+    QCOMPARE(Settings::port, QString("ttyUSB3"));
+    QCOMPARE(Settings::autoSetDateTime, false);
+    QCOMPARE(Settings::language, QString("IT"));
+
+    mainWindow->simulateButton->click();
+    const QStringList lines = mainWindow->textEdit->toPlainText().split('\n');
+    // Verbose: a plan at each 2-second step of the two bottom minutes but the first, which only
+    // clears the old plan, and the final plan; otherwise only the final plan, after "...".
+    QCOMPARE(lines.filter(QRegularExpression("12\\.0m NDL = ")).size(), verboseSim ? 60 : 1);
+    QCOMPARE(lines.contains("..."), !verboseSim);
+
+    // The option outlives the configuration save at exit.
+    QCOMPARE(runUntilClosed(), 0);
+    app()->shutDown();
+    QSettings file(defaultsFile(), QSettings::IniFormat);
+    QCOMPARE(file.value("Dive/verbose").toString(), verbose);
+    QCOMPARE(file.value("VARN/port").toString(), QString("ttyUSB3"));
 }
 
 int main(int argc, char* argv[])
