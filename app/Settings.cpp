@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QEvent>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QSettings>
@@ -24,8 +25,7 @@ const QStringList languageCodes = {"DE", "EN", "ES", "FR", "IT"};
 
 QString portFolder = "/dev";
 
-const char* const driverLink =
-    "<a href='http://www.ftdichip.com/Drivers/VCP/MacOSX/FTDIUSBSerialDriver_v2_2_17.dmg'>FTDI VCP</a>";
+const char* const driverLink = "<a href='http://www.ftdichip.com/Drivers/VCP.htm'>FTDI VCP</a>";
 
 // Device names of USB serial adapters: the macOS driver's, and Linux's for FTDI and CDC-ACM chips.
 bool isSerialAdapter(const QString& name)
@@ -81,8 +81,7 @@ void Settings::showOptions()
         if (isSerialAdapter(entry))
             ports << entry;
     if (ports.isEmpty())
-        noPortLabel->setText(QString("<font color='red'>%1</font>: %2 - %3")
-                                 .arg(tr("Warning"), tr("no port"), tr("Did you installed the %1 driver ?").arg(driverLink)));
+        noPortLabel->setText(noPortWarning());
     else
         noPortLabel->clear();
 
@@ -96,6 +95,23 @@ void Settings::showOptions()
 
     verboseSimulationCB->setChecked(verboseSim);
     autoSetDateTimeCB->setChecked(autoSetDateTime);
+}
+
+QString Settings::noPortWarning()
+{
+    return QString("<font color='red'>%1</font>: %2 - %3")
+        .arg(tr("Warning"), tr("no port"), tr("Did you installed the %1 driver ?").arg(driverLink));
+}
+
+// A language chosen in the open dialog shows in the dialog too, not only in the main window.
+void Settings::changeEvent(QEvent* e)
+{
+    if (e->type() == QEvent::LanguageChange) {
+        retranslateUi(this);
+        if (!noPortLabel->text().isEmpty())
+            noPortLabel->setText(noPortWarning());
+    }
+    QDialog::changeEvent(e);
 }
 
 void Settings::setLanguage()

@@ -39,8 +39,12 @@ public slots:
     void reject() override;
     void resetSettingsSlot();
 
+protected:
+    void changeEvent(QEvent* e) override;
+
 private:
     void showOptions();
+    static QString noPortWarning();
 };
 
 // The defaults file in the user's home folder; created first in main and deleted last.

@@ -62,7 +62,7 @@ namespace {
 
 const QString warningText =
     "<font color='red'>Warning</font>: no port - Did you installed the "
-    "<a href='http://www.ftdichip.com/Drivers/VCP/MacOSX/FTDIUSBSerialDriver_v2_2_17.dmg'>FTDI VCP</a> driver ?";
+    "<a href='http://www.ftdichip.com/Drivers/VCP.htm'>FTDI VCP</a> driver ?";
 
 // Chooses a language as the user does, by keys on the list: each step is the user's choice.
 void chooseLanguage(Settings* dialog, int index)
@@ -573,8 +573,10 @@ void TestSettingsDialog::chosenLanguageTakesEffectAtOnce()
             QCOMPARE(window->decoGB->title(), QString("[DE] Decompression Model:"));
             QCOMPARE(window->actionLoad->text(), QString("[DE] &Load..."));
             QCOMPARE(window->mod_2->text(), QString("[DE] Maximum operating depth 22m, EAD:10m, END:21m"));
-            // The open dialog keeps its texts until it is opened again.
-            QCOMPARE(d->label->text(), QString("Language:"));
+            // The open dialog follows too.
+            QCOMPARE(d->label->text(), QString("[DE] Language:"));
+            QCOMPARE(d->resetSettingsPB->text(), QString("[DE] Reset all settings"));
+            QVERIFY(d->noPortLabel->text().startsWith("<font color='red'>[DE] Warning</font>"));
         },
         QDialogButtonBox::Ok);
     QCOMPARE(stored("Interface/lang").toString(), QString("DE"));
