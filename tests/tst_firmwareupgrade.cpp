@@ -44,17 +44,19 @@ unsigned char* bytes(QByteArray& image)
     return reinterpret_cast<unsigned char*>(image.data());
 }
 
-// The console's last line each time it changed, repeats left out.
+// The console's last line each time it changed.
 class ConsoleLines : public QObject {
 public:
     explicit ConsoleLines(QTextEdit* console) : console(console)
     {
         connect(console, &QTextEdit::textChanged, this, [this] {
             const QString line = this->console->document()->lastBlock().text();
-            if (lines.isEmpty() || lines.last() != line)
-                lines << line;
-            if (line == "  50%")
+            lines << line;
+            if (line == "  50%") {
                 overwriteHalfway = this->console->overwriteMode();
+                // The user clicks into the first line.
+                this->console->moveCursor(QTextCursor::Start);
+            }
         });
     }
     QTextEdit* console;

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
+#include <poll.h>
 #include <pthread.h>
 #include <sys/ioctl.h>
 #include <termios.h>
@@ -34,10 +35,14 @@ public:
     // A second descriptor on the slave, past any exclusive flag (the tests run as root).
     int openSlave() const { return ::open(path.toLatin1().constData(), O_RDWR | O_NOCTTY | O_NONBLOCK); }
 
+    // At least that many bytes, or what came before a second of silence.
     QByteArray readMaster(int atLeast) const
     {
         QByteArray got;
         while (got.size() < atLeast) {
+            pollfd line = {master, POLLIN, 0};
+            if (poll(&line, 1, 1000) <= 0)
+                break;
             char buffer[4096];
             const ssize_t n = ::read(master, buffer, sizeof buffer);
             if (n > 0)

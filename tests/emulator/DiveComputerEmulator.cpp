@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -48,6 +49,10 @@ DiveComputerEmulator::DiveComputerEmulator()
     tcsetattr(slave, TCSANOW, &options);
     ::close(slave);
     fcntl(master, F_SETFL, O_NONBLOCK);
+    // Packet mode reports each flush of the host's input, which every open of the port makes:
+    // the start of a new session even when the host closes and opens again at once.
+    int packetMode = 1;
+    ioctl(master, TIOCPKT, &packetMode);
 
     thread = QThread::create([this] { run(); });
     thread->start();
@@ -83,6 +88,7 @@ void DiveComputerEmulator::setImage(const VARN_eeprom& image)
 VARN_eeprom DiveComputerEmulator::image() const
 {
     QMutexLocker lock(&mutex);
+    catchUp(lock);
     return memory;
 }
 
@@ -137,6 +143,7 @@ void DiveComputerEmulator::setProgramMemory(const QByteArray& memory)
 QByteArray DiveComputerEmulator::programMemory() const
 {
     QMutexLocker lock(&mutex);
+    catchUp(lock);
     return program;
 }
 
@@ -159,36 +166,42 @@ void DiveComputerEmulator::hangUp()
 QByteArray DiveComputerEmulator::received() const
 {
     QMutexLocker lock(&mutex);
+    catchUp(lock);
     return receivedBytes;
 }
 
 QByteArray DiveComputerEmulator::commands() const
 {
     QMutexLocker lock(&mutex);
+    catchUp(lock);
     return commandBytes;
 }
 
 QVector<int> DiveComputerEmulator::banksWritten() const
 {
     QMutexLocker lock(&mutex);
+    catchUp(lock);
     return writtenBanks;
 }
 
 QByteArray DiveComputerEmulator::clockBytes() const
 {
     QMutexLocker lock(&mutex);
+    catchUp(lock);
     return clock;
 }
 
 QVector<QByteArray> DiveComputerEmulator::bootFrames() const
 {
     QMutexLocker lock(&mutex);
+    catchUp(lock);
     return frames;
 }
 
 bool DiveComputerEmulator::inBootLoader() const
 {
     QMutexLocker lock(&mutex);
+    catchUp(lock);
     return bootLoader;
 }
 
@@ -200,6 +213,22 @@ void DiveComputerEmulator::clearRecords()
     writtenBanks.clear();
     clock.clear();
     frames.clear();
+}
+
+void DiveComputerEmulator::catchUp(QMutexLocker& lock) const
+{
+    // Reading and answering happen under the lock: once nothing is left unread, every byte
+    // the host sent has been taken.
+    QElapsedTimer waited;
+    waited.start();
+    for (;;) {
+        int unread = 0;
+        if (master < 0 || ioctl(master, FIONREAD, &unread) != 0 || unread <= 0 || waited.elapsed() > 2000)
+            return;
+        lock.unlock();
+        QThread::msleep(1);
+        lock.relock();
+    }
 }
 
 void DiveComputerEmulator::run()
@@ -233,15 +262,25 @@ void DiveComputerEmulator::run()
             idle = true;
         }
         if (ready > 0 && (line.revents & POLLIN)) {
-            unsigned char buffer[512];
-            const ssize_t got = ::read(master, buffer, sizeof buffer);
-            if (got > 0) {
-                for (ssize_t i = 0; i < got && master >= 0; ++i)
-                    take(buffer[i]);
+            // Everything there, so that a new session is seen before anything more is sent.
+            for (;;) {
+                unsigned char packet[513];
+                const ssize_t got = ::read(master, packet, sizeof packet);
+                if (got < 0 && errno == EIO)
+                    hostClosed();
+                if (got <= 0)
+                    break;
+                if (packet[0] != TIOCPKT_DATA) {
+                    if (packet[0] & TIOCPKT_FLUSHREAD)
+                        hostClosed();
+                    continue;
+                }
+                for (ssize_t i = 1; i < got && master >= 0; ++i)
+                    take(packet[i]);
                 sinceLastByte.restart();
                 idle = false;
-            } else if (got < 0 && errno == EIO) {
-                hostClosed();
+                if (master < 0)
+                    break;
             }
         }
         if (master >= 0 && !output.isEmpty()) {
@@ -369,11 +408,7 @@ void DiveComputerEmulator::command(unsigned char byte)
         state = State::Clock;
         return;
     case 'l':
-        if (strikes(Fault::WrongEcho)) {
-            output += char(byte ^ 0x20);
-            return;
-        }
-        output += char(byte);
+        output += char(strikes(Fault::WrongEcho) ? byte ^ 0x20 : byte);
         if (fault == Fault::CutScreen && strikes(Fault::CutScreen))
             output += screenStream.left(faultParameter);
         else

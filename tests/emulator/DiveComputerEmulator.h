@@ -33,7 +33,8 @@ public:
         None,
         Silent,          // answers nothing (each byte received is one strike)
         Garbage,         // answers every byte with one junk byte and does nothing else
-        WrongEcho,       // echoes a write or screen-dump command wrongly and takes no data
+        WrongEcho,       // echoes a write command wrongly and takes no data, or a screen dump
+                         // wrongly and streams the screen all the same
         DropLine,        // stops answering after `parameter` data bytes of a bank write
         StoreDifferent,  // stores a different byte at image offset `parameter` than it received
         ShortBank,       // sends only `parameter` bytes of a bank it is asked for
@@ -75,7 +76,7 @@ public:
     // Pulls the plug: closes the line at once; the port's path is gone afterwards.
     void hangUp();
 
-    // What it recorded.
+    // What it recorded, up to the last byte the host sent.
     QByteArray received() const;            // every byte, in order
     QByteArray commands() const;            // the bytes it took as commands, in order
     QVector<int> banksWritten() const;      // bank numbers of completed bank writes, in order
@@ -88,6 +89,8 @@ private:
     enum class State { Command, WriteBank, Clock, Frame, Dropped };
 
     void run();
+    // Waits until the thread has taken everything the host sent.
+    void catchUp(QMutexLocker& lock) const;
     void take(unsigned char byte);
     void command(unsigned char byte);
     void bootSync();
