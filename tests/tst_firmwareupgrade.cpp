@@ -239,6 +239,7 @@ void TestFirmwareUpgrade::lineDeadWhileSyncing()
     // Real pauses: the cable is pulled during the half second after the first sync byte.
     ScaledPauses pauses(1.0);
     DiveComputerEmulator computer;
+    const int descriptors = openDescriptors();
     QThread* cable = QThread::create([&] {
         while (computer.received().isEmpty())
             QThread::msleep(1);
@@ -246,7 +247,6 @@ void TestFirmwareUpgrade::lineDeadWhileSyncing()
     });
     cable->start();
     QByteArray image = firmware();
-    const int descriptors = openDescriptors();
     const QString text = thrownText([&] { VARN_eeprom::upgrade(computer.portPath(), bytes(image), image.size()); });
     cable->wait();
     delete cable;
