@@ -256,11 +256,10 @@ void DiveComputerEmulator::run()
 
         // Without a host the line reports a hang-up until the next open: everything half-done
         // belongs to the host that left.
-        bool idle = ready <= 0;
-        if (ready > 0 && (line.revents & POLLHUP)) {
+        const bool hungUp = ready > 0 && (line.revents & POLLHUP);
+        if (hungUp)
             hostClosed();
-            idle = true;
-        }
+        bool tookData = false;
         if (ready > 0 && (line.revents & POLLIN)) {
             // Everything there, so that a new session is seen before anything more is sent.
             for (;;) {
@@ -278,7 +277,7 @@ void DiveComputerEmulator::run()
                 for (ssize_t i = 1; i < got && master >= 0; ++i)
                     take(packet[i]);
                 sinceLastByte.restart();
-                idle = false;
+                tookData = true;
                 if (master < 0)
                     break;
             }
@@ -292,7 +291,8 @@ void DiveComputerEmulator::run()
             state = State::Command;
             pending.clear();
         }
-        if (idle && (line.revents & POLLHUP)) {
+        // The hang-up stays reported until the host opens again: no busy loop meanwhile.
+        if (hungUp && !tookData) {
             lock.unlock();
             QThread::msleep(2);
             lock.relock();
