@@ -4,6 +4,8 @@
 #include <QString>
 #include <cstddef>
 
+class QDateTime;
+class QImage;
 class QSettings;
 
 typedef unsigned char ubyte;
@@ -143,6 +145,24 @@ public:
 
     bool load(const QSettings* settings);
     void save(QSettings* settings) const;
+
+    // The dive computer over the serial port named `port` ("/dev/" is put in front of a bare
+    // name). Each throws a fixed text on failure, leaves this image as it was then, and
+    // refuses with "The dive computer is busy" while another of them runs.
+    //
+    // Reads the dive computer's image into this one and checks it.
+    void download(const QString& port);
+    // Writes this image's user settings into the dive computer and reads them back; on
+    // success this image holds what was written, with the computer's serial and firmware.
+    void upload(const QString& port);
+    static void setDateTime(const QString& port, const QDateTime& when);
+    // The computer's 320 x 240 display; this image is not read.
+    QImage dumpScreen(const QString& port) const;
+    // Sends a firmware image of FIRMWARE_SIZE bytes through the boot loader. The image is
+    // patched in place: its first 8 bytes become the jump to the boot loader and move to its
+    // last 8 bytes. Progress goes to DeviceConsole::console().
+    static void upgrade(const QString& port, unsigned char* image, int size);
+    enum { FIRMWARE_SIZE = 0x17F40 };
 };
 
 static_assert(sizeof(word) == 2 && alignof(word) == 1, "word must be two unaligned bytes");

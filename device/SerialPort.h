@@ -1,0 +1,41 @@
+#ifndef SERIALPORT_H
+#define SERIALPORT_H
+
+#include <QString>
+
+// The POSIX serial line to the dive computer, shared by the device operations and the firmware
+// upgrade. Everything blocks the calling (GUI) thread.
+namespace SerialPort {
+
+// Opens and configures the dive computer's port: 115200 baud 8N1, raw, no flow control, a read
+// returning what is there or nothing after 0.2 s of silence. A name that does not begin with
+// "/dev/" gets that prefix. Throws "Unable to open port" or "Unable to configure port".
+int openPort(const QString& port);
+// Writes all n bytes and waits until they have left; false on a write error.
+bool sendBytes(int fd, const char* data, int n);
+// Reads exactly n bytes; false on a read error or after 0.2 s without a byte. Bytes read
+// before a failure stay in the buffer.
+bool receiveBytes(int fd, unsigned char* buffer, int n);
+// Gives up the exclusive use of the terminal and closes it; -1 is no port.
+void closePort(int fd);
+
+// The fixed pauses between exchanges with the dive computer.
+void pause(int milliseconds);
+
+// For tests only: every pause lasts this multiple of its time. The program never changes it.
+extern double pauseScale;
+
+// Held for the whole of one device operation. The operations process events while they run,
+// so the user can start a second one; it is refused instead of mixing its bytes into the line.
+class ExclusiveOperation {
+public:
+    // Throws "The dive computer is busy" while another operation runs.
+    ExclusiveOperation();
+    ~ExclusiveOperation();
+    ExclusiveOperation(const ExclusiveOperation&) = delete;
+    ExclusiveOperation& operator=(const ExclusiveOperation&) = delete;
+};
+
+} // namespace SerialPort
+
+#endif

@@ -1,0 +1,236 @@
+#include "SerialPort.h"
+#include "VARN_eeprom.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QImage>
+#include <cstring>
+
+using namespace SerialPort;
+
+namespace {
+
+// One-byte commands of the dive computer.
+const char READ_BANK0 = 'g';
+const char READ_BANK1 = 'j';
+const char READ_BANK2 = 'm';
+const char WRITE_BANK0 = 'd';
+const char WRITE_BANK1 = 'i';
+const char WRITE_BANK2 = 'n';
+const char SET_CLOCK = 'b';
+const char SCREEN_DUMP = 'l';
+
+const int BANK_SIZE = 256;
+// The serial number, logbook version and firmware version lead their banks and are never written.
+const int BANK_HEADER = 4;
+
+const int DOWNLOAD_ATTEMPTS = 10;
+const int UPLOAD_ATTEMPTS = 2;
+const int SCREEN_DUMP_ATTEMPTS = 2;
+
+const int SCREEN_WIDTH = 320;
+const int SCREEN_HEIGHT = 240;
+
+// Computers with firmware above 2.21 have the third bank.
+bool hasBank2(const VARN_eeprom& image)
+{
+    return image.firmwareMajor > 2 || (image.firmwareMajor == 2 && image.firmwareMinor >= 22);
+}
+
+bool readBank(int fd, char command, ubyte* bank)
+{
+    return sendBytes(fd, &command, 1) && receiveBytes(fd, bank, BANK_SIZE);
+}
+
+// One download attempt into image; the port stays open.
+bool readBanks(int fd, VARN_eeprom& image)
+{
+    ubyte* bytes = image.bytes();
+    if (!readBank(fd, READ_BANK0, bytes) || !readBank(fd, READ_BANK1, bytes + BANK_SIZE))
+        return false;
+    if (hasBank2(image))
+        return readBank(fd, READ_BANK2, bytes + 2 * BANK_SIZE);
+    // Without a third bank the computer runs custom functions 64..95 at their defaults.
+    for (int n = 64; n < CF_COUNT; ++n)
+        image.cf(n).value = image.cf(n).defaultValue;
+    return true;
+}
+
+// The download itself, for download and for both reads of upload. Fills image only when the
+// whole image has arrived and passed the check.
+void readImage(VARN_eeprom& image, const QString& port)
+{
+    for (int attempt = 0; attempt < DOWNLOAD_ATTEMPTS; ++attempt) {
+        const int fd = openPort(port);
+        VARN_eeprom received = image;
+        const bool complete = readBanks(fd, received);
+        closePort(fd);
+        if (complete) {
+            received.check();
+            image = received;
+            return;
+        }
+        pause(200);
+    }
+    throw "Downloading VARN configuration";
+}
+
+// Bytes 4..255 of one bank, each answered by the computer after it echoed the command.
+bool writeBank(int fd, char command, const ubyte* bank)
+{
+    if (!sendBytes(fd, &command, 1))
+        return false;
+    pause(1);
+    ubyte echo;
+    if (!receiveBytes(fd, &echo, 1) || echo != ubyte(command))
+        return false;
+    for (int i = BANK_HEADER; i < BANK_SIZE; ++i) {
+        ubyte answer;
+        if (!sendBytes(fd, reinterpret_cast<const char*>(bank + i), 1) || !receiveBytes(fd, &answer, 1))
+            return false;
+    }
+    return true;
+}
+
+bool writeBanks(int fd, const VARN_eeprom& image)
+{
+    const ubyte* bytes = image.bytes();
+    if (!writeBank(fd, WRITE_BANK0, bytes))
+        return false;
+    pause(1000);
+    QCoreApplication::processEvents();
+    if (!writeBank(fd, WRITE_BANK1, bytes + BANK_SIZE))
+        return false;
+    pause(1000);
+    QCoreApplication::processEvents();
+    return !hasBank2(image) || writeBank(fd, WRITE_BANK2, bytes + 2 * BANK_SIZE);
+}
+
+// RGB565, high byte first, widened to 8 bits per component.
+QRgb widen(int high, int low)
+{
+    const int colour = high << 8 | low;
+    const int red = colour >> 11;
+    const int green = (colour >> 5) & 0x3F;
+    const int blue = colour & 0x1F;
+    return qRgb(red * 255 / 31, green * 255 / 63, blue * 255 / 31);
+}
+
+// The run-length encoded screen, column by column; a run never reaches into the next column.
+bool decodeScreen(int fd, QImage& screen)
+{
+    for (int x = 0; x < SCREEN_WIDTH; ++x) {
+        int run = 0;
+        QRgb colour = qRgb(0, 0, 0);
+        for (int y = 0; y < SCREEN_HEIGHT; ++y) {
+            if (run == 0) {
+                ubyte control;
+                if (!receiveBytes(fd, &control, 1))
+                    return false;
+                if (control < 0x80) {
+                    colour = qRgb(0, 0, 0);
+                    run = control + 1;
+                } else if (control < 0xC0) {
+                    ubyte pair[2];
+                    if (!receiveBytes(fd, pair, 2))
+                        return false;
+                    colour = widen(pair[0], pair[1]);
+                    run = (control & 0x3F) + 1;
+                } else {
+                    colour = qRgb(255, 255, 255);
+                    run = (control & 0x3F) + 1;
+                }
+            }
+            screen.setPixel(x, y, colour);
+            --run;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+void VARN_eeprom::download(const QString& port)
+{
+    ExclusiveOperation operation;
+    readImage(*this, port);
+}
+
+void VARN_eeprom::upload(const QString& port)
+{
+    ExclusiveOperation operation;
+    VARN_eeprom reference;
+    readImage(reference, port);
+    reference.copy(*this);
+
+    int fd = -1;
+    bool written = false;
+    for (int attempt = 0; attempt < UPLOAD_ATTEMPTS && !written; ++attempt) {
+        fd = openPort(port);
+        QCoreApplication::processEvents();
+        written = writeBanks(fd, reference);
+        if (!written)
+            closePort(fd);
+    }
+    if (!written)
+        throw "Uploading VARN configuration";
+    closePort(fd);
+    QCoreApplication::processEvents();
+    pause(1000);
+
+    VARN_eeprom readBack;
+    readImage(readBack, port);
+    QCoreApplication::processEvents();
+    // A computer without the third bank neither stores nor sends it back.
+    const size_t compared = hasBank2(reference) ? sizeof(VARN_eeprom) : 2 * BANK_SIZE;
+    if (std::memcmp(reference.bytes(), readBack.bytes(), compared) != 0)
+        throw "Readback differ";
+    *this = reference;
+}
+
+void VARN_eeprom::setDateTime(const QString& port, const QDateTime& when)
+{
+    ExclusiveOperation operation;
+    const int fd = openPort(port);
+    QCoreApplication::processEvents();
+
+    const QDate date = when.date();
+    const QTime time = when.time();
+    const char clock[7] = {SET_CLOCK, char(time.hour()), char(time.minute()), char(time.second()),
+                           char(date.month()), char(date.day()), char(date.year() % 100)};
+    bool sent = sendBytes(fd, clock, 1);
+    if (sent) {
+        pause(5);
+        sent = sendBytes(fd, clock + 1, 6);
+    }
+    pause(100);
+    closePort(fd);
+    if (!sent)
+        throw "Sync failed";
+    QCoreApplication::processEvents();
+}
+
+QImage VARN_eeprom::dumpScreen(const QString& port) const
+{
+    ExclusiveOperation operation;
+    for (int attempt = 0; attempt < SCREEN_DUMP_ATTEMPTS; ++attempt) {
+        const int fd = openPort(port);
+        QCoreApplication::processEvents();
+        if (!sendBytes(fd, &SCREEN_DUMP, 1)) {
+            closePort(fd);
+            continue;
+        }
+        pause(10);
+        ubyte echo;
+        if (!receiveBytes(fd, &echo, 1) || echo != ubyte(SCREEN_DUMP)) {
+            closePort(fd);
+            continue;
+        }
+        QImage screen(SCREEN_WIDTH, SCREEN_HEIGHT, QImage::Format_RGB32);
+        const bool complete = decodeScreen(fd, screen);
+        closePort(fd);
+        if (complete)
+            return screen;
+    }
+    throw "Dump screen failed";
+}

@@ -1,0 +1,136 @@
+#ifndef DIVECOMPUTEREMULATOR_H
+#define DIVECOMPUTEREMULATOR_H
+
+#include "VARN_eeprom.h"
+
+#include <QByteArray>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QMutex>
+#include <QString>
+#include <QVector>
+#include <QWaitCondition>
+
+class QThread;
+
+// A VARN dive computer on a pseudo-terminal, for tests of the real serial code. It answers on
+// its own thread, so the thread under test may block in the serial code meanwhile.
+//
+//   DiveComputerEmulator computer;           // answers at once
+//   computer.setImage(image);                // serial, firmware and settings it holds
+//   computer.setFault(Fault::ShortBank, 100, 1);
+//   image.download(computer.portPath());     // "/dev/pts/N", opened like any port
+//   computer.commands(), computer.image() ...
+//
+// It reads its input as a stream of commands with their data, not byte by byte as commands:
+// a half-received command is forgotten after 100 ms of silence or when the host closes the port.
+// It starts in normal mode; the first BOOT_SYNC byte starts its boot loader, which takes the
+// firmware frames into its program memory and returns to normal mode after block 0 (or when the
+// host closes the port).
+class DiveComputerEmulator {
+public:
+    enum class Fault {
+        None,
+        Silent,          // answers nothing (each byte received is one strike)
+        Garbage,         // answers every byte with one junk byte and does nothing else
+        WrongEcho,       // echoes a write command wrongly and takes no data, or a screen dump
+                         // wrongly and streams the screen all the same
+        DropLine,        // stops answering after `parameter` data bytes of a bank write
+        StoreDifferent,  // stores a different byte at image offset `parameter` than it received
+        ShortBank,       // sends only `parameter` bytes of a bank it is asked for
+        CutScreen,       // stops the screen stream after `parameter` bytes
+        BootNeverSyncs,  // answers every boot-loader sync with two bytes other than 'W' 'K'
+        BootSyncAtTry,   // leaves sync tries before try `parameter` unanswered
+        BootRejectFrame, // answers the frame at address `parameter` with a byte other than 'K'
+        BootIgnoreFrame, // does not answer the frame at address `parameter`
+        BootHangUp,      // hangs up the line when the frame at address `parameter` has arrived
+    };
+
+    DiveComputerEmulator();
+    ~DiveComputerEmulator();
+    DiveComputerEmulator(const DiveComputerEmulator&) = delete;
+    DiveComputerEmulator& operator=(const DiveComputerEmulator&) = delete;
+
+    // The pseudo-terminal's slave, "/dev/pts/N".
+    QString portPath() const;
+
+    // The configuration it holds (a default image until set) and stores bank writes into.
+    void setImage(const VARN_eeprom& image);
+    VARN_eeprom image() const;
+
+    // The display, a 320 x 240 picture of format RGB16 (RGB565), sent run-length encoded.
+    void setScreen(const QImage& screen);
+    // Or the exact bytes that follow the echo of a screen dump.
+    void setScreenStream(const QByteArray& stream);
+    // The encoding of a screen: runs never longer than their kind allows, each odd column's
+    // last run sent at its kind's longest length so that it reaches past the column.
+    static QByteArray encodeScreen(const QImage& screen);
+
+    // Program memory of the firmware area, 0x17F40 bytes (zero until set).
+    void setProgramMemory(const QByteArray& memory);
+    QByteArray programMemory() const;
+
+    // One fault at a time; it strikes `times` times (-1: always), then the computer behaves.
+    void setFault(Fault fault, int parameter = 0, int times = -1);
+
+    // Pulls the plug: closes the line at once; the port's path is gone afterwards.
+    void hangUp();
+
+    // What it recorded, up to the last byte the host sent.
+    QByteArray received() const;            // every byte, in order
+    QByteArray commands() const;            // the bytes it took as commands, in order
+    QVector<int> banksWritten() const;      // bank numbers of completed bank writes, in order
+    QByteArray clockBytes() const;          // the six bytes of the last clock setting
+    QVector<QByteArray> bootFrames() const; // every complete boot-loader frame, in order
+    bool inBootLoader() const;
+    void clearRecords();
+
+private:
+    enum class State { Command, WriteBank, Clock, Frame, Dropped };
+
+    void run();
+    // Waits until the thread has taken everything the host sent.
+    void catchUp(QMutexLocker& lock) const;
+    void take(unsigned char byte);
+    void command(unsigned char byte);
+    void bootSync();
+    void frame();
+    void hostClosed();
+    void closeLine();
+    bool strikes(Fault fault);
+    bool hasBank2() const;
+
+    mutable QMutex mutex;
+    // Signals the start of the thread and the end of the line.
+    QWaitCondition lineClosed;
+    bool running = false;
+    QThread* thread = nullptr;
+    bool stopping = false;
+    bool hangUpWanted = false;
+    int master = -1;
+    QString slavePath;
+
+    VARN_eeprom memory;
+    QByteArray screenStream;
+    QByteArray program;
+    Fault fault = Fault::None;
+    int faultParameter = 0;
+    int faultTimes = 0;
+
+    State state = State::Command;
+    bool bootLoader = false;
+    int bank = 0;
+    int bankBytes = 0;
+    int syncTries = 0;
+    QByteArray pending;
+    QByteArray output;
+    QElapsedTimer sinceLastByte;
+
+    QByteArray receivedBytes;
+    QByteArray commandBytes;
+    QVector<int> writtenBanks;
+    QByteArray clock;
+    QVector<QByteArray> frames;
+};
+
+#endif

@@ -1,0 +1,454 @@
+#include "DiveComputerEmulator.h"
+#include "VARN_eeprom.h"
+#include "devicetest.h"
+#include "testutil.h"
+
+#include <QDateTime>
+#include <QImage>
+#include <QRandomGenerator>
+#include <QTimer>
+#include <QtTest>
+#include <cstring>
+#include <functional>
+
+using Fault = DiveComputerEmulator::Fault;
+Q_DECLARE_METATYPE(DiveComputerEmulator::Fault)
+
+namespace {
+
+QByteArray raw(const VARN_eeprom& image)
+{
+    return QByteArray(reinterpret_cast<const char*>(image.bytes()), int(sizeof(VARN_eeprom)));
+}
+
+// A dive computer's image: every byte random, then a valid serial, firmware and deco type.
+VARN_eeprom computerImage(int major, int minor, quint32 seed)
+{
+    VARN_eeprom image;
+    QRandomGenerator random(seed);
+    for (size_t i = 0; i < sizeof(VARN_eeprom); ++i)
+        image.bytes()[i] = ubyte(random.bounded(256));
+    image.bytes()[0] = 0xE1; // serial 4321
+    image.bytes()[1] = 0x10;
+    image.bytes()[257] = ubyte(major);
+    image.bytes()[258] = ubyte(minor);
+    image.bytes()[34] = 2;
+    return image;
+}
+
+// The user's image: the defaults with every user setting changed, many of them to bytes that
+// are also commands of the computer ('d', 'g', 'n', 0xC1 ...).
+VARN_eeprom userImage()
+{
+    VARN_eeprom image;
+    ubyte* b = image.bytes();
+    for (int i = 0; i < 5; ++i) {
+        b[6 + 4 * i] = ubyte(30 + i);  // current O2
+        b[7 + 4 * i] = ubyte(10 + i);  // current He
+        b[28 + i] = ubyte(6 * i);      // change depth
+    }
+    b[24] = 32;
+    b[25] = 0xC1;
+    b[26] = 103;
+    b[27] = 0x0B;
+    b[33] = 2;
+    b[34] = 5;
+    b[36] = 100;
+    b[37] = 103;
+    b[38] = 110;
+    b[64] = 1;
+    std::memcpy(b + 65, "Deep & safe", 11);
+    for (int n = 0; n < 96; ++n) {
+        const int at = 128 + 256 * (n / 32) + 4 * (n % 32) + 2;
+        b[at] = ubyte(n % 2 ? 0xC1 : 'd' + n);
+        b[at + 1] = ubyte(n);
+    }
+    return image;
+}
+
+// Image offsets of the user settings that an upload lays over the computer's image.
+QVector<int> userOffsets()
+{
+    QVector<int> offsets;
+    for (int i = 0; i < 5; ++i)
+        offsets << 6 + 4 * i << 7 + 4 * i;
+    for (int o = 24; o <= 34; ++o)
+        offsets << o;
+    offsets << 36 << 37 << 38;
+    for (int o = 64; o <= 89; ++o)
+        offsets << o;
+    for (int n = 0; n < 96; ++n) {
+        const int at = 128 + 256 * (n / 32) + 4 * (n % 32) + 2;
+        offsets << at << at + 1;
+    }
+    return offsets;
+}
+
+// The computer's image once the first `banks` banks of the user's image have been written.
+QByteArray written(const VARN_eeprom& computer, const VARN_eeprom& user, int banks)
+{
+    QByteArray expected = raw(computer);
+    const QByteArray settings = raw(user);
+    for (int o : userOffsets())
+        if (o / 256 < banks)
+            expected[o] = settings[o];
+    return expected;
+}
+
+} // namespace
+
+class TestDeviceTransfer : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void download_data();
+    void download();
+    void downloadFailures_data();
+    void downloadFailures();
+    void downloadCheck_data();
+    void downloadCheck();
+    void upload_data();
+    void upload();
+    void uploadFailures_data();
+    void uploadFailures();
+    void readBackFails();
+    void portFailures_data();
+    void portFailures();
+    void secondOperationRefused_data();
+    void secondOperationRefused();
+
+private:
+    // Pauses of the program times this; a few tests run at the real pauses.
+    const double shortPauses = 0.05;
+};
+
+void TestDeviceTransfer::initTestCase()
+{
+    SerialPort::pauseScale = shortPauses;
+}
+
+void TestDeviceTransfer::download_data()
+{
+    QTest::addColumn<int>("major");
+    QTest::addColumn<int>("minor");
+    QTest::addColumn<bool>("defaultStart");
+    QTest::addColumn<int>("silentCommands");
+    QTest::addColumn<bool>("realPauses");
+    QTest::newRow("2.22") << 2 << 22 << true << 0 << false;
+    QTest::newRow("3.0") << 3 << 0 << true << 0 << false;
+    QTest::newRow("2.21") << 2 << 21 << true << 0 << false;
+    QTest::newRow("1.90") << 1 << 90 << true << 0 << false;
+    QTest::newRow("2.21 over an edited image") << 2 << 21 << false << 0 << false;
+    QTest::newRow("2.22, two silent attempts, real pauses") << 2 << 22 << true << 2 << true;
+}
+
+void TestDeviceTransfer::download()
+{
+    QFETCH(int, major);
+    QFETCH(int, minor);
+    QFETCH(bool, defaultStart);
+    QFETCH(int, silentCommands);
+    QFETCH(bool, realPauses);
+    ScaledPauses pauses(realPauses ? 1.0 : shortPauses);
+    DiveComputerEmulator computer;
+    const VARN_eeprom device = computerImage(major, minor, 7);
+    computer.setImage(device);
+    if (silentCommands)
+        computer.setFault(Fault::Silent, 0, silentCommands);
+
+    VARN_eeprom image;
+    if (!defaultStart)
+        image = userImage();
+    const QByteArray start = raw(image);
+    const int descriptors = openDescriptors();
+    image.download(computer.portPath());
+    QCOMPARE(openDescriptors(), descriptors);
+
+    const bool bank2 = major > 2 || (major == 2 && minor >= 22);
+    QByteArray expected = raw(device);
+    if (!bank2) {
+        // Bank 2 stays as it was, each custom function 64..95 taking its own default word.
+        expected.replace(512, 256, start.mid(512, 256));
+        for (int at = 640; at < 768; at += 4) {
+            expected[at + 2] = start[at];
+            expected[at + 3] = start[at + 1];
+        }
+    }
+    QCOMPARE(raw(image), expected);
+    QCOMPARE(computer.received(), QByteArray(silentCommands, 'g') + (bank2 ? "gjm" : "gj"));
+}
+
+void TestDeviceTransfer::downloadFailures_data()
+{
+    QTest::addColumn<Fault>("fault");
+    QTest::addColumn<int>("parameter");
+    QTest::addColumn<int>("times");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("received");
+    const QString failed = "Downloading VARN configuration";
+    // Ten attempts, each asking for bank 0 first.
+    QTest::newRow("silent") << Fault::Silent << 0 << -1 << failed << QByteArray(10, 'g');
+    QTest::newRow("garbage") << Fault::Garbage << 0 << -1 << failed << QByteArray(10, 'g');
+    QTest::newRow("short banks") << Fault::ShortBank << 255 << -1 << failed << QByteArray(10, 'g');
+    QTest::newRow("one short bank") << Fault::ShortBank << 100 << 1 << QString() << QByteArray("ggjm");
+    QTest::newRow("nine silent attempts") << Fault::Silent << 0 << 9 << QString()
+                                          << QByteArray(9, 'g') + "gjm";
+}
+
+void TestDeviceTransfer::downloadFailures()
+{
+    QFETCH(Fault, fault);
+    QFETCH(int, parameter);
+    QFETCH(int, times);
+    QFETCH(QString, text);
+    QFETCH(QByteArray, received);
+    DiveComputerEmulator computer;
+    const VARN_eeprom device = computerImage(2, 30, 11);
+    computer.setImage(device);
+    computer.setFault(fault, parameter, times);
+
+    VARN_eeprom image = userImage();
+    const QByteArray before = raw(image);
+    const int descriptors = openDescriptors();
+    QCOMPARE(thrownText([&] { image.download(computer.portPath()); }), text);
+    QCOMPARE(openDescriptors(), descriptors);
+    QCOMPARE(raw(image), text.isEmpty() ? raw(device) : before);
+    QCOMPARE(computer.received(), received);
+}
+
+void TestDeviceTransfer::downloadCheck_data()
+{
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("serial 99") << 0 << 99 << "EEPROM: bad serial";
+    QTest::newRow("serial 10001") << 0 << 10001 << "EEPROM: bad serial";
+    QTest::newRow("firmware 4") << 257 << 4 << "EEPROM: bad firmware version";
+    QTest::newRow("firmware 2.100") << 258 << 100 << "EEPROM: bad firmware version";
+    QTest::newRow("deco type 7") << 34 << 7 << "EEPROM: bad deco type";
+}
+
+void TestDeviceTransfer::downloadCheck()
+{
+    QFETCH(int, offset);
+    QFETCH(int, value);
+    QFETCH(QString, text);
+    DiveComputerEmulator computer;
+    VARN_eeprom device = computerImage(2, 22, 3);
+    device.bytes()[offset] = ubyte(value & 0xFF);
+    if (offset == 0)
+        device.bytes()[1] = ubyte(value >> 8);
+    computer.setImage(device);
+
+    VARN_eeprom image;
+    const QByteArray before = raw(image);
+    const int descriptors = openDescriptors();
+    QCOMPARE(thrownText([&] { image.download(computer.portPath()); }), text);
+    QCOMPARE(openDescriptors(), descriptors);
+    QCOMPARE(raw(image), before);
+    // A received image that fails its check is not asked for again.
+    QCOMPARE(computer.commands().count('g'), 1);
+}
+
+void TestDeviceTransfer::upload_data()
+{
+    QTest::addColumn<int>("minor");
+    QTest::addColumn<bool>("realPauses");
+    QTest::newRow("2.22") << 22 << false;
+    QTest::newRow("2.21") << 21 << false;
+    QTest::newRow("2.50, real pauses") << 50 << true;
+}
+
+void TestDeviceTransfer::upload()
+{
+    QFETCH(int, minor);
+    QFETCH(bool, realPauses);
+    ScaledPauses pauses(realPauses ? 1.0 : shortPauses);
+    DiveComputerEmulator computer;
+    const VARN_eeprom device = computerImage(2, minor, 5);
+    computer.setImage(device);
+
+    VARN_eeprom image = userImage();
+    const VARN_eeprom user = image;
+    const int descriptors = openDescriptors();
+    image.upload(computer.portPath());
+    QCOMPARE(openDescriptors(), descriptors);
+
+    const bool bank2 = minor >= 22;
+    const QByteArray stored = raw(computer.image());
+    QCOMPARE(stored, written(device, user, bank2 ? 3 : 2));
+    for (int bank = 0; bank < 3; ++bank)
+        QCOMPARE(stored.mid(256 * bank, 4), raw(device).mid(256 * bank, 4));
+    QCOMPARE(computer.banksWritten(), bank2 ? QVector<int>({0, 1, 2}) : QVector<int>({0, 1}));
+    QCOMPARE(computer.commands(), QByteArray(bank2 ? "gjmdingjm" : "gjdigj"));
+
+    // The image now holds what the computer holds: serial and firmware included.
+    QCOMPARE(int(image.serial), 4321);
+    if (bank2) {
+        QCOMPARE(raw(image), stored);
+    } else {
+        // Bank 2 was neither written nor read back; the user's custom functions 64..95 stay.
+        QCOMPARE(raw(image).left(512), stored.left(512));
+        QCOMPARE(raw(image).mid(512), raw(user).mid(512));
+    }
+}
+
+void TestDeviceTransfer::uploadFailures_data()
+{
+    QTest::addColumn<Fault>("fault");
+    QTest::addColumn<int>("parameter");
+    QTest::addColumn<int>("times");
+    QTest::addColumn<int>("decoType");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("commands");
+    const QString writeFailed = "Uploading VARN configuration";
+    QTest::newRow("wrong echo once") << Fault::WrongEcho << 0 << 1 << 5 << QString()
+                                     << QByteArray("gjmddingjm");
+    QTest::newRow("wrong echo") << Fault::WrongEcho << 0 << -1 << 5 << writeFailed << QByteArray("gjmdd");
+    QTest::newRow("line dropped once") << Fault::DropLine << 100 << 1 << 5 << QString()
+                                       << QByteArray("gjmddingjm");
+    QTest::newRow("line dropped") << Fault::DropLine << 100 << -1 << 5 << writeFailed << QByteArray("gjmdd");
+    QTest::newRow("line dropped at the last byte") << Fault::DropLine << 251 << -1 << 5 << writeFailed
+                                                   << QByteArray("gjmdd");
+    QTest::newRow("stores another byte") << Fault::StoreDifferent << 300 << 1 << 5 << "Readback differ"
+                                         << QByteArray("gjmdingjm");
+    QTest::newRow("silent") << Fault::Silent << 0 << -1 << 5 << "Downloading VARN configuration"
+                            << QByteArray();
+    QTest::newRow("unusable settings") << Fault::None << 0 << 0 << 7 << "EEPROM: bad deco type"
+                                       << QByteArray("gjm");
+}
+
+void TestDeviceTransfer::uploadFailures()
+{
+    QFETCH(Fault, fault);
+    QFETCH(int, parameter);
+    QFETCH(int, times);
+    QFETCH(int, decoType);
+    QFETCH(QString, text);
+    QFETCH(QByteArray, commands);
+    DiveComputerEmulator computer;
+    const VARN_eeprom device = computerImage(2, 22, 9);
+    computer.setImage(device);
+    computer.setFault(fault, parameter, times);
+
+    VARN_eeprom image = userImage();
+    image.decoType = ubyte(decoType);
+    const VARN_eeprom user = image;
+    const int descriptors = openDescriptors();
+    QCOMPARE(thrownText([&] { image.upload(computer.portPath()); }), text);
+    QCOMPARE(openDescriptors(), descriptors);
+    if (!commands.isEmpty())
+        QCOMPARE(computer.commands(), commands);
+    if (text.isEmpty()) {
+        QCOMPARE(raw(computer.image()), written(device, user, 3));
+        QCOMPARE(raw(image), raw(computer.image()));
+    } else {
+        QCOMPARE(raw(image), raw(user));
+    }
+}
+
+void TestDeviceTransfer::readBackFails()
+{
+    DiveComputerEmulator computer;
+    const VARN_eeprom device = computerImage(2, 22, 13);
+    computer.setImage(device);
+    // Once the port is open for writing, the computer starts sending short banks.
+    QTimer::singleShot(0, [&] { computer.setFault(Fault::ShortBank, 10); });
+
+    VARN_eeprom image = userImage();
+    const VARN_eeprom user = image;
+    QCOMPARE(thrownText([&] { image.upload(computer.portPath()); }), QString("Downloading VARN configuration"));
+    QCOMPARE(raw(image), raw(user));
+    // Written, but not confirmed.
+    QCOMPARE(raw(computer.image()), written(device, user, 3));
+}
+
+void TestDeviceTransfer::portFailures_data()
+{
+    QTest::addColumn<QString>("port");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("operation");
+    const char* const names[] = {"download", "upload", "clock", "screen dump", "firmware"};
+    for (int operation = 0; operation < 5; ++operation) {
+        QTest::addRow("%s, missing", names[operation]) << "/dev/varn-missing" << "Unable to open port" << operation;
+        QTest::addRow("%s, not a terminal", names[operation]) << "null" << "Unable to configure port" << operation;
+    }
+}
+
+void TestDeviceTransfer::portFailures()
+{
+    QFETCH(QString, port);
+    QFETCH(QString, text);
+    QFETCH(int, operation);
+    VARN_eeprom image = userImage();
+    const QByteArray before = raw(image);
+    QByteArray firmware(VARN_eeprom::FIRMWARE_SIZE, '\x5A');
+    const std::function<void()> operations[] = {
+        [&] { image.download(port); },
+        [&] { image.upload(port); },
+        [&] { VARN_eeprom::setDateTime(port, QDateTime::currentDateTime()); },
+        [&] { image.dumpScreen(port); },
+        [&] { VARN_eeprom::upgrade(port, reinterpret_cast<unsigned char*>(firmware.data()), firmware.size()); },
+    };
+    const int descriptors = openDescriptors();
+    QCOMPARE(thrownText(operations[operation]), text);
+    QCOMPARE(openDescriptors(), descriptors);
+    QCOMPARE(raw(image), before);
+
+    // The failed operation has ended: the next one may start.
+    DiveComputerEmulator computer;
+    computer.setImage(computerImage(2, 22, 1));
+    image.download(computer.portPath());
+    QCOMPARE(int(image.serial), 4321);
+}
+
+void TestDeviceTransfer::secondOperationRefused_data()
+{
+    QTest::addColumn<int>("operation");
+    QTest::newRow("download") << 0;
+    QTest::newRow("upload") << 1;
+    QTest::newRow("clock") << 2;
+    QTest::newRow("screen dump") << 3;
+    QTest::newRow("firmware") << 4;
+}
+
+void TestDeviceTransfer::secondOperationRefused()
+{
+    QFETCH(int, operation);
+    DiveComputerEmulator computer;
+    const VARN_eeprom device = computerImage(2, 22, 17);
+    computer.setImage(device);
+    computer.setScreenStream(QByteArray(4 * 320, '\xFF'));
+
+    VARN_eeprom other = userImage();
+    const QByteArray otherBefore = raw(other);
+    QByteArray firmware(VARN_eeprom::FIRMWARE_SIZE, '\x5A');
+    const QByteArray firmwareBefore = firmware;
+    const QString port = computer.portPath();
+    const std::function<void()> operations[] = {
+        [&] { other.download(port); },
+        [&] { other.upload(port); },
+        [&] { VARN_eeprom::setDateTime(port, QDateTime::currentDateTime()); },
+        [&] { other.dumpScreen(port); },
+        [&] { VARN_eeprom::upgrade(port, reinterpret_cast<unsigned char*>(firmware.data()), firmware.size()); },
+    };
+    // The user starts another operation while the upload processes events.
+    QStringList refusals;
+    QTimer::singleShot(0, [&] { refusals << thrownText(operations[operation]); });
+
+    VARN_eeprom image = userImage();
+    const VARN_eeprom user = image;
+    image.upload(port);
+    QCOMPARE(refusals, QStringList("The dive computer is busy"));
+    QCOMPARE(computer.commands(), QByteArray("gjmdingjm"));
+    QCOMPARE(raw(computer.image()), written(device, user, 3));
+    QCOMPARE(raw(other), otherBefore);
+    QCOMPARE(firmware, firmwareBefore);
+
+    // Afterwards the line is free again.
+    operations[operation]();
+}
+
+QTEST_MAIN(TestDeviceTransfer)
+#include "tst_devicetransfer.moc"

@@ -1,0 +1,307 @@
+#include "SerialPort.h"
+#include "devicetest.h"
+#include "testutil.h"
+
+#include <QFile>
+#include <QThread>
+#include <QtTest>
+#include <cerrno>
+#include <csignal>
+#include <fcntl.h>
+#include <poll.h>
+#include <pthread.h>
+#include <sys/ioctl.h>
+#include <termios.h>
+#include <unistd.h>
+
+using namespace SerialPort;
+
+namespace {
+
+// A bare pseudo-terminal: the test plays the far end on the master.
+class Pty {
+public:
+    Pty()
+    {
+        master = posix_openpt(O_RDWR | O_NOCTTY);
+        grantpt(master);
+        unlockpt(master);
+        char name[64];
+        ptsname_r(master, name, sizeof name);
+        path = QString::fromLatin1(name);
+    }
+    ~Pty() { ::close(master); }
+
+    // A second descriptor on the slave, past any exclusive flag (the tests run as root).
+    int openSlave() const { return ::open(path.toLatin1().constData(), O_RDWR | O_NOCTTY | O_NONBLOCK); }
+
+    // At least that many bytes, or what came before a second of silence.
+    QByteArray readMaster(int atLeast) const
+    {
+        QByteArray got;
+        while (got.size() < atLeast) {
+            pollfd line = {master, POLLIN, 0};
+            if (poll(&line, 1, 1000) <= 0)
+                break;
+            char buffer[4096];
+            const ssize_t n = ::read(master, buffer, sizeof buffer);
+            if (n > 0)
+                got.append(buffer, int(n));
+            else if (n < 0 && errno != EINTR)
+                break;
+        }
+        return got;
+    }
+
+    int master;
+    QString path;
+};
+
+// Where descriptor fd leads.
+QString target(int fd)
+{
+    return QFile::symLinkTarget(QString("/proc/self/fd/%1").arg(fd));
+}
+
+bool exclusive(int fd)
+{
+    int flag = -1;
+    ioctl(fd, TIOCGEXCL, &flag);
+    return flag == 1;
+}
+
+void ignoreSignal(int) {}
+
+// SIGUSR1 interrupts system calls of this process (no automatic restart) while it lives.
+class InterruptingSignal {
+public:
+    InterruptingSignal()
+    {
+        struct sigaction action = {};
+        action.sa_handler = ignoreSignal;
+        sigemptyset(&action.sa_mask);
+        action.sa_flags = 0;
+        sigaction(SIGUSR1, &action, &saved);
+    }
+    ~InterruptingSignal() { sigaction(SIGUSR1, &saved, nullptr); }
+
+private:
+    struct sigaction saved;
+};
+
+} // namespace
+
+class TestSerialPort : public QObject {
+    Q_OBJECT
+
+private slots:
+    void openPortPath_data();
+    void openPortPath();
+    void openPortFailures_data();
+    void openPortFailures();
+    void lineSettings();
+    void openDiscardsPendingInput();
+    void closeReleasesExclusiveUse();
+    void sendAndReceive();
+    void receiveStopsAtSilence();
+    void sendFailsOnDeadLine();
+    void readRetriedAfterSignal();
+    void writeRetriedAfterSignal();
+};
+
+void TestSerialPort::openPortPath_data()
+{
+    QTest::addColumn<bool>("bare");
+    QTest::newRow("full path") << false;
+    QTest::newRow("name below /dev") << true;
+}
+
+void TestSerialPort::openPortPath()
+{
+    QFETCH(bool, bare);
+    Pty pty;
+    const QString name = bare ? pty.path.mid(5) : pty.path;
+    const int fd = openPort(name);
+    QCOMPARE(target(fd), pty.path);
+    closePort(fd);
+}
+
+void TestSerialPort::openPortFailures_data()
+{
+    QTest::addColumn<QString>("port");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("missing") << "/dev/varn-no-such-port" << "Unable to open port";
+    QTest::newRow("missing bare") << "varn-no-such-port" << "Unable to open port";
+    QTest::newRow("no port chosen") << "" << "Unable to open port";
+    QTest::newRow("not a terminal") << "/dev/null" << "Unable to configure port";
+    QTest::newRow("not a terminal, bare") << "zero" << "Unable to configure port";
+}
+
+void TestSerialPort::openPortFailures()
+{
+    QFETCH(QString, port);
+    QFETCH(QString, text);
+    const int before = openDescriptors();
+    QCOMPARE(thrownText([&] { openPort(port); }), text);
+    QCOMPARE(openDescriptors(), before);
+}
+
+void TestSerialPort::lineSettings()
+{
+    Pty pty;
+    // What an adapter might have been left with: slow, 7E2, flow control, canonical, blocking.
+    {
+        const int other = pty.openSlave();
+        termios t;
+        tcgetattr(other, &t);
+        cfsetspeed(&t, B9600);
+        t.c_cflag = (t.c_cflag & ~CSIZE) | CS7 | PARENB | CSTOPB | CRTSCTS;
+        t.c_cflag &= ~(CLOCAL | CREAD);
+        t.c_iflag |= IXON | IXOFF | ICRNL;
+        t.c_lflag |= ICANON | ECHO;
+        t.c_cc[VMIN] = 1;
+        t.c_cc[VTIME] = 0;
+        QCOMPARE(tcsetattr(other, TCSANOW, &t), 0);
+        ::close(other);
+    }
+
+    const int fd = openPort(pty.path);
+    termios t;
+    QCOMPARE(tcgetattr(fd, &t), 0);
+    QCOMPARE(cfgetispeed(&t), speed_t(B115200));
+    QCOMPARE(cfgetospeed(&t), speed_t(B115200));
+    QCOMPARE(t.c_cflag & CSIZE, tcflag_t(CS8));
+    QCOMPARE(t.c_cflag & (PARENB | CSTOPB | CRTSCTS), tcflag_t(0));
+    QCOMPARE(t.c_cflag & (CREAD | CLOCAL), tcflag_t(CREAD | CLOCAL));
+    QCOMPARE(t.c_iflag & (IXON | IXOFF | ICRNL), tcflag_t(0));
+    QCOMPARE(t.c_lflag & (ICANON | ECHO | ISIG), tcflag_t(0));
+    QCOMPARE(t.c_oflag & OPOST, tcflag_t(0));
+    QCOMPARE(int(t.c_cc[VMIN]), 0);
+    QCOMPARE(int(t.c_cc[VTIME]), 2);
+    QCOMPARE(fcntl(fd, F_GETFL) & O_NONBLOCK, 0);
+    QVERIFY(exclusive(fd));
+    closePort(fd);
+}
+
+void TestSerialPort::openDiscardsPendingInput()
+{
+    Pty pty;
+    const int fd0 = pty.openSlave();
+    QCOMPARE(::write(pty.master, "stale", 5), ssize_t(5));
+    QThread::msleep(20);
+    const int fd = openPort(pty.path);
+    ::close(fd0);
+    QCOMPARE(::write(pty.master, "x", 1), ssize_t(1));
+    unsigned char byte = 0;
+    QVERIFY(receiveBytes(fd, &byte, 1));
+    QCOMPARE(byte, (unsigned char)'x');
+    closePort(fd);
+}
+
+void TestSerialPort::closeReleasesExclusiveUse()
+{
+    Pty pty;
+    closePort(openPort(pty.path));
+    const int fd = pty.openSlave();
+    QVERIFY(fd >= 0);
+    QVERIFY(!exclusive(fd));
+    ::close(fd);
+    // An ordinary second open, as a user without root rights makes it.
+    const int again = openPort(pty.path);
+    closePort(again);
+}
+
+void TestSerialPort::sendAndReceive()
+{
+    Pty pty;
+    const int fd = openPort(pty.path);
+    QByteArray data;
+    for (int i = 0; i < 3000; ++i)
+        data += char(i * 7);
+    QVERIFY(sendBytes(fd, data.constData(), data.size()));
+    QCOMPARE(pty.readMaster(data.size()), data);
+
+    const QByteArray answer("\x00\xC1" "abc\xFF", 6);
+    QCOMPARE(::write(pty.master, answer.constData(), 6), ssize_t(6));
+    unsigned char buffer[6] = {};
+    QVERIFY(receiveBytes(fd, buffer, 6));
+    QCOMPARE(QByteArray(reinterpret_cast<char*>(buffer), 6), answer);
+    closePort(fd);
+}
+
+void TestSerialPort::receiveStopsAtSilence()
+{
+    Pty pty;
+    const int fd = openPort(pty.path);
+    QCOMPARE(::write(pty.master, "ab", 2), ssize_t(2));
+    unsigned char buffer[4] = {'-', '-', '-', '-'};
+    QVERIFY(!receiveBytes(fd, buffer, 3));
+    QCOMPARE(QByteArray(reinterpret_cast<char*>(buffer), 4), QByteArray("ab--"));
+    closePort(fd);
+}
+
+void TestSerialPort::sendFailsOnDeadLine()
+{
+    Pty* pty = new Pty;
+    const int fd = openPort(pty->path);
+    delete pty;
+    QVERIFY(!sendBytes(fd, "x", 1));
+    unsigned char byte;
+    QVERIFY(!receiveBytes(fd, &byte, 1));
+    closePort(fd);
+}
+
+void TestSerialPort::readRetriedAfterSignal()
+{
+    InterruptingSignal signal;
+    Pty pty;
+    const int fd = openPort(pty.path);
+    const pthread_t reader = pthread_self();
+    QThread* farEnd = QThread::create([&] {
+        QThread::msleep(50);
+        pthread_kill(reader, SIGUSR1);
+        QThread::msleep(70);
+        ::write(pty.master, "Z", 1);
+    });
+    farEnd->start();
+    unsigned char byte = 0;
+    const bool received = receiveBytes(fd, &byte, 1);
+    farEnd->wait();
+    delete farEnd;
+    closePort(fd);
+    QVERIFY(received);
+    QCOMPARE(byte, (unsigned char)'Z');
+}
+
+void TestSerialPort::writeRetriedAfterSignal()
+{
+    InterruptingSignal signal;
+    Pty pty;
+    const int fd = openPort(pty.path);
+    // Fill the line until a write would block.
+    fcntl(fd, F_SETFL, O_NONBLOCK);
+    int queued = 0;
+    while (::write(fd, "f", 1) == 1)
+        ++queued;
+    fcntl(fd, F_SETFL, 0);
+
+    const pthread_t writer = pthread_self();
+    QByteArray drained;
+    QThread* farEnd = QThread::create([&] {
+        QThread::msleep(50);
+        pthread_kill(writer, SIGUSR1);
+        QThread::msleep(70);
+        drained = pty.readMaster(queued + 1);
+    });
+    farEnd->start();
+    const bool sent = sendBytes(fd, "E", 1);
+    farEnd->wait();
+    delete farEnd;
+    closePort(fd);
+    QVERIFY(sent);
+    QCOMPARE(drained.size(), queued + 1);
+    QCOMPARE(drained.at(queued), 'E');
+}
+
+QTEST_MAIN(TestSerialPort)
+#include "tst_serialport.moc"
