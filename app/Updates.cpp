@@ -13,8 +13,8 @@ namespace {
 
 // Placeholder hosts under a reserved top-level domain: a build that ships must name the real
 // servers here or in the defaults file.
-const char* const defaultProgramServer = "http://www.varn-planner.example";
-const char* const defaultFirmwareServer = "http://www.varn-dive.example";
+QUrl defaultProgramServer("http://www.varn-planner.example");
+QUrl defaultFirmwareServer("http://www.varn-dive.example");
 
 // The day before the first publication: any real date differs from it.
 const QDate neverNoticed(2011, 1, 1);
@@ -26,9 +26,9 @@ QDate storedDate(const QString& key)
     return QDate::fromString(settings->value(key, neverNoticed.toString(Qt::ISODate)).toString(), Qt::ISODate);
 }
 
-QUrl serverKey(const char* key, const char* fallback)
+QUrl serverKey(const char* key, const QUrl& fallback)
 {
-    return QUrl(settings->value(key, fallback).toString());
+    return QUrl(settings->value(key, fallback.toString()).toString());
 }
 
 } // namespace
@@ -60,6 +60,12 @@ QUrl Updates::programServer()
 QUrl Updates::firmwareServer()
 {
     return serverKey("Updates/firmwareServer", defaultFirmwareServer);
+}
+
+void Updates::setDefaultServers(const QUrl& program, const QUrl& firmware)
+{
+    defaultProgramServer = program;
+    defaultFirmwareServer = firmware;
 }
 
 void Updates::setTransferTimeout(int ms)

@@ -28,6 +28,9 @@ public:
     // "Updates/firmwareServer").
     static QUrl programServer();
     static QUrl firmwareServer();
+    // The servers asked when the defaults file names none. Tests that start the whole
+    // application point them at loopback before.
+    static void setDefaultServers(const QUrl& program, const QUrl& firmware);
 
     // A transfer silent for this long is abandoned; tests shorten it.
     static void setTransferTimeout(int ms);
