@@ -46,8 +46,6 @@ void Updates::check()
 {
     QNetworkRequest request(url);
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
-    // A moved resource is not the one published: it counts as no answer.
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
     request.setTransferTimeout(transferTimeoutMs);
     manager->get(request);
 }
@@ -79,7 +77,7 @@ void Updates::requestFinished(QNetworkReply* reply)
     // Redirects and error pages come without an error: only the resource itself is news.
     if (reply->error() == QNetworkReply::NoError
         && reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() == 200) {
-        const QDate published = reply->header(QNetworkRequest::LastModifiedHeader).toDateTime().toUTC().date();
+        const QDate published = reply->header(QNetworkRequest::LastModifiedHeader).toDateTime().date();
         const QString key = "Updates/" + name;
         const QDate today = QDate::currentDate();
         if (storedDate(key + "/last") != published && storedDate(key + "/asked").daysTo(today) > 0) {

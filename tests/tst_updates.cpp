@@ -12,6 +12,8 @@
 #include <QTextEdit>
 #include <QtTest>
 
+#include <ctime>
+
 namespace {
 
 const QByteArray programPath = "/updates/Updates.mac.txt";
@@ -74,6 +76,7 @@ class TestUpdates : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
     void firstCheckGivesTheProgramNotice();
@@ -118,6 +121,13 @@ private:
     // checker but the firmware downloader has gone.
     bool check();
 };
+
+void TestUpdates::initTestCase()
+{
+    // Fourteen hours ahead of UTC: a server's late evening is already tomorrow here.
+    qputenv("TZ", "Pacific/Kiritimati");
+    tzset();
+}
 
 void TestUpdates::init()
 {
