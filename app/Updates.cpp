@@ -74,7 +74,7 @@ void Updates::setTransferTimeout(int ms)
 void Updates::requestFinished(QNetworkReply* reply)
 {
     reply->deleteLater();
-    // Redirects and error pages come without an error: only the resource itself is news.
+    // Qt passes a redirect, or any answer but the resource itself, as no error.
     if (reply->error() == QNetworkReply::NoError
         && reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() == 200) {
         const QDate published = reply->header(QNetworkRequest::LastModifiedHeader).toDateTime().date();
