@@ -44,6 +44,7 @@ void PlannerApplication::startUp()
 
     mainWindow->aboutSlot();
     processEvents(QEventLoop::ExcludeUserInputEvents, startUpPauseMs);
+    mainWindow->checkUpdatesSlot();
     mainWindow->load(settings);
 
     // A wider window widens the group-box column, not the Console.

@@ -11,6 +11,7 @@
 class CF_Editor_Interface;
 class Replay;
 class Settings;
+class Updates;
 class QSettings;
 class QSplashScreen;
 class QTextBrowser;
@@ -48,6 +49,8 @@ public:
     QPointer<CF_Editor_Interface> cfEditor;
     Replay* replay = nullptr;
     QSplashScreen* splash = nullptr;
+    // Fetches the firmware file; made at the run's first firmware notice, a child of the window.
+    Updates* firmwareDownloader = nullptr;
 
 public slots:
     void loadDiveSlot();

@@ -2,7 +2,7 @@
 
 #include "VARN_Planner_Interface.h"
 
-#include <QPointer>
+#include <QTextEdit>
 
 namespace {
 QPointer<QTextEdit> chosen;
@@ -18,4 +18,16 @@ QTextEdit* DeviceConsole::console()
 void DeviceConsole::setConsole(QTextEdit* console)
 {
     chosen = console;
+}
+
+QuietDeviceConsole::QuietDeviceConsole()
+    : previous(chosen), scratch(new QTextEdit)
+{
+    chosen = scratch;
+}
+
+QuietDeviceConsole::~QuietDeviceConsole()
+{
+    chosen = previous;
+    delete scratch;
 }

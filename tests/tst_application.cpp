@@ -4,6 +4,8 @@
 #include "VARN_Planner_Interface.h"
 #include "VARN_eeprom.h"
 #include "ClosingGroupBox.h"
+#include "Updates.h"
+#include "loopbackhttp.h"
 #include "testutil.h"
 
 #include <QScreen>
@@ -18,6 +20,8 @@ class TestApplication : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
+    void cleanupTestCase();
     void init();
     void cleanup();
     void firstRunClosedByTitleBarSavesReadableDefaults();
@@ -30,9 +34,12 @@ private slots:
     void startUpReadsTheOptions_data();
     void startUpReadsTheOptions();
     void escapedFailuresAreReportedUntilTheTenth();
+    void startUpChecksForUpdates();
 
 private:
     QTemporaryDir* home = nullptr;
+    // Every start-up asks for updates: here, never out on the network.
+    LoopbackHttp* webServers = nullptr;
     QString defaultsFile() const { return home->filePath(".VARN_Planner_Defaults.ini"); }
     PlannerApplication* app() const { return static_cast<PlannerApplication*>(qApp); }
     // Closes the window the way the title-bar button does, once the event loop runs.
@@ -40,6 +47,19 @@ private:
     // Runs the guarded event loop; a loop that does not end in time gives -1.
     int runGuarded();
 };
+
+void TestApplication::initTestCase()
+{
+    webServers = new LoopbackHttp;
+    QVERIFY(webServers->isListening());
+    Updates::setDefaultServers(webServers->base(), webServers->base());
+}
+
+void TestApplication::cleanupTestCase()
+{
+    delete webServers;
+    webServers = nullptr;
+}
 
 void TestApplication::init()
 {
@@ -360,6 +380,25 @@ void TestApplication::startUpReadsTheOptions()
     QSettings file(defaultsFile(), QSettings::IniFormat);
     QCOMPARE(file.value("Dive/verbose").toString(), verbose);
     QCOMPARE(file.value("VARN/port").toString(), QString("ttyUSB3"));
+}
+
+void TestApplication::startUpChecksForUpdates()
+{
+    {
+        QSettings file(defaultsFile(), QSettings::IniFormat);
+        file.setValue("VARN/serial", 4321);
+        file.setValue("VARN/firmware", "2.51");
+    }
+    webServers->requests.clear();
+    app()->startUp();
+    QTRY_COMPARE(webServers->requests.size(), 2);
+
+    const QList<LoopbackHttp::Request> program = webServers->requestsFor("/updates/Updates.mac.txt");
+    QCOMPARE(program.size(), 1);
+    QCOMPARE(program[0].query, QByteArray("version=450&arch=mac"));
+    const QList<LoopbackHttp::Request> firmware = webServers->requestsFor("/autofirmware/firmware.txt");
+    QCOMPARE(firmware.size(), 1);
+    QCOMPARE(firmware[0].query, QByteArray("version=450&arch=mac&serial=4321&firmware=2.51"));
 }
 
 int main(int argc, char* argv[])

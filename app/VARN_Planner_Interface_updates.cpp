@@ -1,0 +1,140 @@
+#include "VARN_Planner_Interface.h"
+
+#include "DeviceConsole.h"
+#include "FirmwareFolder.h"
+#include "HexFile.h"
+#include "Settings.h"
+#include "Updates.h"
+#include "Version.h"
+
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QSettings>
+#include <QTemporaryFile>
+#include <QUrlQuery>
+
+#include <algorithm>
+
+namespace {
+
+// The dive computer's program memory below its boot loader: what a firmware file fills.
+const quint64 firmwareAreaSize = 0x17F40;
+
+// A firmware version as the firmware text names it, such as 2.51. It becomes part of a file name.
+const char* const versionPattern = "[0-9]+[.][0-9]{2,2}";
+
+// A missing key still gives its query item, with an empty value ("serial=").
+QString queryValue(const char* key)
+{
+    return settings->value(key, QString("")).toString();
+}
+
+// What makes the body unfit for the firmware upgrade, or null when it is a whole firmware image.
+const char* firmwareFault(const QByteArray& body)
+{
+    QTemporaryFile file;
+    if (!file.open() || file.write(body) != body.size() || !file.flush())
+        return "Can't write a temporary file";
+    HexFile hex;
+    hex.allocate(firmwareAreaSize, 0xFF);
+    try {
+        // Checking a download is not a firmware load the user asked for: keep its line out of the Console.
+        QuietDeviceConsole quiet;
+        hex.load(file.fileName(), nullptr);
+    } catch (const char* text) {
+        return text;
+    }
+    // An upgrade with it would leave the computer without a program.
+    const unsigned char* data = hex.data();
+    if (std::all_of(data, data + hex.size(), [](unsigned char byte) { return byte == 0xFF; }))
+        return "No data in HEX file";
+    return nullptr;
+}
+
+} // namespace
+
+void VARN_Planner_Interface::checkUpdatesSlot()
+{
+    QUrlQuery query;
+    query.addQueryItem("version", QString("%1").arg(Version::program));
+    query.addQueryItem("arch", "mac");
+
+    // Checkers go once their reply is handled, or with the window while still waiting.
+    QUrl url = Updates::programServer();
+    url.setPath("/updates/Updates.mac.txt");
+    url.setQuery(query);
+    Updates* program = new Updates("VARN-Planner", url, this);
+    connect(program, &Updates::newVersion, this, &VARN_Planner_Interface::newSoftwareVersion);
+    connect(program, &Updates::handled, program, &QObject::deleteLater);
+    program->check();
+
+    query.addQueryItem("serial", queryValue("VARN/serial"));
+    query.addQueryItem("firmware", queryValue("VARN/firmware"));
+    url = Updates::firmwareServer();
+    url.setPath("/autofirmware/firmware.txt");
+    url.setQuery(query);
+    Updates* firmware = new Updates("firmware", url, this);
+    connect(firmware, &Updates::newVersion, this, &VARN_Planner_Interface::newFirmwareVersion);
+    connect(firmware, &Updates::handled, firmware, &QObject::deleteLater);
+    firmware->check();
+}
+
+void VARN_Planner_Interface::newSoftwareVersion()
+{
+    QUrl site = Updates::programServer();
+    site.setPath("/wp");
+    showMessage(QMessageBox::Information, tr("New version..."),
+                tr("A new version of <i>VARN Planner</i> is available. Please consider upgrading from the "
+                   "website:<br>&nbsp;&nbsp;&nbsp;")
+                    + QString("<a href='%1'>%2</a>")
+                          .arg(site.toString(QUrl::FullyEncoded).toHtmlEscaped(), site.host().toHtmlEscaped()));
+}
+
+void VARN_Planner_Interface::newFirmwareVersion(QByteArray reply)
+{
+    const QRegularExpressionMatch line =
+        QRegularExpression(QString("[fF]irmware +(%1)").arg(versionPattern)).match(QString::fromLatin1(reply));
+    if (!line.hasMatch())
+        return;
+    const QString version = line.captured(1);
+    settings->setValue("Updates/firmware/version", version);
+    settings->sync();
+
+    // One downloader for the run, connected once: one download is one file and one notice.
+    if (!firmwareDownloader) {
+        QUrlQuery query;
+        query.addQueryItem("serial", queryValue("VARN/serial"));
+        QUrl url = Updates::firmwareServer();
+        url.setPath("/autofirmware/varn2.hex");
+        url.setQuery(query);
+        firmwareDownloader = new Updates(QString("firmware/%1").arg(version), url, this);
+        connect(firmwareDownloader, &Updates::newVersion, this, &VARN_Planner_Interface::newFirmwareDownload);
+    }
+    firmwareDownloader->check();
+}
+
+void VARN_Planner_Interface::newFirmwareDownload(QByteArray firmware)
+{
+    // The version comes from the defaults file and names the file: nothing but a version may pass.
+    const QString version = settings->value("Updates/firmware/version", "0.00").toString();
+    if (!QRegularExpression(QRegularExpression::anchoredPattern(versionPattern)).match(version).hasMatch()) {
+        qWarning("Firmware download ignored: bad version '%s'", qPrintable(version));
+        return;
+    }
+    if (const char* fault = firmwareFault(firmware)) {
+        qWarning("Firmware %s download ignored: %s", qPrintable(version), fault);
+        return;
+    }
+
+    const QString path = firmwareFolder() + "/varn2_" + version + ".hex";
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(firmware) != firmware.size() || !file.commit()) {
+        textEdit->append(QString("<font color='red'>%1</font>")
+                             .arg(tr("The new firmware %1 could not be saved: unable to write to '%2'.")
+                                      .arg(version, path.toHtmlEscaped())));
+        return;
+    }
+    showMessage(QMessageBox::Information, tr("Firmware %1 available...").arg(version),
+                tr("Version %1 of the <i>VARN</i> firmware is available. Please consider upgrading your computer...")
+                    .arg(version));
+}
