@@ -5,7 +5,9 @@
 #include "Settings.h"
 #include "VARN_Planner_Interface.h"
 
+#include <QSplashScreen>
 #include <QStringList>
+#include <QTextBrowser>
 #include <functional>
 
 // The main window with its modal dialogs answered by the test: each file dialog takes the next
@@ -34,6 +36,15 @@ public:
         QString text;
     };
     QList<Message> messages;
+
+    // The program never deletes its window and keeps these for its whole run; a test's window
+    // takes them along.
+    ~ScriptedWindow() override
+    {
+        delete helpBrowser;
+        delete splash;
+        delete cfEditor;
+    }
 
 protected:
     QString askOpenFileName(const QString& caption, const QString& folder, const QString& filter) override

@@ -46,6 +46,8 @@ private:
     int runUntilClosed();
     // Runs the guarded event loop; a loop that does not end in time gives -1.
     int runGuarded();
+    // The window and the About splash of a run go, as they do when the process ends.
+    void endRun();
 };
 
 void TestApplication::initTestCase()
@@ -75,12 +77,18 @@ void TestApplication::cleanup()
         delete settings;
         settings = nullptr;
     }
-    if (mainWindow) {
-        mainWindow->hide();
-        mainWindow = nullptr;
-    }
+    endRun();
     delete home;
     home = nullptr;
+}
+
+void TestApplication::endRun()
+{
+    if (mainWindow) {
+        delete mainWindow->splash;
+        delete mainWindow;
+        mainWindow = nullptr;
+    }
 }
 
 int TestApplication::runGuarded()
@@ -143,6 +151,7 @@ void TestApplication::sizeAndSplitterComeBack()
     QCOMPARE(moved.at(1), 150);
     QCOMPARE(runUntilClosed(), 0);
     app()->shutDown();
+    endRun();
 
     app()->startUp();
     QCOMPARE(mainWindow->size(), QSize(1200, 500));
@@ -273,6 +282,7 @@ void TestApplication::firstRunShowsDefaultsAndNextRunTheSavedForm()
 
     eeprom = VARN_eeprom();
     Replay::breakOnSwitch = false;
+    endRun();
     app()->startUp();
     QCOMPARE(mainWindow->dive_time->value(), 31);
     QCOMPARE(mainWindow->dive_depth->value(), 62);

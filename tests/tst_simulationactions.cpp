@@ -62,10 +62,10 @@ void TestSimulationActions::cleanup()
     delete window->replay;
     delete window;
     window = nullptr;
-    for (PlotInterface* plot : {PlotInterface::plot, PlotInterface::cptPlot}) {
-        if (plot)
-            plot->hide();
-    }
+    delete PlotInterface::plot;
+    PlotInterface::plot = nullptr;
+    delete PlotInterface::cptPlot;
+    PlotInterface::cptPlot = nullptr;
 }
 
 // Trimix 18/45 with EAN50 from 21 m and oxygen from 6 m, gradient factors 30/85, 60 m for 25 min.
@@ -101,6 +101,7 @@ void TestSimulationActions::addRuntimeFirstCreatesTheWindow()
     // Simulate made the window, hidden while no curve is ticked.
     QVERIFY(PlotInterface::plot);
     QVERIFY(!PlotInterface::plot->isVisible());
+    const QScopedPointer<PlotInterface> first(PlotInterface::plot);
     PlotInterface::plot = nullptr;
 
     window->addRuntime->click();
