@@ -1,0 +1,427 @@
+#include "LogXmlReader.h"
+
+#include "Replay.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTextCodec>
+#include <cstring>
+
+namespace {
+
+// Progress is told about once per this many bytes.
+const int progressStep = 1 << 20;
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+bool endsName(char c)
+{
+    return isBlank(c) || c == '/' || c == '>' || c == '<' || c == '=';
+}
+
+// The encoding named by the XML declaration at the start of a file, empty when none is named.
+QByteArray declaredEncoding(const QByteArray& raw)
+{
+    if (!raw.startsWith("<?xml"))
+        return QByteArray();
+    const int end = raw.indexOf("?>");
+    if (end < 0)
+        return QByteArray();
+    const QByteArray declaration = raw.left(end);
+    const int key = declaration.indexOf("encoding");
+    if (key < 0)
+        return QByteArray();
+    int i = declaration.indexOf('=', key);
+    if (i < 0)
+        return QByteArray();
+    ++i;
+    while (i < declaration.size() && isBlank(declaration.at(i)))
+        ++i;
+    if (i >= declaration.size() || (declaration.at(i) != '"' && declaration.at(i) != '\''))
+        return QByteArray();
+    const int close = declaration.indexOf(declaration.at(i), i + 1);
+    return close < 0 ? QByteArray() : declaration.mid(i + 1, close - i - 1).trimmed().toLower();
+}
+
+} // namespace
+
+bool LogXmlReader::readFile(const QString& path, QByteArray* utf8)
+{
+    // Opening a named pipe or a device would wait for a writer, or read forever.
+    if (!QFileInfo(path).isFile())
+        return false;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > maxFileSize)
+        return false;
+    QByteArray raw = file.read(maxFileSize + 1);
+    if (raw.size() > maxFileSize)
+        return false;
+
+    if (QTextCodec* unicode = QTextCodec::codecForUtfText(raw, nullptr)) {
+        // A byte order mark: UTF-8 needs nothing more than dropping it.
+        if (unicode->name() == "UTF-8")
+            *utf8 = raw.mid(3);
+        else
+            *utf8 = unicode->toUnicode(raw).toUtf8();
+        return true;
+    }
+    const QByteArray encoding = declaredEncoding(raw);
+    if (encoding.isEmpty() || encoding == "utf-8" || encoding == "us-ascii" || encoding == "ascii") {
+        *utf8 = raw;
+        return true;
+    }
+    QTextCodec* codec = QTextCodec::codecForName(encoding);
+    if (!codec)
+        return false;
+    *utf8 = codec->toUnicode(raw).toUtf8();
+    return true;
+}
+
+LogXmlReader::LogXmlReader(const QByteArray& utf8, ReadProgress* progress)
+    : bytes(utf8)
+    , data(bytes.constData())
+    , size(bytes.size())
+    , progress(progress)
+{
+}
+
+LogXmlReader::Token LogXmlReader::fail()
+{
+    broken = true;
+    return Broken;
+}
+
+void LogXmlReader::reportProgress()
+{
+    if (progress && pos - lastReport >= progressStep) {
+        lastReport = pos;
+        progress->advance(pos, size);
+    }
+}
+
+bool LogXmlReader::skipPast(const char* marker)
+{
+    const int length = int(std::strlen(marker));
+    const char* found = size - pos >= length ? static_cast<const char*>(memmem(data + pos, size - pos, marker, length))
+                                             : nullptr;
+    if (!found)
+        return false;
+    pos = int(found - data) + length;
+    return true;
+}
+
+void LogXmlReader::skipBlanks()
+{
+    while (pos < size && isBlank(data[pos]))
+        ++pos;
+}
+
+// <!DOCTYPE ...> with an internal subset in brackets and quoted texts that may hold either.
+bool LogXmlReader::skipDoctype()
+{
+    int brackets = 0;
+    char quote = 0;
+    for (; pos < size; ++pos) {
+        const char c = data[pos];
+        if (quote) {
+            if (c == quote)
+                quote = 0;
+        } else if (c == '"' || c == '\'') {
+            quote = c;
+        } else if (c == '[') {
+            ++brackets;
+        } else if (c == ']') {
+            --brackets;
+        } else if (c == '>' && brackets <= 0) {
+            ++pos;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool LogXmlReader::startTag()
+{
+    ++pos;
+    Range name = {pos, pos};
+    while (pos < size && !endsName(data[pos]))
+        ++pos;
+    name.end = pos;
+    if (name.end == name.begin)
+        return false;
+
+    attributes.clear();
+    for (;;) {
+        skipBlanks();
+        if (pos >= size)
+            return false;
+        if (data[pos] == '>') {
+            ++pos;
+            break;
+        }
+        if (data[pos] == '/') {
+            if (pos + 1 >= size || data[pos + 1] != '>')
+                return false;
+            pos += 2;
+            pendingEnd = true;
+            break;
+        }
+        Attribute attribute;
+        attribute.name.begin = pos;
+        while (pos < size && !endsName(data[pos]))
+            ++pos;
+        attribute.name.end = pos;
+        if (attribute.name.end == attribute.name.begin)
+            return false;
+        skipBlanks();
+        if (pos >= size || data[pos] != '=')
+            return false;
+        ++pos;
+        skipBlanks();
+        if (pos >= size || (data[pos] != '"' && data[pos] != '\''))
+            return false;
+        const char quote = data[pos++];
+        const char* close = static_cast<const char*>(std::memchr(data + pos, quote, size - pos));
+        if (!close)
+            return false;
+        attribute.value = {pos, int(close - data)};
+        if (std::memchr(data + pos, '<', attribute.value.end - pos))
+            return false;
+        pos = attribute.value.end + 1;
+        attributes.append(attribute);
+    }
+
+    if (open.isEmpty()) {
+        // One document element only.
+        if (sawRoot)
+            return false;
+        sawRoot = true;
+    }
+    if (open.size() >= maxNesting)
+        return false;
+    open.append(name);
+    return true;
+}
+
+bool LogXmlReader::endTag()
+{
+    pos += 2;
+    const int begin = pos;
+    while (pos < size && !endsName(data[pos]))
+        ++pos;
+    const int length = pos - begin;
+    skipBlanks();
+    if (pos >= size || data[pos] != '>' || open.isEmpty())
+        return false;
+    ++pos;
+    const Range name = open.last();
+    if (name.end - name.begin != length || std::memcmp(data + name.begin, data + begin, length) != 0)
+        return false;
+    open.removeLast();
+    return true;
+}
+
+LogXmlReader::Token LogXmlReader::step()
+{
+    if (broken)
+        return Broken;
+    if (pendingEnd) {
+        pendingEnd = false;
+        open.removeLast();
+        return EndTag;
+    }
+    reportProgress();
+    for (;;) {
+        if (pos >= size)
+            return open.isEmpty() && sawRoot ? End : fail();
+
+        if (data[pos] != '<') {
+            const char* next = static_cast<const char*>(std::memchr(data + pos, '<', size - pos));
+            textRange = {pos, next ? int(next - data) : size};
+            cdata = false;
+            pos = textRange.end;
+            if (open.isEmpty()) {
+                // Only blanks outside the document element.
+                for (int i = textRange.begin; i < textRange.end; ++i) {
+                    if (!isBlank(data[i]))
+                        return fail();
+                }
+                continue;
+            }
+            return Text;
+        }
+
+        const char* at = data + pos;
+        const int left = size - pos;
+        if (left >= 4 && std::memcmp(at, "<!--", 4) == 0) {
+            pos += 4;
+            if (!skipPast("-->"))
+                return fail();
+        } else if (left >= 2 && at[1] == '?') {
+            pos += 2;
+            if (!skipPast("?>"))
+                return fail();
+        } else if (left >= 9 && std::memcmp(at, "<![CDATA[", 9) == 0) {
+            if (open.isEmpty())
+                return fail();
+            pos += 9;
+            const int begin = pos;
+            if (!skipPast("]]>"))
+                return fail();
+            textRange = {begin, pos - 3};
+            cdata = true;
+            return Text;
+        } else if (left >= 9 && std::memcmp(at, "<!DOCTYPE", 9) == 0) {
+            if (sawRoot)
+                return fail();
+            pos += 9;
+            if (!skipDoctype())
+                return fail();
+        } else if (left >= 2 && at[1] == '/') {
+            return endTag() ? EndTag : fail();
+        } else {
+            return startTag() ? StartTag : fail();
+        }
+    }
+}
+
+bool LogXmlReader::readChild()
+{
+    for (;;) {
+        switch (step()) {
+        case StartTag:
+            return true;
+        case Text:
+            continue;
+        default:
+            return false;
+        }
+    }
+}
+
+void LogXmlReader::skip()
+{
+    const int depth = open.size();
+    for (;;) {
+        const Token token = step();
+        if (token == Broken || token == End || (token == EndTag && open.size() < depth))
+            return;
+    }
+}
+
+const QByteArray& LogXmlReader::textBytes()
+{
+    textBuffer.clear();
+    const int depth = open.size();
+    for (;;) {
+        const Token token = step();
+        if (token == Text) {
+            if (cdata)
+                textBuffer.append(data + textRange.begin, textRange.end - textRange.begin);
+            else if (!blanksOnly(textRange) && !decodeInto(textBuffer, textRange))
+                fail();
+        } else if (token == Broken || token == End || (token == EndTag && open.size() < depth)) {
+            return textBuffer;
+        }
+    }
+}
+
+QString LogXmlReader::text()
+{
+    return QString::fromUtf8(textBytes());
+}
+
+// Blanks between elements are layout, not text.
+bool LogXmlReader::blanksOnly(Range range) const
+{
+    for (int i = range.begin; i < range.end; ++i) {
+        if (!isBlank(data[i]))
+            return false;
+    }
+    return true;
+}
+
+// Character data with its references resolved (the five predefined entities and numeric ones)
+// and its line ends made single line feeds.
+bool LogXmlReader::decodeInto(QByteArray& out, Range range)
+{
+    int i = range.begin;
+    while (i < range.end) {
+        const char* amp = static_cast<const char*>(std::memchr(data + i, '&', range.end - i));
+        const int plain = amp ? int(amp - data) : range.end;
+        const int from = out.size();
+        out.append(data + i, plain - i);
+        if (std::memchr(data + i, '\r', plain - i)) {
+            QByteArray lines = out.mid(from);
+            lines.replace("\r\n", "\n").replace('\r', '\n');
+            out.truncate(from);
+            out.append(lines);
+        }
+        if (!amp)
+            break;
+        const char* semicolon = static_cast<const char*>(std::memchr(amp, ';', qMin(range.end - plain, 12)));
+        if (!semicolon)
+            return false;
+        const QByteArray name(amp + 1, int(semicolon - amp) - 1);
+        if (name == "lt")
+            out.append('<');
+        else if (name == "gt")
+            out.append('>');
+        else if (name == "amp")
+            out.append('&');
+        else if (name == "quot")
+            out.append('"');
+        else if (name == "apos")
+            out.append('\'');
+        else if (name.startsWith('#')) {
+            bool ok = false;
+            const uint code = name.startsWith("#x") ? name.mid(2).toUInt(&ok, 16) : name.mid(1).toUInt(&ok, 10);
+            if (!ok || code == 0 || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+                return false;
+            const char32_t character = code;
+            out.append(QString::fromUcs4(&character, 1).toUtf8());
+        } else {
+            return false;
+        }
+        i = int(semicolon - data) + 1;
+    }
+    return true;
+}
+
+bool LogXmlReader::sameName(Range name, const char* text) const
+{
+    const int length = int(std::strlen(text));
+    return name.end - name.begin == length && std::memcmp(data + name.begin, text, length) == 0;
+}
+
+bool LogXmlReader::is(const char* name) const
+{
+    return !open.isEmpty() && sameName(open.last(), name);
+}
+
+QString LogXmlReader::attribute(const char* name)
+{
+    for (const Attribute& a : attributes) {
+        if (sameName(a.name, name)) {
+            QByteArray value;
+            if (!decodeInto(value, a.value))
+                fail();
+            return QString::fromUtf8(value);
+        }
+    }
+    return QString();
+}
+
+bool LogXmlReader::finish()
+{
+    for (;;) {
+        const Token token = step();
+        if (token == End)
+            return true;
+        if (token == Broken)
+            return false;
+    }
+}
