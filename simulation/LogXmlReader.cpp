@@ -56,27 +56,23 @@ bool LogXmlReader::readFile(const QString& path, QByteArray* utf8)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.size() > maxFileSize)
         return false;
-    QByteArray raw = file.read(maxFileSize + 1);
-    if (raw.size() > maxFileSize)
-        return false;
+    QByteArray raw = file.readAll();
 
-    if (QTextCodec* unicode = QTextCodec::codecForUtfText(raw, nullptr)) {
-        // A byte order mark: UTF-8 needs nothing more than dropping it.
-        if (unicode->name() == "UTF-8")
-            *utf8 = raw.mid(3);
-        else
-            *utf8 = unicode->toUnicode(raw).toUtf8();
-        return true;
+    // A byte order mark names the encoding, else the XML declaration does.
+    QTextCodec* codec = QTextCodec::codecForUtfText(raw, nullptr);
+    if (!codec) {
+        const QByteArray encoding = declaredEncoding(raw);
+        if (!encoding.isEmpty() && encoding != "utf-8" && encoding != "us-ascii" && encoding != "ascii") {
+            codec = QTextCodec::codecForName(encoding);
+            if (!codec)
+                return false;
+        }
     }
-    const QByteArray encoding = declaredEncoding(raw);
-    if (encoding.isEmpty() || encoding == "utf-8" || encoding == "us-ascii" || encoding == "ascii") {
-        *utf8 = raw;
-        return true;
-    }
-    QTextCodec* codec = QTextCodec::codecForName(encoding);
-    if (!codec)
-        return false;
-    *utf8 = codec->toUnicode(raw).toUtf8();
+    if (codec && codec->name() != "UTF-8")
+        raw = codec->toUnicode(raw).toUtf8();
+    if (raw.startsWith("\xEF\xBB\xBF"))
+        raw.remove(0, 3);
+    *utf8 = raw;
     return true;
 }
 
@@ -188,7 +184,7 @@ bool LogXmlReader::startTag()
         if (!close)
             return false;
         attribute.value = {pos, int(close - data)};
-        if (std::memchr(data + pos, '<', attribute.value.end - pos))
+        if (std::memchr(data + pos, '<', attribute.value.end - pos) || !referencesValid(attribute.value))
             return false;
         pos = attribute.value.end + 1;
         attributes.append(attribute);
@@ -243,6 +239,8 @@ LogXmlReader::Token LogXmlReader::step()
             textRange = {pos, next ? int(next - data) : size};
             cdata = false;
             pos = textRange.end;
+            if (!referencesValid(textRange))
+                return fail();
             if (open.isEmpty()) {
                 // Only blanks outside the document element.
                 for (int i = textRange.begin; i < textRange.end; ++i) {
@@ -321,8 +319,8 @@ const QByteArray& LogXmlReader::textBytes()
         if (token == Text) {
             if (cdata)
                 textBuffer.append(data + textRange.begin, textRange.end - textRange.begin);
-            else if (!blanksOnly(textRange) && !decodeInto(textBuffer, textRange))
-                fail();
+            else if (!blanksOnly(textRange))
+                decodeInto(textBuffer, textRange);
         } else if (token == Broken || token == End || (token == EndTag && open.size() < depth)) {
             return textBuffer;
         }
@@ -344,9 +342,53 @@ bool LogXmlReader::blanksOnly(Range range) const
     return true;
 }
 
-// Character data with its references resolved (the five predefined entities and numeric ones)
-// and its line ends made single line feeds.
-bool LogXmlReader::decodeInto(QByteArray& out, Range range)
+// The character of the reference at amp (the five predefined entities and numeric ones) and the
+// length of the reference; 0 when it is none of them.
+int LogXmlReader::reference(int amp, int end, uint* character) const
+{
+    const char* semicolon = static_cast<const char*>(std::memchr(data + amp, ';', qMin(end - amp, 12)));
+    if (!semicolon)
+        return 0;
+    const QByteArray name = QByteArray::fromRawData(data + amp + 1, int(semicolon - data) - amp - 1);
+    if (name == "lt")
+        *character = '<';
+    else if (name == "gt")
+        *character = '>';
+    else if (name == "amp")
+        *character = '&';
+    else if (name == "quot")
+        *character = '"';
+    else if (name == "apos")
+        *character = '\'';
+    else if (name.startsWith('#')) {
+        bool ok = false;
+        *character = name.startsWith("#x") ? name.mid(2).toUInt(&ok, 16) : name.mid(1).toUInt(&ok, 10);
+        if (!ok || *character == 0 || *character > 0x10FFFF || (*character >= 0xD800 && *character <= 0xDFFF))
+            return 0;
+    } else {
+        return 0;
+    }
+    return int(semicolon - data) - amp + 1;
+}
+
+bool LogXmlReader::referencesValid(Range range) const
+{
+    for (int i = range.begin; i < range.end;) {
+        const char* amp = static_cast<const char*>(std::memchr(data + i, '&', range.end - i));
+        if (!amp)
+            return true;
+        uint character = 0;
+        const int length = reference(int(amp - data), range.end, &character);
+        if (length == 0)
+            return false;
+        i = int(amp - data) + length;
+    }
+    return true;
+}
+
+// Character data with its references resolved and its line ends made single line feeds; its
+// references were found valid when it was read.
+void LogXmlReader::decodeInto(QByteArray& out, Range range)
 {
     int i = range.begin;
     while (i < range.end) {
@@ -362,33 +404,12 @@ bool LogXmlReader::decodeInto(QByteArray& out, Range range)
         }
         if (!amp)
             break;
-        const char* semicolon = static_cast<const char*>(std::memchr(amp, ';', qMin(range.end - plain, 12)));
-        if (!semicolon)
-            return false;
-        const QByteArray name(amp + 1, int(semicolon - amp) - 1);
-        if (name == "lt")
-            out.append('<');
-        else if (name == "gt")
-            out.append('>');
-        else if (name == "amp")
-            out.append('&');
-        else if (name == "quot")
-            out.append('"');
-        else if (name == "apos")
-            out.append('\'');
-        else if (name.startsWith('#')) {
-            bool ok = false;
-            const uint code = name.startsWith("#x") ? name.mid(2).toUInt(&ok, 16) : name.mid(1).toUInt(&ok, 10);
-            if (!ok || code == 0 || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
-                return false;
-            const char32_t character = code;
-            out.append(QString::fromUcs4(&character, 1).toUtf8());
-        } else {
-            return false;
-        }
-        i = int(semicolon - data) + 1;
+        uint character = 0;
+        const int length = reference(plain, range.end, &character);
+        const char32_t code = character;
+        out.append(QString::fromUcs4(&code, 1).toUtf8());
+        i = plain + length;
     }
-    return true;
 }
 
 bool LogXmlReader::sameName(Range name, const char* text) const
@@ -407,8 +428,7 @@ QString LogXmlReader::attribute(const char* name)
     for (const Attribute& a : attributes) {
         if (sameName(a.name, name)) {
             QByteArray value;
-            if (!decodeInto(value, a.value))
-                fail();
+            decodeInto(value, a.value);
             return QString::fromUtf8(value);
         }
     }

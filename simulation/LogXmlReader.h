@@ -22,8 +22,8 @@ public:
     // Far larger than any dive log.
     static const qint64 maxFileSize = 1 << 30;
 
-    // The bytes of a log file in UTF-8, or false when it is no regular file, too large, cannot be
-    // read or declares an encoding this program does not know.
+    // The bytes of a log file in UTF-8 without a byte order mark, or false when it is no regular
+    // file, too large, cannot be read or declares an encoding this program does not know.
     static bool readFile(const QString& path, QByteArray* utf8);
 
     // progress, when given, hears how far the reading has got.
@@ -65,7 +65,9 @@ private:
     bool skipDoctype();
     void skipBlanks();
     bool blanksOnly(Range range) const;
-    bool decodeInto(QByteArray& out, Range range);
+    int reference(int amp, int end, uint* character) const;
+    bool referencesValid(Range range) const;
+    void decodeInto(QByteArray& out, Range range);
     bool sameName(Range name, const char* text) const;
     void reportProgress();
 

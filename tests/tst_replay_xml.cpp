@@ -15,6 +15,7 @@ private slots:
     void listsEveryDive();
     void selectDive_data();
     void selectDive();
+    void everyEntryReplaysItsOwnDive();
     void depth_data();
     void depth();
     void earlierTimeRewinds();
@@ -76,6 +77,27 @@ void TestReplayXML::selectDive()
     QCOMPARE(source->selectDive(entry), found);
     QCOMPARE(source->diveTime(), diveTime);
     QCOMPARE(source->diveDepth(), diveDepth);
+}
+
+// IDs repeat, are words or are missing: the place in the list tells the dives apart.
+void TestReplayXML::everyEntryReplaysItsOwnDive()
+{
+    QScopedPointer<Replay> source(open("divinglog-ids.xml"));
+    QCOMPARE(source->diveList(), QStringList({
+                                     "005 - 2012-01-01   - 10' @ 10.0m",
+                                     "005 - 2012-01-02   - 20' @ 20.0m",
+                                     "000 - 2012-01-03   - 30' @ 15.0m",
+                                     "000 - 2012-01-04   - 40' @ 12.0m",
+                                     "006 - 2012-01-05  <i>Reef</i> - 0' @ 8.0m",
+                                 }));
+    const int seconds[] = {600, 1200, 1800, 2400};
+    const float metres[] = {10, 20, 15, 12};
+    for (int i = 3; i >= 0; --i) {
+        QVERIFY(source->selectDive(i));
+        QCOMPARE(source->diveTime(), seconds[i]);
+        QCOMPARE(source->depth(seconds[i]), metres[i]);
+        QCOMPARE(source->depth(seconds[i] / 2), metres[i] / 2);
+    }
 }
 
 void TestReplayXML::depth_data()
