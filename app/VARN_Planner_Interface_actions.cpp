@@ -268,12 +268,8 @@ void VARN_Planner_Interface::simulateLoggedDive()
         reportUnreplayable(dive, diveProblems.value(dive));
         return;
     }
-    try {
-        simulate(textEdit, interval->value(), ascent->value(), loggedMinutes, loggedMetres, replay);
-    } catch (const char* text) {
-        reportUnreplayable(dive, replayFailure(text));
-        return;
-    }
+    // A dive whose configuration was read has samples to replay: its replay throws nothing.
+    simulate(textEdit, interval->value(), ascent->value(), loggedMinutes, loggedMetres, replay);
     // The whole logged dive is replayed, whatever the form holds.
     if (dive_time->value() != loggedMinutes)
         textEdit->append(tr("The logged %1 min were replayed, not the %2 min of the form.")

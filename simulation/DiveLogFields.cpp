@@ -62,8 +62,8 @@ int integer(const QByteArray& text)
 
 bool plausibleDepth(double metres)
 {
-    // Compared as the float it is stored in: 1e39 is finite as a double but not as a float.
-    return std::isfinite(float(metres)) && metres >= 0 && metres <= deepestDive;
+    // Within a float's range too: 1e39 is finite as a double but not as a float.
+    return metres >= 0 && metres <= deepestDive;
 }
 
 float depthOf(const QByteArray& text)
@@ -75,7 +75,7 @@ float depthOf(const QByteArray& text)
 double timeOf(const QByteArray& text)
 {
     double value = 0;
-    if (!readNumber(text, &value) || !std::isfinite(float(value)) || value < 0 || value > longestDive)
+    if (!readNumber(text, &value) || value < 0 || value > longestDive)
         return missing;
     return value;
 }
