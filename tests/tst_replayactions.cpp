@@ -541,7 +541,12 @@ void TestReplayActions::deepFileIsRefusedAndTheWindowGoesOn()
     {
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("<uddf>" + QByteArray("<a>").repeated(30000) + QByteArray("</a>").repeated(30000) + "</uddf>");
+        // Around a dive that would open if the nest were not refused.
+        file.write("<uddf>" + QByteArray("<a>").repeated(30000) + QByteArray("</a>").repeated(30000)
+                   + "<profiledata><repetitiongroup><dive><samples>"
+                     "<waypoint><divetime>0</divetime><depth>0</depth></waypoint>"
+                     "<waypoint><divetime>60</divetime><depth>10</depth></waypoint>"
+                     "</samples></dive></repetitiongroup></profiledata></uddf>");
     }
     QTest::ignoreMessage(QtWarningMsg, "Unable to read dive profile");
     open(path);
