@@ -17,10 +17,11 @@ public:
 //
 // Opening: replayXML() or replayUDDF() give a source owned by the caller, with the first dive of the
 // file current, or null when the file cannot be read, is no regular file, is not a well-formed log
-// of that kind or holds no dive. diveList() gives one entry per dive; selectDive() with the place
-// of an entry in that list makes that dive current; diveConfig() must then run for the current
-// dive: it checks the dive, applies its mode and gases to the configuration and starts the replay
-// over at the beginning of the dive.
+// of that kind or holds no dive; the file is read whole at once, and a progress given hears how
+// far that has got. diveList() gives one entry per dive; selectDive() with the place of an entry
+// in that list makes that dive current; diveConfig() must then run for the current dive: it
+// checks the dive, applies its mode and gases to the configuration and starts the replay over at
+// the beginning of the dive.
 //
 // Replaying: t is whole seconds since the start of the logged dive (the simulation asks in 2-second
 // steps: depth(0) once, then depth(t), gasChange(t), setpointChange(t) for t = 0, 2, 4 ...).
@@ -28,7 +29,8 @@ public:
 //   times; before the first sample the first sample's depth, after the last the last one's.
 // - gasChange(t): the number (from 1) of the gas switched to at the samples that t has reached
 //   since the last report, 0 when there is none to report. Numbers above 5 (a dive with more than
-//   five mixes) have no gas record in the configuration.
+//   five mixes) have no gas record in the configuration; the gas of a mix that diveConfig skipped
+//   (implausible, or not defined in the file) is left inactive.
 // - setpointChange(t): likewise the setpoint recorded there, in bar, 0 when none. It is always a
 //   whole number of centibar and never below it, so trunc(s * 100) in float or double arithmetic
 //   (or qRound(s * 100)) gives the centibar.

@@ -51,7 +51,7 @@ bool plausibleMix(float o2, float he)
 
 Replay* replayUDDF(const QString& path, ReadProgress* progress)
 {
-    return ReplayXML::open(new ReplayUDDF, path, progress);
+    return ReplayUDDF::open(new ReplayUDDF, path, progress);
 }
 
 ReplayUDDF::ReplayUDDF() = default;

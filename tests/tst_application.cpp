@@ -41,8 +41,10 @@ private:
     int runUntilClosed();
     // Runs the guarded event loop; a loop that does not end in time gives -1.
     int runGuarded();
-    // The start-up's defaults file and a main window whose message boxes are recorded, not shown.
+    // The start-up's defaults file and a main window whose message boxes are recorded, not shown;
+    // the window goes with the test.
     ScriptedWindow* startScripted();
+    QScopedPointer<ScriptedWindow> scripted;
 };
 
 void TestApplication::init()
@@ -63,6 +65,7 @@ void TestApplication::cleanup()
         mainWindow->hide();
         mainWindow = nullptr;
     }
+    scripted.reset();
     delete home;
     home = nullptr;
 }
@@ -79,11 +82,11 @@ int TestApplication::runGuarded()
 ScriptedWindow* TestApplication::startScripted()
 {
     settings = new QSettings(defaultsFile(), QSettings::IniFormat, app());
-    ScriptedWindow* window = new ScriptedWindow;
-    mainWindow = window;
+    scripted.reset(new ScriptedWindow);
+    mainWindow = scripted.data();
     mainWindow->load(settings);
     mainWindow->show();
-    return window;
+    return scripted.data();
 }
 
 int TestApplication::runUntilClosed()
