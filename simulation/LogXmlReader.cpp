@@ -17,6 +17,12 @@ bool isBlank(char c)
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
 
+// Names begin with a letter, an underscore or a colon; bytes of letters beyond ASCII count.
+bool startsName(char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' || c == ':' || (c & 0x80);
+}
+
 bool endsName(char c)
 {
     return isBlank(c) || c == '/' || c == '>' || c == '<' || c == '=';
@@ -146,7 +152,7 @@ bool LogXmlReader::startTag()
     while (pos < size && !endsName(data[pos]))
         ++pos;
     name.end = pos;
-    if (name.end == name.begin)
+    if (name.end == name.begin || !startsName(data[name.begin]))
         return false;
 
     attributes.clear();

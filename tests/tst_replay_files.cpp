@@ -239,6 +239,8 @@ void TestReplayFiles::brokenXmlIsRefused_data()
     QTest::newRow("unquoted attribute") << "<uddf version=3>" + dive + "</uddf>";
     QTest::newRow("open comment") << "<uddf>" + dive + "<!-- </uddf>";
     QTest::newRow("no end") << "<uddf>" + dive;
+    QTest::newRow("name beginning with a digit") << "<uddf>" + dive + "<1a/></uddf>";
+    QTest::newRow("declaration in the document") << "<uddf>" + dive + "<!ENTITY x/></uddf>";
     QTest::newRow("empty") << QByteArray();
 }
 
