@@ -272,11 +272,11 @@ void VARN_Planner_Interface::simulateLoggedDive()
     simulate(textEdit, interval->value(), ascent->value(), loggedMinutes, loggedMetres, replay);
     // The whole logged dive is replayed, whatever the form holds.
     if (dive_time->value() != loggedMinutes)
-        textEdit->append(tr("The logged %1 min were replayed, not the %2 min of the form.")
+        textEdit->append(tr("The replay follows the log's %1 min, not the %2 min of the form.")
                              .arg(loggedMinutes)
                              .arg(dive_time->value()));
     if (dive_depth->value() != loggedMetres)
-        textEdit->append(tr("The logged depths (deepest %1 m) were replayed, not the %2 m of the form.")
+        textEdit->append(tr("The replay follows the log's depths (deepest %1 m), not the %2 m of the form.")
                              .arg(loggedMetres)
                              .arg(dive_depth->value()));
 }

@@ -461,8 +461,8 @@ void TestReplayActions::parametersLoadedOverALogDoNotShortenTheReplay()
     simulate();
     // The log lasts 2712 s, rounded up to 46 minutes.
     QVERIFY2(dive_time >= 2760, qPrintable(QString::number(dive_time)));
-    QVERIFY(console().contains("The logged 46 min were replayed, not the 20 min of the form."));
-    QVERIFY(console().contains("The logged depths (deepest 31 m) were replayed, not the 45 m of the form."));
+    QVERIFY(console().contains("The replay follows the log's 46 min, not the 20 min of the form."));
+    QVERIFY(console().contains("The replay follows the log's depths (deepest 31 m), not the 45 m of the form."));
 }
 
 void TestReplayActions::longLogIsReplayedWhole()
@@ -472,9 +472,9 @@ void TestReplayActions::longLogIsReplayedWhole()
     QCOMPARE(window->dive_time->value(), window->dive_time->maximum());
     simulate();
     QVERIFY2(dive_time >= 19200, qPrintable(QString::number(dive_time)));
-    QVERIFY(console().contains(QString("The logged 320 min were replayed, not the %1 min of the form.")
+    QVERIFY(console().contains(QString("The replay follows the log's 320 min, not the %1 min of the form.")
                                    .arg(window->dive_time->maximum())));
-    QVERIFY(!console().contains("The logged depths"));
+    QVERIFY(!console().contains("depths (deepest"));
 }
 
 // The log switches to a mix of 150 % oxygen and to one it never defines; the user's gas 2 is an
