@@ -88,6 +88,8 @@ LogXmlReader::LogXmlReader(const QByteArray& utf8, ReadProgress* progress)
     , size(bytes.size())
     , progress(progress)
 {
+    // Kept across the texts of the file, so that reading one costs no allocation.
+    textBuffer.reserve(256);
 }
 
 LogXmlReader::Token LogXmlReader::fail()
@@ -318,7 +320,7 @@ void LogXmlReader::skip()
 
 const QByteArray& LogXmlReader::textBytes()
 {
-    textBuffer.clear();
+    textBuffer.resize(0);
     const int depth = open.size();
     for (;;) {
         const Token token = step();
