@@ -87,16 +87,23 @@ bool PlannerApplication::notify(QObject* receiver, QEvent* event)
 
 void PlannerApplication::reportEscapedFailure(const char* text)
 {
-    const QString message = QString::fromLatin1(text);
+    // A thrown text may carry a file name: UTF-8, never markup.
+    const QString message = QString::fromUtf8(text);
     if (mainWindow)
         mainWindow->textEdit->append(
-            QString("<font color='red'><b>Unhandled exception: %1</b></font>").arg(message));
+            QString("<font color='red'><b>Unhandled exception: %1</b></font>").arg(message.toHtmlEscaped()));
     else
         qWarning("Unhandled exception: %s", text);
 
     // The program goes on with the same window and state, up to the last allowed failure.
-    if (++failures >= maxEscapedFailures)
-        exit(escapedFailureExitCode);
+    if (++failures < maxEscapedFailures)
+        return;
+    if (failures == maxEscapedFailures && mainWindow)
+        mainWindow->showMessage(QMessageBox::Critical, tr("VARN Planner"),
+                                tr("VARN Planner met %1 failures it could not handle and ends now. "
+                                   "The values of the form are saved; the Console is lost.")
+                                    .arg(int(maxEscapedFailures)));
+    exit(escapedFailureExitCode);
 }
 
 void PlannerApplication::shutDown()

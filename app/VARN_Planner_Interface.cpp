@@ -65,6 +65,9 @@ VARN_Planner_Interface::VARN_Planner_Interface()
     connect(ppO2High, QOverload<double>::of(&QDoubleSpinBox::valueChanged),
             this, &VARN_Planner_Interface::refreshGasRows);
 
+    // Replay mode off gives the planning values back to the user.
+    connect(replayModeCB, &QCheckBox::toggled, this, &VARN_Planner_Interface::lockPlanningToLog);
+
     splitter->setCollapsible(0, false);
     fixColumnWidth();
 }

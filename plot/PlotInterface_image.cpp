@@ -25,7 +25,7 @@ const char* const savePathKey = "Planner/savePath";
 const char* failure(const QString& text)
 {
     static QByteArray storage;
-    storage = text.toLatin1();
+    storage = text.toUtf8();
     return storage.constData();
 }
 

@@ -232,6 +232,12 @@ bool followLog(QTextEdit* console, const Replay& replay, int t, float& depth, in
             // A log with more mixes than the computer has gases.
             ConsoleText::appendWarning(
                 console, ConsoleText::tr("Gas#%1 of the log is not one of the five gases: switch ignored").arg(logGas));
+        } else if (!(eeprom.activeGases & (1 << (logGas - 1)))) {
+            // The log's mix was not taken into the gas, which holds whatever it held before.
+            ConsoleText::appendWarning(
+                console, ConsoleText::tr("Gas#%1 of the log has no gas set up (its mix was skipped or the gas is off): "
+                                         "switch ignored")
+                             .arg(logGas));
         } else {
             gas = logGas;
             switchGas(console, depth, logGas);

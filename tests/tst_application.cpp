@@ -1,4 +1,5 @@
 #include "PlannerApplication.h"
+#include "PlotInterface.h"
 #include "Replay.h"
 #include "Settings.h"
 #include "VARN_Planner_Interface.h"
@@ -6,6 +7,8 @@
 #include "ClosingGroupBox.h"
 #include "Updates.h"
 #include "loopbackhttp.h"
+#include "replayrun.h"
+#include "scriptedwindow.h"
 #include "testutil.h"
 
 #include <QScreen>
@@ -33,6 +36,7 @@ private slots:
     void firstRunShowsDefaultsAndNextRunTheSavedForm();
     void startUpReadsTheOptions_data();
     void startUpReadsTheOptions();
+    void failureTextsShowAsTheyStand();
     void escapedFailuresAreReportedUntilTheTenth();
     void startUpChecksForUpdates();
 
@@ -48,6 +52,10 @@ private:
     int runGuarded();
     // The window and the About splash of a run go, as they do when the process ends.
     void endRun();
+    // The start-up's defaults file and a main window whose message boxes are recorded, not shown;
+    // the window goes with the test.
+    ScriptedWindow* startScripted();
+    QScopedPointer<ScriptedWindow> scripted;
 };
 
 void TestApplication::initTestCase()
@@ -77,6 +85,9 @@ void TestApplication::cleanup()
         delete settings;
         settings = nullptr;
     }
+    if (scripted && mainWindow == scripted.data())
+        mainWindow = nullptr;
+    scripted.reset();
     endRun();
     delete home;
     home = nullptr;
@@ -98,6 +109,16 @@ int TestApplication::runGuarded()
     connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(-1); });
     guard.start(5000);
     return app()->run();
+}
+
+ScriptedWindow* TestApplication::startScripted()
+{
+    settings = new QSettings(defaultsFile(), QSettings::IniFormat, app());
+    scripted.reset(new ScriptedWindow);
+    mainWindow = scripted.data();
+    mainWindow->load(settings);
+    mainWindow->show();
+    return scripted.data();
 }
 
 int TestApplication::runUntilClosed()
@@ -297,10 +318,49 @@ void TestApplication::firstRunShowsDefaultsAndNextRunTheSavedForm()
     app()->shutDown();
 }
 
+// A failed plot export names its file: with markup and letters beyond Latin-1 in it. The
+// failure counts as the first of the run.
+void TestApplication::failureTextsShowAsTheyStand()
+{
+    startScripted();
+    QCOMPARE(app()->escapedFailures(), 0);
+    PlotInterface plot;
+    const QString name = QDir::toNativeSeparators(home->filePath("Погружение <b>7</b>/dive.svg"));
+    QPushButton exportButton("export", mainWindow);
+    connect(&exportButton, &QPushButton::clicked, [&] { plot.saveImageAs(name, "SVG file (*.svg)"); });
+    QTimer::singleShot(0, [&] {
+        QTest::mouseClick(&exportButton, Qt::LeftButton);
+        mainWindow->close();
+    });
+    QCOMPARE(runGuarded(), 0);
+    QCOMPARE(app()->escapedFailures(), 1);
+    const QString console = mainWindow->textEdit->toPlainText();
+    QVERIFY2(console.startsWith("Unhandled exception: Cannot write " + name + ": "), qPrintable(console));
+}
+
+// The user chose a dive that cannot be replayed, then the program had to end: it says so, and
+// the values it saves are those the user had, not the failed dive's.
 void TestApplication::escapedFailuresAreReportedUntilTheTenth()
 {
-    app()->startUp();
-    QCOMPARE(app()->escapedFailures(), 0);
+    ScriptedWindow* window = startScripted();
+    // One went by in the test before.
+    QCOMPARE(app()->escapedFailures(), 1);
+
+    window->dive_time->setValue(33);
+    window->dive_depth->setValue(27);
+    window->replayModeCB->setChecked(true);
+    const QString log = home->filePath("no samples.xml");
+    {
+        QFile file(log);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("<Divinglog><Logbook><Dive ID=\"4\"><Depth>12</Depth><Profile/></Dive></Logbook></Divinglog>");
+    }
+    window->openAnswers << log;
+    QTest::mouseClick(window->replayButton, Qt::LeftButton);
+    QVERIFY(window->replay);
+    QVERIFY(window->textEdit->toPlainText().endsWith("cannot be replayed: the log holds no samples for it."));
+    QCOMPARE(app()->escapedFailures(), 1);
+    window->textEdit->clear();
 
     // A slot that throws, reached through a click as the user makes it.
     QPushButton failing("fail", mainWindow);
@@ -319,27 +379,37 @@ void TestApplication::escapedFailuresAreReportedUntilTheTenth()
         });
     });
     QCOMPARE(runGuarded(), 0);
-    QCOMPARE(afterFailures, 4);
+    QCOMPARE(afterFailures, 5);
 
     const QString console = mainWindow->textEdit->toHtml();
     QCOMPARE(console.count("Unhandled exception: Bad UDDF structure"), 3);
     QCOMPARE(console.count("Unhandled exception: Readback differ"), 1);
     QCOMPARE(mainWindow->textEdit->toPlainText().split('\n').size(), 4);
 
-    // Six more go by; the tenth ends the loop without anyone quitting it.
+    // Five more go by; the tenth ends the loop without anyone quitting it.
     mainWindow->show();
-    for (int i = 0; i < 6; ++i)
+    for (int i = 0; i < 5; ++i)
         QTimer::singleShot(i, [] { throw "Sync failed"; });
     QCOMPARE(runGuarded(), int(PlannerApplication::escapedFailureExitCode));
     QCOMPARE(app()->escapedFailures(), 10);
-    QCOMPARE(mainWindow->textEdit->toPlainText().count("Unhandled exception: Sync failed"), 6);
+    QCOMPARE(mainWindow->textEdit->toPlainText().count("Unhandled exception: Sync failed"), 5);
     QVERIFY(mainWindow->textEdit->toHtml().contains("color:#ff0000"));
+    // The user is told before the window goes, once.
+    QCOMPARE(window->messages.size(), 1);
+    QCOMPARE(window->messages.first().icon, QMessageBox::Critical);
+    QCOMPARE(window->messages.first().text,
+             QString("VARN Planner met 10 failures it could not handle and ends now. "
+                     "The values of the form are saved; the Console is lost."));
 
-    // The loop is not entered again; shutdown still saves.
+    // The loop is not entered again; shutdown still saves, the user's values.
     QCOMPARE(app()->run(), -666);
     app()->shutDown();
     QSettings file(defaultsFile(), QSettings::IniFormat);
     QCOMPARE(file.value("Interface/width").toInt(), mainWindow->width());
+    QCOMPARE(file.value("Dive/bottom_time").toInt(), 33);
+    QCOMPARE(file.value("Dive/bottom_depth").toInt(), 27);
+    delete window->replay;
+    window->replay = nullptr;
 }
 
 void TestApplication::startUpReadsTheOptions_data()

@@ -53,7 +53,7 @@ class HeldDive : public Replay {
 public:
     HeldDive(float metres, int end, int gasAtEnd) : metres(metres), end(end), gasAtEnd(gasAtEnd) {}
     QStringList diveList() const override { return QStringList(); }
-    bool selectDive(const QString&) override { return false; }
+    bool selectDive(int) override { return false; }
     QString diveConfig(VARN_eeprom*) override { return QString(); }
     int diveTime() const override { return end; }
     float diveDepth() const override { return metres; }
@@ -67,7 +67,8 @@ private:
     int gasAtEnd;
 };
 
-// 72 m on 18/45 with EAN50 from 21 m and oxygen from 6 m; gas 4 has 3 % oxygen.
+// 72 m on 18/45 with EAN50 from 21 m and oxygen from 6 m; gas 4 has 3 % oxygen and is active
+// without a change depth, so only a logged switch reaches it.
 void configureTrimixWithHypoxicGas()
 {
     eeprom.decoType = 4;
@@ -75,6 +76,7 @@ void configureTrimixWithHypoxicGas()
     eeprom.gases[0].currentHe = 45;
     configureDecoGases();
     eeprom.gases[3].currentO2 = 3;
+    eeprom.activeGases |= 0x08;
 }
 
 } // namespace

@@ -61,7 +61,7 @@ bool slotsAreFresh(PlotInterface* window)
 class FailingLog : public Replay {
 public:
     QStringList diveList() const override { return {"1 failing"}; }
-    bool selectDive(const QString&) override { return true; }
+    bool selectDive(int) override { return true; }
     QString diveConfig(VARN_eeprom*) override { return QString(); }
     int diveTime() const override { return 600; }
     float diveDepth() const override { return 20; }
