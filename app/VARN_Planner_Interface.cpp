@@ -210,8 +210,8 @@ void VARN_Planner_Interface::gasModEadEnd(const QCheckBox* gas, QRadioButton* fi
     const float fN2 = 1 - fO2 - fHe;
     const bool active = gas->isChecked() || first->isChecked();
 
-    // More than 100 % in all, or more nitrogen than air holds.
-    const bool invalidMix = fO2 + fHe > 1 || fN2 > 0.79f;
+    // More than 100 % in all, more nitrogen than air holds, or less oxygen than the engine takes.
+    const bool invalidMix = fO2 + fHe > 1 || fN2 > 0.79f || o2->value() < 5;
     o2->setStyleSheet(invalidMix ? invalidMixStyle : "");
     he->setStyleSheet(invalidMix ? invalidMixStyle : "");
 

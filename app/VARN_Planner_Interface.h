@@ -98,6 +98,11 @@ private:
     void refreshGasRows();
     void reportUnwritable(const QString& fileName);
     bool refusedWhileRunning();
+    QString engineLimitRefusal(bool checkDepth) const;
+    bool refusedByEngineLimits(const QString& action, bool checkDepth, bool replacesReport);
+
+    // The engine holds a plan that the last Simulate or Gas volumes finished, ready to be drawn.
+    bool finishedPlan = false;
 
     // The list entry of the dive that the replay source follows, -1 when none.
     int selectedDive = -1;

@@ -373,9 +373,11 @@ void runSimulation(QTextEdit* console, int interval, int ascentSpeed, int bottom
     // The bottom ends at the first step past the bottom time at which no plan is being computed.
     // The first step only clears the old plan and is done at once: a plan needs a second one.
     const int bottomSeconds = qMax(bottomTime * 60, 4);
+    bool planDone = true;
     while (t < bottomSeconds || char_O_deco_status != DECO_STATUS_DONE) {
         if (t >= bottomSeconds && ++overtime > SimulationRun::maxPlanSteps) {
             SimulationRun::warnPlanUnfinished(console);
+            planDone = false;
             break;
         }
         if (replay && !followLog(console, *replay, t, current, gas))
@@ -407,6 +409,8 @@ void runSimulation(QTextEdit* console, int interval, int ascentSpeed, int bottom
         console->append("...");
     print_decoplan(console, current, dive_time);
     printFutureTTS(console, current);
+    if (planDone)
+        SimulationRun::finishPlan();
 }
 
 } // namespace
@@ -420,7 +424,9 @@ void ascent(QTextEdit* console, int target, int speed)
         endRun();
         if (!SimulationRun::isEngineRefusal(text))
             throw;
-        ConsoleText::appendWarning(console, QString::fromLatin1(text));
+        ConsoleText::appendWarning(console, ConsoleText::tr("Ascent stopped at %1 m: %2")
+                                                .arg(engineDepth(), 0, 'f', 1)
+                                                .arg(SimulationRun::refusalReason(text)));
     }
 }
 
@@ -434,6 +440,8 @@ void simulate(QTextEdit* console, int interval, int ascentSpeed, int bottomTime,
         // A failure of the log travels on to the window's handler.
         if (!SimulationRun::isEngineRefusal(text))
             throw;
-        ConsoleText::appendWarning(console, QString::fromLatin1(text));
+        ConsoleText::appendWarning(console, ConsoleText::tr("Simulation stopped at %1 m: %2")
+                                                .arg(engineDepth(), 0, 'f', 1)
+                                                .arg(SimulationRun::refusalReason(text)));
     }
 }

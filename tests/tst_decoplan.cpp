@@ -368,7 +368,9 @@ void TestDecoPlan::gasVolumesEngineRefusal()
     eeprom.gases[0].currentHe = 60;
     gas_volume(&console, 20, 30);
 
-    QCOMPARE(lines(console), QStringList({"==== OC Runtime ====", "p2_deco: (N2_ratio + He_ratio) <= 0.95"}));
+    QCOMPARE(lines(console), QStringList({"==== OC Runtime ====",
+                                          "No gas volumes: the gas breathed has more than 95 % inert gas, less than 5 % "
+                                          "oxygen for the decompression model (p2_deco: (N2_ratio + He_ratio) <= 0.95)"}));
     const QTextCharFormat format = console.document()->lastBlock().begin().fragment().charFormat();
     QCOMPARE(format.foreground().color(), QColor(Qt::red));
     QVERIFY(TissueState::now() == before);

@@ -23,6 +23,10 @@ struct Tissues {
     }
 };
 
+// The engine's refusal of a ppO2 of 15 cbar or less, as the diver reads it.
+const QString tooLittleOxygen = "the gas breathed there gives a ppO2 of 0.15 bar or less, too little oxygen for "
+                                "the decompression model (p2_deco: char_I_actual_ppO2 > 15)";
+
 QString clockStamp(int seconds)
 {
     return QString::asprintf("%3d:%02d", seconds / 60, seconds % 60);
@@ -561,8 +565,10 @@ void TestSimulation::engineRefusalInAscent()
     ascent(&console, 0, 10);
 
     const QStringList lines = consoleLines(console);
-    QCOMPARE(lines.last(), QString("p2_deco: char_I_actual_ppO2 > 15"));
-    QVERIFY(shownInRed(console, "p2_deco"));
+    // Said where it happened and why, with the engine's own check for reference.
+    const QString stopped = QString::asprintf("Ascent stopped at %.1f m: ", engineDepth());
+    QCOMPARE(lines.last(), stopped + tooLittleOxygen);
+    QVERIFY(shownInRed(console, stopped));
     QVERIFY(lines.filter("ASCENT DONE").isEmpty());
     QVERIFY(lines.filter("Desat").isEmpty());
     QVERIFY(!simulationRunning());
@@ -575,7 +581,9 @@ void TestSimulation::engineRefusalAtStart()
     // The engine cannot clear the tissues below 800 mbar.
     int_I_pres_surface = 780;
     simulate(&console, -10, 10, 10, 15, nullptr);
-    QCOMPARE(consoleLines(console), QStringList({"p2_deco: 0.800 < pres_respiration && pres_respiration < 14.0"}));
+    QCOMPARE(consoleLines(console),
+             QStringList({"Simulation stopped at 0.0 m: the ambient pressure is outside the decompression model's "
+                          "0.8 to 14 bar (p2_deco: 0.800 < pres_respiration && pres_respiration < 14.0)"}));
     QCOMPARE(dive_time, -1);
 }
 
@@ -587,7 +595,7 @@ void TestSimulation::engineRefusalInSimulation()
     simulate(&console, -10, 10, 10, 1, nullptr);
 
     const QStringList lines = consoleLines(console);
-    QCOMPARE(lines.last(), QString("p2_deco: char_I_actual_ppO2 > 15"));
+    QCOMPARE(lines.last(), "Simulation stopped at 1.0 m: " + tooLittleOxygen);
     QVERIFY(lines.filter("NDL").isEmpty());
     QVERIFY(!simulationRunning());
     QCOMPARE(dive_time, 0);

@@ -33,8 +33,10 @@ private slots:
     void tissuesPlotIsFed();
     void replayedDive();
     void replayModeWithoutLogPlansTheDive();
-    void surfacePressureTheEngineRefuses_data();
-    void surfacePressureTheEngineRefuses();
+    void valuesTheEngineRefuses_data();
+    void valuesTheEngineRefuses();
+    void refusedSegmentKeepsTheDiveReport();
+    void unusedGasIsNotChecked();
     void actionsDuringARunAreRefused();
 
 private:
@@ -310,40 +312,101 @@ void TestSimulationActions::replayModeWithoutLogPlansTheDive()
     QVERIFY(console().contains(QRegularExpression("45\\.0m DESCENT DONE")));
 }
 
-void TestSimulationActions::surfacePressureTheEngineRefuses_data()
+void TestSimulationActions::valuesTheEngineRefuses_data()
 {
-    QTest::addColumn<int>("pressure");
-    QTest::newRow("800 mbar") << 800;
-    QTest::newRow("1100 mbar") << 1100;
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<QString>("refusal");
+    QTest::addColumn<bool>("everyAction");
+
+    // The engine surfaces only strictly between 800 and 1100 mbar.
+    QTest::newRow("700 mbar") << "press_surface" << 700 << "Surface pressure must be above 800 mbar" << true;
+    QTest::newRow("800 mbar") << "press_surface" << 800 << "Surface pressure must be above 800 mbar" << true;
+    QTest::newRow("1100 mbar") << "press_surface" << 1100 << "Surface pressure must be below 1100 mbar" << true;
+    // Less than 5 % oxygen leaves more than 95 % inert gas; 0/55 breaks no other rule of the row.
+    QTest::newRow("first gas 0/55") << "O2_1" << 0 << "Gas 1 has less than 5 % O2" << true;
+    QTest::newRow("deco gas 4/0") << "O2_2" << 4 << "Gas 2 has less than 5 % O2" << true;
+    // 50/96: no nitrogen left, and more helium than the engine takes.
+    QTest::newRow("deco gas 50/96") << "He_2" << 96 << "Gas 2 has more than 100 % O2 and He together" << true;
+    // 1020 + trunc(130 x 99.85) = 14000 mbar, beyond the engine's 14 bar; 129 m gives 13900.
+    // Only Simulate takes the diver there.
+    QTest::newRow("130 m at 1020 mbar") << "dive_depth" << 130
+                                        << "Dive depth must be at most 129 m at a surface pressure of 1020 mbar" << false;
 }
 
-void TestSimulationActions::surfacePressureTheEngineRefuses()
+// A value that the engine would refuse is refused by the window, in the diver's words, before
+// anything is computed; the plan of the earlier run is no longer shown as if it were the result.
+void TestSimulationActions::valuesTheEngineRefuses()
 {
-    QFETCH(int, pressure);
-    const QString refusal = "p2_deco: 800 < int_I_pres_surface && int_I_pres_surface < 1100";
+    QFETCH(QString, box);
+    QFETCH(int, value);
+    QFETCH(QString, refusal);
+    QFETCH(bool, everyAction);
 
-    // A dive at the surface reaches the desaturation at once.
-    window->press_surface->setValue(pressure);
-    window->dive_depth->setValue(0);
+    window->gas_2->setChecked(true);
+    window->O2_2->setValue(50);
+    window->depth_2->setValue(21);
+    window->press_surface->setValue(1020);
+    window->dive_depth->setValue(40);
     window->actionSimulate->trigger();
-    QVERIFY2(shownInRed(*window->textEdit, refusal), qPrintable(console()));
-    QVERIFY(!simulationRunning());
+    QVERIFY(console().contains("*  dive started at Pamb = 1020 mbar"));
+    const int clock = dive_time;
+    const float depth = engineDepth();
 
-    // A dive, then the ascent to the surface.
-    window->dive_depth->setValue(30);
-    window->dive_time->setValue(15);
-    window->actionSimulate->trigger();
-    QVERIFY(console().contains(QRegularExpression("30\\.0m DESCENT DONE")));
-    window->actionAscent->trigger();
-    QVERIFY(console().contains(QRegularExpression(" 0\\.0m ASCENT DONE")));
-    QVERIFY(shownInRed(*window->textEdit, refusal));
+    window->findChild<QSpinBox*>(box)->setValue(value);
+    if (everyAction) {
+        // Gas volumes and Ascent continue from the dive: they leave it where it is.
+        window->actionGasVolumes->trigger();
+        window->actionAscent->trigger();
+        QVERIFY(console().endsWith("\nNo gas volumes: " + refusal + "\nNo ascent: " + refusal));
+        QVERIFY(shownInRed(*window->textEdit, "No ascent: " + refusal));
+        QCOMPARE(dive_time, clock);
+        QCOMPARE(engineDepth(), depth);
+    }
+    window->simulateButton->click();
 
-    // The program goes on: the same dive at sea level.
-    window->press_surface->setValue(1013);
+    // A new dive would have cleared the Console: the refusal takes its place.
+    QCOMPARE(console(), "Not simulated: " + refusal);
+    QVERIFY(shownInRed(*window->textEdit, "Not simulated: " + refusal));
+    QCOMPARE(dive_time, clock);
+    // Nor can the earlier plan be drawn as if it were this run's.
+    window->addRuntime->click();
+    QVERIFY(console().endsWith("\nNo finished plan to draw: simulate first"));
+    QVERIFY(!console().contains("p2_deco"));
+
+    if (!everyAction) {
+        // The depth box does not take the diver anywhere in these two.
+        window->actionGasVolumes->trigger();
+        window->actionAscent->trigger();
+        QVERIFY(console().contains("==== OC Runtime ===="));
+        QVERIFY(console().contains(QRegularExpression(" 0\\.0m ASCENT DONE")));
+    }
+}
+
+void TestSimulationActions::refusedSegmentKeepsTheDiveReport()
+{
     window->actionSimulate->trigger();
-    window->actionAscent->trigger();
-    QVERIFY(!console().contains(refusal));
-    QVERIFY(console().contains(QRegularExpression(" 0\\.0m Desat = ")));
+    const QString dive = console();
+    window->interval->setValue(0);
+    window->press_surface->setValue(800);
+    window->actionSimulate->trigger();
+    // The segment would have been appended to the dive: so is its refusal.
+    QCOMPARE(console(), dive + "\nNot simulated: Surface pressure must be above 800 mbar");
+
+    window->press_surface->setValue(900);
+    window->actionSimulate->trigger();
+    QVERIFY(console().contains("==================================="));
+    QVERIFY(console().contains(QRegularExpression("\\n +\\d+:\\d\\d +45\\.0m Deco:|45\\.0m NDL")));
+}
+
+void TestSimulationActions::unusedGasIsNotChecked()
+{
+    // Gas 4 is neither ticked nor the first gas: the engine never breathes it.
+    window->O2_4->setValue(0);
+    window->He_4->setValue(100);
+    window->actionSimulate->trigger();
+    QVERIFY2(console().contains(QRegularExpression("45\\.0m DESCENT DONE")), qPrintable(console()));
+    QVERIFY(!console().contains("Gas 4"));
 }
 
 void TestSimulationActions::actionsDuringARunAreRefused()

@@ -355,7 +355,7 @@ void TestSimulationPlots::engineRefusalEndsCurves()
     simulate(&console, -10, 10, 15, 60, nullptr);
     ascent(&console, 0, 10);
 
-    QCOMPARE(consoleLines(console).last(), QString("p2_deco: char_I_actual_ppO2 > 15"));
+    QVERIFY(consoleLines(console).last().startsWith("Ascent stopped at "));
     QVERIFY(slotsAreFresh(traces.data()));
     QCOMPARE(curvesTitled(traces->qwtPlot, "depth").size(), 2);
     traces->delRuntime();
