@@ -328,6 +328,7 @@ void runSimulation(QTextEdit* console, int interval, int ascentSpeed, int bottom
         console->append("===================================");
     printGasList(console);
 
+    TissueCurves::fitRange(depth, interval < 0);
     if (interval < 0 && TissueCurves::window()) {
         TissueCurves::addMarker(int_I_pres_surface * 0.001f, 0.25f, firstGas());
         resetTissues();
@@ -349,13 +350,14 @@ void runSimulation(QTextEdit* console, int interval, int ascentSpeed, int bottom
         if (interval < 0) {
             DiveCurves::addDepthPoint(0);
             DiveCurves::addGasLabel(0, firstGas());
-        } else {
+        } else if (interval == 0) {
             DiveCurves::addDepthPoint(current);
-            if (interval > 0) {
-                dive_time = int(dive_time + interval * 60.0f);
-                DiveCurves::addDepthPoint(current);
-                DiveCurves::addGasLabel(current, firstGas());
-            }
+        } else {
+            // The interval is spent at the surface; the dive starts after it, on the first gas.
+            DiveCurves::addDepthPoint(0);
+            dive_time = int(dive_time + interval * 60.0f);
+            DiveCurves::addDepthPoint(0);
+            DiveCurves::addGasLabel(0, firstGas());
         }
     }
     DiveCurves::begin(DiveCurves::Ceiling, "ceiling", 0);
@@ -418,6 +420,11 @@ void runSimulation(QTextEdit* console, int interval, int ascentSpeed, int bottom
 void ascent(QTextEdit* console, int target, int speed)
 {
     SimulationRun run;
+    // Before the first simulation there is no dive, and no run clock to stamp its lines with.
+    if (dive_time < 0) {
+        ConsoleText::appendWarning(console, ConsoleText::tr("No dive to ascend from: simulate first"));
+        return;
+    }
     try {
         runAscent(console, target, speed);
     } catch (const char* text) {

@@ -30,7 +30,12 @@ private slots:
     void gasVolumes_data();
     void gasVolumes();
     void runtimesAndClear();
+    void runtimeNeedsAFinishedPlan();
+    void ascentNeedsADive();
+    void repetitiveDiveIntervalAtTheSurface();
     void tissuesPlotIsFed();
+    void tissuesRangeFollowsTheDeepestDive();
+    void tissuesRangeCoversALoggedDive();
     void replayedDive();
     void replayModeWithoutLogPlansTheDive();
     void valuesTheEngineRefuses_data();
@@ -263,6 +268,82 @@ void TestSimulationActions::runtimesAndClear()
     QVERIFY(!plot->qwtPlot->itemList(QwtPlotItem::Rtti_PlotCurve).isEmpty());
 }
 
+void TestSimulationActions::runtimeNeedsAFinishedPlan()
+{
+    const QString simulateFirst = "No finished plan to draw: simulate first";
+    // Nothing simulated yet: no plan, no window, no made-up curve.
+    window->addRuntime->click();
+    QCOMPARE(console(), simulateFirst);
+    QVERIFY(shownInRed(*window->textEdit, simulateFirst));
+    QVERIFY(!PlotInterface::plot);
+
+    window->actionSimulate->trigger();
+    window->actionAddRuntime->trigger();
+    PlotInterface* plot = PlotInterface::plot;
+    QCOMPARE(plot->depthCurves.size(), 1);
+    QVERIFY(!console().contains(simulateFirst));
+
+    // At the surface the engine holds no plan of the dive any more.
+    window->actionAscent->trigger();
+    window->addRuntime->click();
+    QVERIFY(console().endsWith("\n" + simulateFirst));
+    QCOMPARE(plot->depthCurves.size(), 1);
+
+    // Gas volumes plan afresh from where the dive stands: that plan can be drawn.
+    window->actionSimulate->trigger();
+    window->actionGasVolumes->trigger();
+    window->addRuntime->click();
+    QVERIFY(!console().contains(simulateFirst));
+    QCOMPARE(plot->depthCurves.size(), 2);
+
+    // A run that the engine stops leaves no plan either: 10 % oxygen near the surface.
+    window->O2_1->setValue(10);
+    window->He_1->setValue(50);
+    window->dive_depth->setValue(1);
+    window->actionSimulate->trigger();
+    QVERIFY(console().contains("Simulation stopped at 1.0 m: "));
+    window->addRuntime->click();
+    QVERIFY(console().endsWith("\n" + simulateFirst));
+    QCOMPARE(plot->depthCurves.size(), 2);
+}
+
+void TestSimulationActions::ascentNeedsADive()
+{
+    window->ascentButton->click();
+    QCOMPARE(console(), QString("No dive to ascend from: simulate first"));
+    QVERIFY(shownInRed(*window->textEdit, "No dive to ascend from"));
+    QCOMPARE(dive_time, -1);
+
+    window->actionSimulate->trigger();
+    window->actionAscent->trigger();
+    QVERIFY(console().contains(QRegularExpression("\\n +\\d+:\\d\\d +0\\.0m ASCENT DONE")));
+    QVERIFY(!console().contains(":-"));
+}
+
+void TestSimulationActions::repetitiveDiveIntervalAtTheSurface()
+{
+    window->depthGraph->setChecked(true);
+    window->actionSimulate->trigger();
+    window->interval->setValue(30);
+    window->dive_depth->setValue(20);
+    window->dive_time->setValue(10);
+    window->actionSimulate->trigger();
+
+    QList<QwtPlotCurve*> depthCurves;
+    for (QwtPlotItem* item : PlotInterface::plot->qwtPlot->itemList(QwtPlotItem::Rtti_PlotCurve)) {
+        if (item->title().text() == "depth")
+            depthCurves << static_cast<QwtPlotCurve*>(item);
+    }
+    // First dive, climb before the interval, second dive.
+    QCOMPARE(depthCurves.size(), 3);
+    const QwtPlotCurve* second = depthCurves.last();
+    // 30 minutes at the surface, then straight down to 20 m.
+    QCOMPARE(second->sample(0), QPointF(0, 0));
+    QCOMPARE(second->sample(1), QPointF(30, 0));
+    QCOMPARE(second->sample(2), QPointF(30, 20));
+    QCOMPARE(second->sample(int(second->dataSize()) - 1).y(), 20.0);
+}
+
 void TestSimulationActions::tissuesPlotIsFed()
 {
     window->pressurePlot->click();
@@ -279,6 +360,71 @@ void TestSimulationActions::tissuesPlotIsFed()
     const QwtSeriesData<QPointF>* fast = static_cast<ProfileImpl*>(tissues->tissueCurves.first())->curve.data();
     const QPointF last = fast->sample(fast->size() - 1);
     QVERIFY2(qAbs(last.x() - (1.013 + 45 * 0.09985)) < 0.1, qPrintable(QString::number(last.x())));
+}
+
+// The tissues plot shows pressures up to the ambient pressure of the deepest dive it draws.
+void TestSimulationActions::tissuesRangeFollowsTheDeepestDive()
+{
+    window->dive_depth->setValue(30);
+    window->pressurePlot->click();
+    PlotInterface* tissues = PlotInterface::cptPlot;
+    QwtPlot* plot = tissues->qwtPlot;
+    auto top = [plot] { return plot->axisScaleDiv(QwtPlot::xBottom).upperBound(); };
+    // Surface 1.013 bar plus a tenth of a bar per metre.
+    QCOMPARE(top(), 1.013 + 3.0);
+
+    window->dive_depth->setValue(100);
+    window->actionSimulate->trigger();
+    QCOMPARE(top(), 1.013 + 10.0);
+    QCOMPARE(plot->axisScaleDiv(QwtPlot::yLeft).upperBound(), 1.013 + 10.0);
+    // Every point of the dive lies inside, and so do the lines drawn to the top.
+    for (Profile* tissue : tissues->tissueCurves) {
+        const QRectF points = static_cast<ProfileImpl*>(tissue)->curve.boundingRect();
+        QVERIFY(points.right() <= top());
+        QVERIFY(points.bottom() <= top());
+    }
+    int linesToTheTop = 0;
+    for (QwtPlotItem* item : plot->itemList(QwtPlotItem::Rtti_PlotCurve)) {
+        const QwtPlotCurve* line = static_cast<QwtPlotCurve*>(item);
+        if (line->dataSize() == 2) {
+            QCOMPARE(line->sample(0).x(), 1.013);
+            QCOMPARE(line->sample(1).x(), top());
+            ++linesToTheTop;
+        }
+    }
+    // The ambient-pressure line and the 16 M-value lines.
+    QCOMPARE(linesToTheTop, 17);
+
+    // A new dive at another surface pressure draws only itself.
+    window->press_surface->setValue(913);
+    window->dive_depth->setValue(20);
+    window->actionSimulate->trigger();
+    QCOMPARE(top(), 0.913 + 2.0);
+    // A deeper segment of the same dive widens the plot; a shallower one keeps it.
+    window->interval->setValue(0);
+    window->dive_depth->setValue(40);
+    window->actionSimulate->trigger();
+    QCOMPARE(top(), 0.913 + 4.0);
+    window->dive_depth->setValue(10);
+    window->actionSimulate->trigger();
+    QCOMPARE(top(), 0.913 + 4.0);
+}
+
+void TestSimulationActions::tissuesRangeCoversALoggedDive()
+{
+    window->replayModeCB->setChecked(true);
+    window->openAnswers << replayFixture("divinglog-dives.xml");
+    window->replayButton->click();
+    // The log's 31.5 m shows as 31 m in the depth box.
+    QCOMPARE(window->dive_depth->value(), 31);
+    window->pressurePlot->click();
+    window->actionSimulate->trigger();
+
+    // Its deepest points at 31.5 m lie inside: the plot reaches the next whole metre.
+    QwtPlot* plot = PlotInterface::cptPlot->qwtPlot;
+    QCOMPARE(plot->axisScaleDiv(QwtPlot::xBottom).upperBound(), 1.013 + 3.2);
+    const QRectF fast = static_cast<ProfileImpl*>(PlotInterface::cptPlot->tissueCurves.first())->curve.boundingRect();
+    QVERIFY2(fast.right() > 1.013 + 3.1, qPrintable(QString::number(fast.right())));
 }
 
 void TestSimulationActions::replayedDive()
