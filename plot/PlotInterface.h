@@ -70,6 +70,9 @@ private:
     void setupDiveTraces();
     void setupTissues(int maxDepth);
     void writeImage(const QString& fileName);
+    static bool isWritableSuffix(const QString& suffix);
+    QString plainTitle() const;
+    QSize exportSize(const QSize& usual, int deviceDpi) const;
     bool isListed(Profile* curve) const;
 
     CrossHair* crossHair = nullptr;
