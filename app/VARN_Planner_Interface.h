@@ -97,6 +97,7 @@ private:
     void refreshGasRow(int row);
     void refreshGasRows();
     void reportUnwritable(const QString& fileName);
+    QString parameterFileRefusal(const QString& fileName, const QSettings& file) const;
     bool refusedWhileRunning();
     QString engineLimitRefusal(bool checkDepth) const;
     bool refusedByEngineLimits(const QString& action, bool checkDepth, bool replacesReport);
