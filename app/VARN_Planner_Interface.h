@@ -94,6 +94,7 @@ protected:
 
 private:
     void fixColumnWidth();
+    void fixConsoleWidth();
     void refreshGasRow(int row);
     void refreshGasRows();
     void reportUnwritable(const QString& fileName);

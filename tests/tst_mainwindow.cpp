@@ -1003,6 +1003,22 @@ void TestMainWindow::aboutShowsSplash()
     activate(trigger);
     QCOMPARE(window->splash, splash);
     QVERIFY(splash->isVisible());
+
+    // Left open under the main window, About brings it to the front.
+    struct Raised : QObject {
+        int count = 0;
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            count += e->type() == QEvent::ZOrderChange;
+            return false;
+        }
+    } raised;
+    window->show();
+    window->raise();
+    splash->installEventFilter(&raised);
+    activate(trigger);
+    QVERIFY(splash->isVisible());
+    QCOMPARE(raised.count, 1);
 }
 
 void TestMainWindow::exitClosesEveryWindow_data()
