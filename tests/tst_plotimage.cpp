@@ -6,6 +6,7 @@
 #include "testutil.h"
 
 #include <QDomDocument>
+#include <QFileDialog>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QSettings>
@@ -94,6 +95,7 @@ private slots:
     void failureIsReported_data();
     void failureIsReported();
     void folderIsRemembered();
+    void saveButtonAsksInTheRememberedFolder();
 
 private:
     QString title() const { return window->qwtPlot->title().text(); }
@@ -398,6 +400,41 @@ void TestPlotImage::folderIsRemembered()
     // Also when writing fails.
     QVERIFY(!thrownText([&] { window->saveImageAs(dir->filePath("dive.xyz"), "Other (*.xyz)"); }).isNull());
     QCOMPARE(settings->value("Planner/savePath").toString(), QDir(dir->path()).absolutePath() + "/.");
+}
+
+// The Save image button's own dialog: it opens in the folder used last, a cancel leaves
+// everything as it was, and an answer is written with the chosen filter.
+void TestPlotImage::saveButtonAsksInTheRememberedFolder()
+{
+    defaults.reset(new QSettings(dir->filePath("defaults.ini"), QSettings::IniFormat));
+    settings = defaults.data();
+    QVERIFY(QDir(dir->path()).mkpath("plots"));
+    const QString folder = QDir(dir->path()).absoluteFilePath("plots");
+    settings->setValue("Planner/savePath", folder + "/.");
+
+    QString shown;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        shown = dialog->directory().absolutePath();
+        dialog->reject();
+    });
+    window->saveImage->click();
+    QCOMPARE(QDir(shown).canonicalPath(), QDir(folder).canonicalPath());
+    QVERIFY(QDir(folder).entryList(QDir::Files).isEmpty());
+    QVERIFY(QDir(dir->path()).entryList(QDir::Files).filter(QRegularExpression("^(?!defaults)")).isEmpty());
+    QCOMPARE(settings->value("Planner/savePath").toString(), folder + "/.");
+
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        dialog->selectNameFilter(pngFilter);
+        dialog->selectFile("dive");
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    window->saveImage->click();
+    QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList({"dive.png"}));
+    QCOMPARE(QImageReader(folder + "/dive.png").format(), QByteArray("png"));
 }
 
 QTEST_MAIN(TestPlotImage)

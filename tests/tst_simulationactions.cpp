@@ -10,6 +10,7 @@
 #include <QtTest>
 #include <qwt_plot.h>
 #include <qwt_plot_curve.h>
+#include <qwt_plot_marker.h>
 
 // The planner end to end: the form set as a user sets it, the simulation, ascent, gas volume,
 // runtime and plot actions triggered by their actions and buttons, and the Console read back.
@@ -32,11 +33,13 @@ private slots:
     void runtimesAndClear();
     void runtimeNeedsAFinishedPlan();
     void ascentNeedsADive();
+    void noNoFlyTimeWithoutDesaturation();
     void repetitiveDiveIntervalAtTheSurface();
     void tissuesPlotIsFed();
     void tissuesRangeFollowsTheDeepestDive();
     void tissuesRangeCoversALoggedDive();
     void replayedDive();
+    void replayedSetpointsAreLabelled();
     void replayModeWithoutLogPlansTheDive();
     void valuesTheEngineRefuses_data();
     void valuesTheEngineRefuses();
@@ -320,6 +323,25 @@ void TestSimulationActions::ascentNeedsADive()
     QVERIFY(!console().contains(":-"));
 }
 
+// Saturated at the surface, the diver has nothing to give off: a desaturation time of 0 and
+// no no-fly time at all.
+void TestSimulationActions::noNoFlyTimeWithoutDesaturation()
+{
+    window->dive_depth->setValue(0);
+    window->dive_time->setValue(5);
+    window->actionSimulate->trigger();
+    QVERIFY2(consoleLines(*window->textEdit).contains("  0:00   0.0m Desat"), qPrintable(console()));
+    QVERIFY(!console().contains("NoFly"));
+
+    // After a dive both are there.
+    window->dive_depth->setValue(30);
+    window->dive_time->setValue(20);
+    window->actionSimulate->trigger();
+    window->actionAscent->trigger();
+    QVERIFY2(console().contains(QRegularExpression(" 0\\.0m NoFly = +\\d+")), qPrintable(console()));
+    QVERIFY(console().contains(QRegularExpression(" 0\\.0m Desat = +\\d+")));
+}
+
 void TestSimulationActions::repetitiveDiveIntervalAtTheSurface()
 {
     window->depthGraph->setChecked(true);
@@ -448,6 +470,29 @@ void TestSimulationActions::replayedDive()
     window->simulateButton->click();
     QVERIFY(console().contains(QRegularExpression("\\n +1:00 +0\\.0m ")));
     QVERIFY(!console().contains(QRegularExpression("\\n +46:00 ")));
+}
+
+// A closed-circuit log's setpoint changes are marked on the depth curve where they happen.
+void TestSimulationActions::replayedSetpointsAreLabelled()
+{
+    window->depthGraph->setChecked(true);
+    window->replayModeCB->setChecked(true);
+    window->openAnswers << QString(VARN_FIXTURE_DIR "/simulation/switches.uddf");
+    window->replayButton->click();
+    window->replayListCB->setCurrentIndex(1);
+    emit window->replayListCB->activated(1);
+    QVERIFY(window->ccrMode->isChecked());
+    window->actionSimulate->trigger();
+    QVERIFY(console().contains("SWITCH Setpoint 0.7 -> 1.3"));
+
+    QStringList labels;
+    for (QwtPlotItem* item : PlotInterface::plot->qwtPlot->itemList(QwtPlotItem::Rtti_PlotMarker)) {
+        const QwtPlotMarker* marker = static_cast<QwtPlotMarker*>(item);
+        if (marker->title().text().startsWith("SP"))
+            labels << QString("%1 at %2 min, %3 m").arg(marker->title().text()).arg(marker->xValue()).arg(marker->yValue());
+    }
+    // Logged 0.7 bar at the start and 1.3 bar at 5 minutes and 20 m.
+    QCOMPARE(labels, QStringList({"SP0.70 at 0 min, 0 m", "SP1.30 at 5 min, 20 m"}));
 }
 
 void TestSimulationActions::replayModeWithoutLogPlansTheDive()
