@@ -47,8 +47,8 @@ QString SimulationRun::refusalReason(const char* text)
         const char* reason;
     } reasons[] = {
         {"char_I_actual_ppO2", QT_TRANSLATE_NOOP("VARN_Planner_Interface",
-                                                 "the gas breathed there gives a ppO2 of 0.15 bar or less, too little "
-                                                 "oxygen for the decompression model")},
+                                                 "a gas breathed near the surface gives a ppO2 of 0.15 bar or less, "
+                                                 "too little oxygen for the decompression model")},
         {"calc_", QT_TRANSLATE_NOOP("VARN_Planner_Interface",
                                     "a gas of the plan has more than 95 % nitrogen or helium, more than the "
                                     "decompression model takes")},

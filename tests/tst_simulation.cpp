@@ -24,8 +24,8 @@ struct Tissues {
 };
 
 // The engine's refusal of a ppO2 of 15 cbar or less, as the diver reads it.
-const QString tooLittleOxygen = "the gas breathed there gives a ppO2 of 0.15 bar or less, too little oxygen for "
-                                "the decompression model (p2_deco: char_I_actual_ppO2 > 15)";
+const QString tooLittleOxygen = "a gas breathed near the surface gives a ppO2 of 0.15 bar or less, too little oxygen "
+                                "for the decompression model (p2_deco: char_I_actual_ppO2 > 15)";
 
 QString clockStamp(int seconds)
 {
