@@ -48,4 +48,3 @@ QString FormLimits::depth(int metres, int surfaceMbar)
         .arg(deepestDepth(surfaceMbar))
         .arg(surfaceMbar);
 }
-
