@@ -47,9 +47,9 @@ void PlannerApplication::startUp()
     mainWindow->checkUpdatesSlot();
     mainWindow->load(settings);
 
-    // A wider window widens the group-box column, not the Console.
-    mainWindow->splitter->setStretchFactor(0, 1);
-    mainWindow->splitter->setStretchFactor(1, 0);
+    // A wider window widens the Console: the group-box column already shows all it holds.
+    mainWindow->splitter->setStretchFactor(0, 0);
+    mainWindow->splitter->setStretchFactor(1, 1);
     restoreWindowGeometry();
 
     mainWindow->show();
@@ -61,9 +61,10 @@ void PlannerApplication::restoreWindowGeometry()
 {
     mainWindow->resize(settings->value("Interface/width", 1032).toInt(),
                        settings->value("Interface/height", 600).toInt());
-    const int availableHeight = primaryScreen()->availableGeometry().height();
-    if (availableHeight < mainWindow->height())
-        mainWindow->resize(mainWindow->width(), availableHeight);
+    // A stored size larger than the screen (hand-edited or damaged) is never painted.
+    const QSize available = primaryScreen()->availableGeometry().size();
+    if (available.width() < mainWindow->width() || available.height() < mainWindow->height())
+        mainWindow->resize(mainWindow->size().boundedTo(available));
     mainWindow->splitter->restoreState(settings->value("Interface/splitter").toByteArray());
 }
 

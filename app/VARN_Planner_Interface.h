@@ -102,10 +102,17 @@ protected:
 
 private:
     void fixColumnWidth();
+    void fixConsoleWidth();
     void refreshGasRow(int row);
     void refreshGasRows();
     void reportUnwritable(const QString& fileName);
+    QString parameterFileRefusal(const QString& fileName, const QSettings& file) const;
     bool refusedWhileRunning();
+    QString engineLimitRefusal(bool checkDepth) const;
+    bool refusedByEngineLimits(const QString& action, bool checkDepth, bool replacesReport);
+
+    // The engine holds a plan that the last Simulate or Gas volumes finished, ready to be drawn.
+    bool finishedPlan = false;
 
     // Dive log replay.
     void listDives();

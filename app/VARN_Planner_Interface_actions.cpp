@@ -3,6 +3,7 @@
 #include "VARN_Planner_Interface.h"
 
 #include "CF_Editor_Interface.h"
+#include "FormLimits.h"
 #include "LogReadProgress.h"
 #include "PlotInterface.h"
 #include "Replay.h"
@@ -23,38 +24,83 @@ bool VARN_Planner_Interface::refusedWhileRunning()
     return true;
 }
 
+// The first value of the form that the engine would refuse, in the diver's words; empty when
+// there is none. Only the gases in use count: the engine never breathes the others.
+QString VARN_Planner_Interface::engineLimitRefusal(bool checkDepth) const
+{
+    QString refusal = FormLimits::surfacePressure(press_surface->value());
+    for (int i = 0; i < 5 && refusal.isEmpty(); ++i) {
+        const GasRow& row = gasRows[i];
+        if (row.active->isChecked() || row.first->isChecked())
+            refusal = FormLimits::gasMix(i + 1, row.o2->value(), row.he->value());
+    }
+    if (refusal.isEmpty() && checkDepth)
+        refusal = FormLimits::depth(dive_depth->value(), press_surface->value());
+    return refusal;
+}
+
+// An action refused by the form's values computes nothing. Its red line stands where its
+// report would have stood, so that no earlier report reads as its result: a report that
+// would have replaced the Console is replaced by the refusal.
+bool VARN_Planner_Interface::refusedByEngineLimits(const QString& action, bool checkDepth, bool replacesReport)
+{
+    const QString refusal = engineLimitRefusal(checkDepth);
+    if (refusal.isEmpty())
+        return false;
+    finishedPlan = false;
+    if (replacesReport)
+        textEdit->clear();
+    textEdit->append(QString("<font color='red'><b>%1</b></font>").arg(action.arg(refusal).toHtmlEscaped()));
+    return true;
+}
+
 void VARN_Planner_Interface::simulateSlot()
 {
     if (refusedWhileRunning())
         return;
+    // A new or a repetitive dive starts its report on a clear Console; so does the first run
+    // (the run clock ::dive_time is -1 until then).
+    const bool newReport = interval->value() != 0 || ::dive_time < 0;
+    if (refusedByEngineLimits(tr("Not simulated: %1"), true, newReport))
+        return;
+    finishedPlan = false;
     setup();
     if (replayModeCB->isChecked() && replay) {
         simulateLoggedDive();
         return;
     }
     simulate(textEdit, interval->value(), ascent->value(), dive_time->value(), dive_depth->value(), nullptr);
+    finishedPlan = planFinished();
 }
 
 void VARN_Planner_Interface::ascentSlot()
 {
-    if (refusedWhileRunning())
+    if (refusedWhileRunning() || refusedByEngineLimits(tr("No ascent: %1"), false, false))
         return;
+    // At the surface the engine's plan is no longer one to draw.
+    finishedPlan = false;
     setup();
     ::ascent(textEdit, 0, ascent->value());
 }
 
 void VARN_Planner_Interface::gasVolumesSlot()
 {
-    if (refusedWhileRunning())
+    if (refusedWhileRunning() || refusedByEngineLimits(tr("No gas volumes: %1"), false, false))
         return;
+    finishedPlan = false;
     setup();
     gas_volume(textEdit, dive_time->value(), dive_depth->value());
+    finishedPlan = planFinished();
 }
 
 void VARN_Planner_Interface::addRuntimeSlot()
 {
     if (refusedWhileRunning())
         return;
+    if (!finishedPlan) {
+        textEdit->append(QString("<font color='red'><b>%1</b></font>").arg(tr("No finished plan to draw: simulate first")));
+        return;
+    }
     if (!PlotInterface::plot) {
         PlotInterface::plot = new PlotInterface;
         PlotInterface::plot->setWindowTitle(tr("Dive profile", "Window Title"));
@@ -270,6 +316,7 @@ void VARN_Planner_Interface::simulateLoggedDive()
     }
     // A dive whose configuration was read has samples to replay: its replay throws nothing.
     simulate(textEdit, interval->value(), ascent->value(), loggedMinutes, loggedMetres, replay);
+    finishedPlan = planFinished();
     // The whole logged dive is replayed, whatever the form holds.
     if (dive_time->value() != loggedMinutes)
         textEdit->append(tr("The replay follows the log's %1 min, not the %2 min of the form.")

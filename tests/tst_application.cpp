@@ -11,8 +11,10 @@
 #include "scriptedwindow.h"
 #include "testutil.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QScreen>
 #include <QSettings>
+#include <QTextBlock>
 #include <QSplashScreen>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -30,7 +32,9 @@ private slots:
     void firstRunClosedByTitleBarSavesReadableDefaults();
     void sizeAndSplitterComeBack();
     void heightIsClampedToScreen();
-    void widthGoesToTheColumn();
+    void widthIsClampedToScreen();
+    void planReadableAtFirstRunSize();
+    void widthGoesToTheConsole();
     void nothingInTheColumnCutsItsText();
     void failedConfigurationSaveKeepsWindowKeys();
     void firstRunShowsDefaultsAndNextRunTheSavedForm();
@@ -161,21 +165,25 @@ void TestApplication::firstRunClosedByTitleBarSavesReadableDefaults()
              QByteArray(reinterpret_cast<const char*>(defaults.bytes()), 768).mid(2));
 }
 
+// The offscreen screen is narrower than the window can be: every width comes back as the
+// window's least; the height and the splitter come back as left.
 void TestApplication::sizeAndSplitterComeBack()
 {
     app()->startUp();
-    mainWindow->resize(1200, 500);
-    QTRY_COMPARE(mainWindow->width(), 1200);
+    const QSize size(mainWindow->minimumSizeHint().width(), 500);
+    mainWindow->resize(size);
+    QTRY_COMPARE(mainWindow->size(), size);
+    // The Console dragged shut.
     const int total = mainWindow->splitter->sizes().at(0) + mainWindow->splitter->sizes().at(1);
-    mainWindow->splitter->setSizes({total - 150, 150});
+    mainWindow->splitter->setSizes({total, 0});
     const QList<int> moved = mainWindow->splitter->sizes();
-    QCOMPARE(moved.at(1), 150);
+    QCOMPARE(moved.at(1), 0);
     QCOMPARE(runUntilClosed(), 0);
     app()->shutDown();
     endRun();
 
     app()->startUp();
-    QCOMPARE(mainWindow->size(), QSize(1200, 500));
+    QCOMPARE(mainWindow->size(), size);
     QTRY_COMPARE(mainWindow->splitter->sizes(), moved);
     QCOMPARE(runUntilClosed(), 0);
     app()->shutDown();
@@ -191,16 +199,75 @@ void TestApplication::heightIsClampedToScreen()
     }
     app()->startUp();
     QCOMPARE(mainWindow->height(), available);
-    QCOMPARE(mainWindow->width(), 1100);
+    // The width is clamped too, but the window is never narrower than its least width.
+    const int screen = app()->primaryScreen()->availableGeometry().width();
+    QCOMPARE(mainWindow->width(), qMax(qMin(1100, screen), mainWindow->minimumSizeHint().width()));
 }
 
-void TestApplication::widthGoesToTheColumn()
+// A damaged or hand-edited width would give a window wider than any screen can paint.
+void TestApplication::widthIsClampedToScreen()
+{
+    {
+        QSettings file(defaultsFile(), QSettings::IniFormat);
+        file.setValue("Interface/width", 16777215);
+    }
+    app()->startUp();
+    QCoreApplication::processEvents();
+    // No wider than the screen, unless the window cannot be narrower.
+    const int screen = app()->primaryScreen()->availableGeometry().width();
+    QCOMPARE(mainWindow->width(), qMax(screen, mainWindow->minimumSizeHint().width()));
+    QVERIFY(!mainWindow->grab().isNull());
+    QCOMPARE(runUntilClosed(), 0);
+    app()->shutDown();
+}
+
+// At the size of the first run, no line of a plan wraps in the Console.
+void TestApplication::planReadableAtFirstRunSize()
+{
+    app()->startUp();
+    // Trimix with two deco gases: stop lines with gas switches, the widest plan lines.
+    mainWindow->gradientFactor->setChecked(true);
+    mainWindow->O2_1->setValue(18);
+    mainWindow->He_1->setValue(45);
+    mainWindow->gas_2->setChecked(true);
+    mainWindow->O2_2->setValue(50);
+    mainWindow->depth_2->setValue(21);
+    mainWindow->gas_3->setChecked(true);
+    mainWindow->O2_3->setValue(100);
+    mainWindow->depth_3->setValue(6);
+    mainWindow->dive_depth->setValue(60);
+    mainWindow->dive_time->setValue(25);
+    mainWindow->extra_time->setValue(5);
+    mainWindow->simulateButton->click();
+    QCoreApplication::processEvents();
+
+    QTextDocument* console = mainWindow->textEdit->document();
+    console->documentLayout()->documentSize();
+    QStringList wrapped;
+    int planLines = 0;
+    bool plan = false;
+    for (QTextBlock block = console->begin(); block.isValid(); block = block.next()) {
+        plan = plan || block.text() == "OC gas list:";
+        if (!plan)
+            continue;
+        ++planLines;
+        if (block.layout()->lineCount() > 1)
+            wrapped << block.text();
+    }
+    QVERIFY2(planLines > 15, qPrintable(console->toPlainText()));
+    QVERIFY(console->toPlainText().contains("(SWITCH Gas#1 -> Gas#2)"));
+    QVERIFY2(wrapped.isEmpty(), qPrintable(wrapped.join('|')));
+    QCOMPARE(runUntilClosed(), 0);
+    app()->shutDown();
+}
+
+void TestApplication::widthGoesToTheConsole()
 {
     app()->startUp();
     const QList<int> before = mainWindow->splitter->sizes();
     mainWindow->resize(mainWindow->width() + 200, mainWindow->height());
-    QTRY_COMPARE(mainWindow->splitter->sizes().at(0), before.at(0) + 200);
-    QCOMPARE(mainWindow->splitter->sizes().at(1), before.at(1));
+    QTRY_COMPARE(mainWindow->splitter->sizes().at(1), before.at(1) + 200);
+    QCOMPARE(mainWindow->splitter->sizes().at(0), before.at(0));
 
     // With the application's style sheet too, the column holds its widest group box.
     for (QGroupBox* box : mainWindow->scrollAreaWidgetContents->findChildren<QGroupBox*>(QString(), Qt::FindDirectChildrenOnly))

@@ -1,5 +1,7 @@
 #include "Settings.h"
 #include "VARN_Planner_Interface.h"
+#include "VARN_eeprom.h"
+#include "p2_deco.h"
 #include "scriptedwindow.h"
 #include "temporarydefaults.h"
 
@@ -43,6 +45,8 @@ private slots:
     void aboutShowsSplash();
     void exitClosesEveryWindow_data();
     void exitClosesEveryWindow();
+    void exitCopiesTheForm_data();
+    void exitCopiesTheForm();
     void retranslationChangesTextsNotValues();
 
 private:
@@ -1007,6 +1011,22 @@ void TestMainWindow::aboutShowsSplash()
     activate(trigger);
     QCOMPARE(window->splash, splash);
     QVERIFY(splash->isVisible());
+
+    // Left open under the main window, About brings it to the front.
+    struct Raised : QObject {
+        int count = 0;
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            count += e->type() == QEvent::ZOrderChange;
+            return false;
+        }
+    } raised;
+    window->show();
+    window->raise();
+    splash->installEventFilter(&raised);
+    activate(trigger);
+    QVERIFY(splash->isVisible());
+    QCOMPARE(raised.count, 1);
 }
 
 void TestMainWindow::exitClosesEveryWindow_data()
@@ -1025,6 +1045,36 @@ void TestMainWindow::exitClosesEveryWindow()
     activate(trigger);
     QVERIFY(!window->isVisible());
     QVERIFY(!window->helpBrowser->isVisible());
+}
+
+// What the form shows when the diver quits is what the configuration holds, before anything
+// else of the shutdown runs.
+void TestMainWindow::exitCopiesTheForm_data()
+{
+    exitClosesEveryWindow_data();
+}
+
+void TestMainWindow::exitCopiesTheForm()
+{
+    QFETCH(QString, trigger);
+    eeprom = VARN_eeprom();
+    window->show();
+    window->gradientFactor->setChecked(true);
+    window->GF_low->setValue(42);
+    window->gas_2->setChecked(true);
+    window->O2_2->setValue(50);
+    window->depth_2->setValue(21);
+    window->press_surface->setValue(913);
+    activate(trigger);
+    QVERIFY(!window->isVisible());
+    QCOMPARE(int(eeprom.decoType), 4);
+    QCOMPARE(int(eeprom.cf(32).value), 42);
+    // Gas 2 ticked; gas 1 is the first gas by its own button.
+    QCOMPARE(int(eeprom.activeGases), 0x02);
+    QCOMPARE(int(eeprom.firstGas), 1);
+    QCOMPARE(int(eeprom.gases[1].currentO2), 50);
+    QCOMPARE(int(eeprom.changeDepth[1]), 21);
+    QCOMPARE(int(int_I_pres_surface), 913);
 }
 
 void TestMainWindow::retranslationChangesTextsNotValues()

@@ -449,6 +449,7 @@ void TestReplayActions::parametersLoadedOverALogDoNotShortenTheReplay()
     const QString parameters = dir.filePath("short.div");
     {
         QSettings file(parameters, QSettings::IniFormat);
+        file.setValue("Deco/model", 4);
         file.setValue("Dive/bottom_time", 20);
         file.setValue("Dive/bottom_depth", 45);
     }
