@@ -167,6 +167,7 @@ void VARN_Planner_Interface::helpSlot()
         const QByteArray bytes = page.readAll();
 
         helpBrowser = new QTextBrowser;
+        helpBrowser->setAttribute(Qt::WA_QuitOnClose, false);
         helpBrowser->resize(800, 600);
         helpBrowser->setOpenExternalLinks(true);
         helpBrowser->setText(QString::fromLatin1(bytes.constData()));

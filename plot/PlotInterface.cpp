@@ -26,6 +26,8 @@ PlotInterface::PlotInterface()
       colorMap(Qt::red, Qt::magenta, QwtColorMap::RGB)
 {
     setupUi(this);
+    // A window beside the main window: closing the main window ends the program anyway.
+    setAttribute(Qt::WA_QuitOnClose, false);
     qwtPlot->insertLegend(new QwtLegend, QwtPlot::RightLegend);
     colorMap.addColorStop(0.25, Qt::yellow);
     colorMap.addColorStop(0.5, Qt::green);

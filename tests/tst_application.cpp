@@ -36,6 +36,7 @@ private slots:
     void planReadableAtFirstRunSize();
     void widthGoesToTheConsole();
     void nothingInTheColumnCutsItsText();
+    void closingTheWindowEndsTheProgramWhateverElseIsOpen();
     void failedConfigurationSaveKeepsWindowKeys();
     void firstRunShowsDefaultsAndNextRunTheSavedForm();
     void startUpReadsTheOptions_data();
@@ -308,6 +309,26 @@ void TestApplication::nothingInTheColumnCutsItsText()
     }
     QVERIFY2(cut.isEmpty(), qPrintable(cut.join(", ")));
     QVERIFY(inputs > 30);
+}
+
+// Help, the plots and the About splash are helpers of the main window: they never keep a
+// program running whose main window the diver has closed.
+void TestApplication::closingTheWindowEndsTheProgramWhateverElseIsOpen()
+{
+    app()->startUp();
+    mainWindow->helpSlot();
+    mainWindow->aboutSlot();
+    mainWindow->depthGraph->setChecked(true);
+    mainWindow->simulateSlot();
+    mainWindow->pressureDiagramSlot();
+    QVERIFY(mainWindow->helpBrowser->isVisible());
+    QVERIFY(PlotInterface::plot && PlotInterface::plot->isVisible());
+    QVERIFY(PlotInterface::cptPlot && PlotInterface::cptPlot->isVisible());
+
+    QCOMPARE(runUntilClosed(), 0);
+    app()->shutDown();
+    PlotInterface::plot->hide();
+    PlotInterface::cptPlot->hide();
 }
 
 void TestApplication::failedConfigurationSaveKeepsWindowKeys()
