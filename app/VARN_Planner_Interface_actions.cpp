@@ -11,6 +11,8 @@
 #include "VARN_eeprom.h"
 #include "p2_deco.h"
 
+#include <QFileInfo>
+
 #include <QScrollBar>
 #include <QTextCursor>
 
@@ -170,18 +172,23 @@ void VARN_Planner_Interface::replayFileSlot()
     Replay* source = nullptr;
     if (!fileName.isEmpty()) {
         LogReadProgress progress(this, fileName, readProgressDelayMs());
+        QString problem = tr("its name ends neither in .xml nor in .uddf");
         try {
             if (fileName.endsWith(".xml"))
-                source = replayXML(fileName, &progress);
+                source = replayXML(fileName, &progress, &problem);
             else if (fileName.endsWith(".uddf"))
-                source = replayUDDF(fileName, &progress);
-        } catch (const char*) {
+                source = replayUDDF(fileName, &progress, &problem);
+        } catch (const char* text) {
             // A reader that fails counts as no source, reported below.
+            problem = QString::fromUtf8(text);
         }
         if (!source) {
             const QString message = tr("Unable to read dive profile");
             qWarning("%s", message.toLatin1().constData());
-            textEdit->append(QString("<font color='red'>%1</font>").arg(message));
+            textEdit->append(QString("<font color='red'>%1</font>")
+                                 .arg(tr("Unable to read dive profile '%1': %2")
+                                          .arg(QFileInfo(fileName).fileName(), problem)
+                                          .toHtmlEscaped()));
         }
     }
 

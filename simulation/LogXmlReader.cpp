@@ -1,5 +1,6 @@
 #include "LogXmlReader.h"
 
+#include "ConsoleText.h"
 #include "Replay.h"
 
 #include <QFile>
@@ -54,14 +55,23 @@ QByteArray declaredEncoding(const QByteArray& raw)
 
 } // namespace
 
-bool LogXmlReader::readFile(const QString& path, QByteArray* utf8)
+bool LogXmlReader::readFile(const QString& path, QByteArray* utf8, QString* problem)
 {
     // Opening a named pipe or a device would wait for a writer, or read forever.
-    if (!QFileInfo(path).isFile())
+    const QFileInfo info(path);
+    if (!info.isFile()) {
+        *problem = info.exists() ? ConsoleText::tr("it is not a regular file") : ConsoleText::tr("it does not exist");
         return false;
+    }
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > maxFileSize)
+    if (!file.open(QIODevice::ReadOnly)) {
+        *problem = ConsoleText::tr("it cannot be read");
         return false;
+    }
+    if (file.size() > maxFileSize) {
+        *problem = ConsoleText::tr("it is larger than %1 MB").arg(maxFileSize >> 20);
+        return false;
+    }
     QByteArray raw = file.readAll();
 
     // A byte order mark names the encoding, else the XML declaration does.
@@ -70,8 +80,10 @@ bool LogXmlReader::readFile(const QString& path, QByteArray* utf8)
         const QByteArray encoding = declaredEncoding(raw);
         if (!encoding.isEmpty() && encoding != "utf-8" && encoding != "us-ascii" && encoding != "ascii") {
             codec = QTextCodec::codecForName(encoding);
-            if (!codec)
+            if (!codec) {
+                *problem = ConsoleText::tr("its text encoding %1 is unknown").arg(QString::fromLatin1(encoding));
                 return false;
+            }
         }
     }
     if (codec && codec->name() != "UTF-8")
@@ -204,8 +216,10 @@ bool LogXmlReader::startTag()
             return false;
         sawRoot = true;
     }
-    if (open.size() >= maxNesting)
+    if (open.size() >= maxNesting) {
+        tooDeep = true;
         return false;
+    }
     open.append(name);
     return true;
 }
@@ -441,6 +455,12 @@ QString LogXmlReader::attribute(const char* name)
         }
     }
     return QString();
+}
+
+QString LogXmlReader::problem() const
+{
+    return tooDeep ? ConsoleText::tr("its elements are nested deeper than %1 levels").arg(maxNesting)
+                   : ConsoleText::tr("it is not a complete, well-formed XML file");
 }
 
 bool LogXmlReader::finish()

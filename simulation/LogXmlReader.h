@@ -23,8 +23,9 @@ public:
     static const qint64 maxFileSize = 1 << 30;
 
     // The bytes of a log file in UTF-8 without a byte order mark, or false when it is no regular
-    // file, too large, cannot be read or declares an encoding this program does not know.
-    static bool readFile(const QString& path, QByteArray* utf8);
+    // file, too large, cannot be read or declares an encoding this program does not know; problem
+    // then says which, in the diver's words.
+    static bool readFile(const QString& path, QByteArray* utf8, QString* problem);
 
     // progress, when given, hears how far the reading has got.
     LogXmlReader(const QByteArray& utf8, ReadProgress* progress);
@@ -45,6 +46,8 @@ public:
     // Reads the rest of the file; true when the whole of it was a well-formed document within
     // the nesting limit.
     bool finish();
+    // Why finish() refused the file, in the diver's words.
+    QString problem() const;
 
 private:
     enum Token { StartTag, EndTag, Text, End, Broken };
@@ -79,6 +82,7 @@ private:
     int pos = 0;
     int lastReport = 0;
     bool broken = false;
+    bool tooDeep = false;
     bool sawRoot = false;
     bool pendingEnd = false; // an empty-element tag still to be closed
     QVector<Range> open;     // names of the open elements, outermost first

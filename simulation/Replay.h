@@ -18,7 +18,8 @@ public:
 // Opening: replayXML() or replayUDDF() give a source owned by the caller, with the first dive of the
 // file current, or null when the file cannot be read, is no regular file, is not a well-formed log
 // of that kind or holds no dive; the file is read whole at once, and a progress given hears how
-// far that has got. diveList() gives one entry per dive; selectDive() with the place of an entry
+// far that has got; a problem given is told why a file gave no source, in the diver's words.
+// diveList() gives one entry per dive; selectDive() with the place of an entry
 // in that list makes that dive current; diveConfig() must then run for the current dive: it
 // checks the dive, applies its mode and gases to the configuration and starts the replay over at
 // the beginning of the dive.
@@ -76,7 +77,7 @@ public:
     static bool breakOnSetpoint; // stop at a logged setpoint (closed circuit)
 };
 
-Replay* replayXML(const QString& path, ReadProgress* progress = nullptr);
-Replay* replayUDDF(const QString& path, ReadProgress* progress = nullptr);
+Replay* replayXML(const QString& path, ReadProgress* progress = nullptr, QString* problem = nullptr);
+Replay* replayUDDF(const QString& path, ReadProgress* progress = nullptr, QString* problem = nullptr);
 
 #endif

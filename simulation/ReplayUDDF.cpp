@@ -49,9 +49,9 @@ bool plausibleMix(float o2, float he)
 
 } // namespace
 
-Replay* replayUDDF(const QString& path, ReadProgress* progress)
+Replay* replayUDDF(const QString& path, ReadProgress* progress, QString* problem)
 {
-    return ReplayUDDF::open(new ReplayUDDF, path, progress);
+    return ReplayUDDF::open(new ReplayUDDF, "UDDF", path, progress, problem);
 }
 
 ReplayUDDF::ReplayUDDF() = default;

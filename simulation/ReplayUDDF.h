@@ -48,7 +48,7 @@ private:
     mutable int pendingMix = -1; // index of the mix switched to and not yet reported
     mutable float pendingSetpoint = 0; // bar, recorded and not yet reported
 
-    friend Replay* replayUDDF(const QString& path, ReadProgress* progress);
+    friend Replay* replayUDDF(const QString& path, ReadProgress* progress, QString* problem);
 };
 
 #endif

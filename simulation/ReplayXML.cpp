@@ -40,20 +40,30 @@ float profileDepth(const QByteArray& text)
 
 } // namespace
 
-Replay* replayXML(const QString& path, ReadProgress* progress)
+Replay* replayXML(const QString& path, ReadProgress* progress, QString* problem)
 {
-    return ReplayXML::open(new ReplayXML, path, progress);
+    return ReplayXML::open(new ReplayXML, "DivingLog XML", path, progress, problem);
 }
 
-Replay* ReplayXML::open(ReplayXML* source, const QString& path, ReadProgress* progress)
+Replay* ReplayXML::open(ReplayXML* source, const QString& kind, const QString& path, ReadProgress* progress,
+                        QString* problem)
 {
     QScopedPointer<ReplayXML> opened(source);
+    QString why;
     QByteArray bytes;
-    if (!LogXmlReader::readFile(path, &bytes))
+    if (LogXmlReader::readFile(path, &bytes, &why)) {
+        LogXmlReader xml(bytes, progress);
+        const bool read = opened->read(xml);
+        if (!xml.finish())
+            why = xml.problem();
+        else if (!read || opened->dives.isEmpty())
+            why = ConsoleText::tr("it holds no dive of a %1 log").arg(kind);
+    }
+    if (!why.isEmpty()) {
+        if (problem)
+            *problem = why;
         return nullptr;
-    LogXmlReader xml(bytes, progress);
-    if (!opened->read(xml) || !xml.finish() || opened->dives.isEmpty())
-        return nullptr;
+    }
     opened->selectDive(0);
     return opened.take();
 }

@@ -40,8 +40,10 @@ protected:
 
     const LoggedDive& dive() const { return dives.at(current); }
 
-    // A source of the given kind for the file at path, or null.
-    static Replay* open(ReplayXML* source, const QString& path, ReadProgress* progress);
+    // A source of the given kind (its log format named by kind) for the file at path, or null
+    // with the reason in problem.
+    static Replay* open(ReplayXML* source, const QString& kind, const QString& path, ReadProgress* progress,
+                        QString* problem);
 
     QVector<LoggedDive> dives;
     QString version;       // the file's version attribute
@@ -58,7 +60,7 @@ private:
 
     QVector<float> profileScales; // metres per profile depth unit, per dive
 
-    friend Replay* replayXML(const QString& path, ReadProgress* progress);
+    friend Replay* replayXML(const QString& path, ReadProgress* progress, QString* problem);
 };
 
 #endif

@@ -264,18 +264,25 @@ void TestReplayActions::diveTimeRoundsUpDepthTruncates()
 void TestReplayActions::unreadableFileClosesTheLog_data()
 {
     QTest::addColumn<QString>("fileName");
-    QTest::newRow("not a dive log") << replayFixture("not-a-dive-log.xml");
-    QTest::newRow("truncated") << replayFixture("truncated.xml");
-    QTest::newRow("no dive") << replayFixture("divinglog-empty.xml");
-    QTest::newRow("no UDDF dive") << replayFixture("uddf-empty.uddf");
-    QTest::newRow("missing file") << replayFixture("no-such-file.uddf");
-    QTest::newRow("text file") << QString(VARN_FIXTURE_DIR "/../CMakeLists.txt");
-    QTest::newRow("upper-case XML") << "upper";
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("not a dive log") << replayFixture("not-a-dive-log.xml")
+                                    << "'not-a-dive-log.xml': it holds no dive of a DivingLog XML log";
+    QTest::newRow("truncated") << replayFixture("truncated.xml")
+                               << "'truncated.xml': it is not a complete, well-formed XML file";
+    QTest::newRow("no dive") << replayFixture("divinglog-empty.xml")
+                             << "'divinglog-empty.xml': it holds no dive of a DivingLog XML log";
+    QTest::newRow("no UDDF dive") << replayFixture("uddf-empty.uddf")
+                                  << "'uddf-empty.uddf': it holds no dive of a UDDF log";
+    QTest::newRow("missing file") << replayFixture("no-such-file.uddf") << "'no-such-file.uddf': it does not exist";
+    QTest::newRow("text file") << QString(VARN_FIXTURE_DIR "/../CMakeLists.txt")
+                               << "'CMakeLists.txt': its name ends neither in .xml nor in .uddf";
+    QTest::newRow("upper-case XML") << "upper" << "'DIVES.XML': its name ends neither in .xml nor in .uddf";
 }
 
 void TestReplayActions::unreadableFileClosesTheLog()
 {
     QFETCH(QString, fileName);
+    QFETCH(QString, reason);
     if (fileName == "upper") {
         fileName = dir.filePath("DIVES.XML");
         QFile::remove(fileName);
@@ -294,7 +301,7 @@ void TestReplayActions::unreadableFileClosesTheLog()
     QVERIFY(!window->replayButton->isChecked());
     QVERIFY(window->dive_time->isEnabled());
     QVERIFY(window->dive_depth->isEnabled());
-    QVERIFY(console().endsWith("Unable to read dive profile"));
+    QVERIFY2(console().endsWith("Unable to read dive profile " + reason), qPrintable(console()));
     QVERIFY(window->textEdit->toHtml().contains("color:#ff0000"));
 }
 
@@ -552,7 +559,7 @@ void TestReplayActions::deepFileIsRefusedAndTheWindowGoesOn()
     QTest::ignoreMessage(QtWarningMsg, "Unable to read dive profile");
     open(path);
     QVERIFY(!window->replay);
-    QVERIFY(console().endsWith("Unable to read dive profile"));
+    QVERIFY(console().endsWith("Unable to read dive profile 'deep.uddf': its elements are nested deeper than 256 levels"));
 
     open(replayFixture("uddf-groups.uddf"));
     QVERIFY(window->replay);
@@ -574,7 +581,7 @@ void TestReplayActions::pipeIsRefused()
     writer.wait();
     QVERIFY(!writer.wrote);
     QVERIFY(!window->replay);
-    QVERIFY(console().endsWith("Unable to read dive profile"));
+    QVERIFY(console().endsWith("Unable to read dive profile 'pipe.uddf': it is not a regular file"));
     QFile::remove(path);
 }
 
