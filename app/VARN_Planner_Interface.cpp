@@ -300,12 +300,7 @@ void VARN_Planner_Interface::spModEadEnd(QDoubleSpinBox* box)
     box->setEnabled(ccrMode->isChecked());
 }
 
-void VARN_Planner_Interface::upgradeFWSlot() {}
-void VARN_Planner_Interface::downloadVARNSlot() {}
-void VARN_Planner_Interface::uploadVARNSlot() {}
-void VARN_Planner_Interface::setDateTimeSlot() {}
 void VARN_Planner_Interface::checkUpdatesSlot() {}
-void VARN_Planner_Interface::screenDumpSlot() {}
 void VARN_Planner_Interface::newSoftwareVersion() {}
 void VARN_Planner_Interface::newFirmwareVersion(QByteArray) {}
 void VARN_Planner_Interface::newFirmwareDownload(QByteArray) {}
