@@ -821,7 +821,6 @@ void TestDeviceActions::refusedWhileSimulating()
     computer.setImage(computerImage());
     computer.setScreen(quarters());
     Settings::port = computer.portPath();
-    Settings::autoSetDateTime = true;
     window->openAnswers << dir.filePath("any.hex");
     window->saveAnswers << dir.filePath("screen.png");
     const QByteArray before = raw(eeprom);
