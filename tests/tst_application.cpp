@@ -55,7 +55,7 @@ private:
     int runUntilClosed();
     // Runs the guarded event loop; a loop that does not end in time gives -1.
     int runGuarded();
-    // The window and the About splash of a run go, as they do when the process ends.
+    // The window, its About splash and help go, as they do when the process ends.
     void endRun();
     // The start-up's defaults file and a main window whose message boxes are recorded, not shown;
     // the window goes with the test.
@@ -102,6 +102,7 @@ void TestApplication::endRun()
 {
     if (mainWindow) {
         delete mainWindow->splash;
+        delete mainWindow->helpBrowser;
         delete mainWindow;
         mainWindow = nullptr;
     }
@@ -414,12 +415,9 @@ void TestApplication::failureTextsShowAsTheyStand()
     QCOMPARE(app()->escapedFailures(), 0);
     PlotInterface plot;
     const QString name = QDir::toNativeSeparators(home->filePath("Погружение <b>7</b>/dive.svg"));
-    QPushButton exportButton("export", mainWindow);
-    connect(&exportButton, &QPushButton::clicked, [&] { plot.saveImageAs(name, "SVG file (*.svg)"); });
-    QTimer::singleShot(0, [&] {
-        QTest::mouseClick(&exportButton, Qt::LeftButton);
-        mainWindow->close();
-    });
+    // The export fails inside an event, as it does behind its button; the window closes after.
+    QTimer::singleShot(0, [&] { plot.saveImageAs(name, "SVG file (*.svg)"); });
+    QTimer::singleShot(0, [] { mainWindow->close(); });
     QCOMPARE(runGuarded(), 0);
     QCOMPARE(app()->escapedFailures(), 1);
     const QString console = mainWindow->textEdit->toPlainText();
