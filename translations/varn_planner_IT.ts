@@ -5,298 +5,298 @@
     <name>CF menu (15 char max)</name>
     <message>
         <source>Start Dive [m]</source>
-        <translation type="unfinished"></translation>
+        <translation>Inizio imm.[m]</translation>
     </message>
     <message>
         <source>End Dive [m]</source>
-        <translation type="unfinished"></translation>
+        <translation>Fine imm. [m]</translation>
     </message>
     <message>
         <source>End Delay [sec]</source>
-        <translation type="unfinished"></translation>
+        <translation>Rit. fine [sec]</translation>
     </message>
     <message>
         <source>Power Off [min]</source>
-        <translation type="unfinished"></translation>
+        <translation>Spegnim. [min]</translation>
     </message>
     <message>
         <source>Pre-menu [min]</source>
-        <translation type="unfinished"></translation>
+        <translation>Premenu [min]</translation>
     </message>
     <message>
         <source>velocity[m/min]</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocità[m/min]</translation>
     </message>
     <message>
         <source>Wake-up  [mbar]</source>
-        <translation type="unfinished"></translation>
+        <translation>Risveglio[mbar]</translation>
     </message>
     <message>
         <source>max.Surf.[mbar]</source>
-        <translation type="unfinished"></translation>
+        <translation>Max.sup. [mbar]</translation>
     </message>
     <message>
         <source>GF display [%]</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra GF [%]</translation>
     </message>
     <message>
         <source>min. O2 Dis.[%]</source>
-        <translation type="unfinished"></translation>
+        <translation>Min.O2 vis.[%]</translation>
     </message>
     <message>
         <source>Dive menus[min]</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu imm.[min]</translation>
     </message>
     <message>
         <source>Saturate x [%]</source>
-        <translation type="unfinished"></translation>
+        <translation>Saturaz. x [%]</translation>
     </message>
     <message>
         <source>Desaturate x[%]</source>
-        <translation type="unfinished"></translation>
+        <translation>Desaturaz.x [%]</translation>
     </message>
     <message>
         <source>NoFly Ratio [%]</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapp.NoFly [%]</translation>
     </message>
     <message>
         <source>GF alarm 1 [%]</source>
-        <translation type="unfinished"></translation>
+        <translation>Allarme GF1 [%]</translation>
     </message>
     <message>
         <source>CNSshow surf[%]</source>
-        <translation type="unfinished"></translation>
+        <translation>CNS vis.sup.[%]</translation>
     </message>
     <message>
         <source>Deco Offset [m]</source>
-        <translation type="unfinished"></translation>
+        <translation>Offset deco [m]</translation>
     </message>
     <message>
         <source>ppO2 low [bar]</source>
-        <translation type="unfinished"></translation>
+        <translation>ppO2 min [bar]</translation>
     </message>
     <message>
         <source>ppO2 high [bar]</source>
-        <translation type="unfinished"></translation>
+        <translation>ppO2 max [bar]</translation>
     </message>
     <message>
         <source>ppO2 show [bar]</source>
-        <translation type="unfinished"></translation>
+        <translation>ppO2 vis. [bar]</translation>
     </message>
     <message>
         <source>sampling rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Freq. campion.</translation>
     </message>
     <message>
         <source>Divisor Temp</source>
-        <translation type="unfinished"></translation>
+        <translation>Divisore Temp</translation>
     </message>
     <message>
         <source>Divisor Decodat</source>
-        <translation type="unfinished"></translation>
+        <translation>Divisore Deco</translation>
     </message>
     <message>
         <source>Divisor GF</source>
-        <translation type="unfinished"></translation>
+        <translation>Divisore GF</translation>
     </message>
     <message>
         <source>Divisor ppO2</source>
-        <translation type="unfinished"></translation>
+        <translation>Divisore ppO2</translation>
     </message>
     <message>
         <source>Divisor Debug</source>
-        <translation type="unfinished"></translation>
+        <translation>Divisore Debug</translation>
     </message>
     <message>
         <source>Divisor CNS</source>
-        <translation type="unfinished"></translation>
+        <translation>Divisore CNS</translation>
     </message>
     <message>
         <source>CNSshow dive[%]</source>
-        <translation type="unfinished"></translation>
+        <translation>CNS vis.imm.[%]</translation>
     </message>
     <message>
         <source>Logbook offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Offset logbook</translation>
     </message>
     <message>
         <source>Last Deco at[m]</source>
-        <translation type="unfinished"></translation>
+        <translation>Ultima tappa[m]</translation>
     </message>
     <message>
         <source>End Apnoe [h]</source>
-        <translation type="unfinished"></translation>
+        <translation>Fine apnea [h]</translation>
     </message>
     <message>
         <source>Show Batt.Volts</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra V batt.</translation>
     </message>
     <message>
         <source>GF Low [%]</source>
-        <translation type="unfinished"></translation>
+        <translation>GF Low [%]</translation>
     </message>
     <message>
         <source>GF High [%]</source>
-        <translation type="unfinished"></translation>
+        <translation>GF High [%]</translation>
     </message>
     <message>
         <source>Color# Battery </source>
-        <translation type="unfinished"></translation>
+        <translation>Col.# Batteria</translation>
     </message>
     <message>
         <source>Color# Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Col.# Standard</translation>
     </message>
     <message>
         <source>Color# Divemask</source>
-        <translation type="unfinished"></translation>
+        <translation>Col.# Maschera</translation>
     </message>
     <message>
         <source>Color# Warnings</source>
-        <translation type="unfinished"></translation>
+        <translation>Col.# Avvisi</translation>
     </message>
     <message>
         <source>Divemode secs. </source>
-        <translation type="unfinished"></translation>
+        <translation>Secondi in imm.</translation>
     </message>
     <message>
         <source>Adjust fixed SP</source>
-        <translation type="unfinished"></translation>
+        <translation>Adatta SP fisso</translation>
     </message>
     <message>
         <source>Warn Ceiling</source>
-        <translation type="unfinished"></translation>
+        <translation>Avviso tetto</translation>
     </message>
     <message>
         <source>Mix type icons</source>
-        <translation type="unfinished"></translation>
+        <translation>Icone tipo mix</translation>
     </message>
     <message>
         <source>Blink BetterGas</source>
-        <translation type="unfinished"></translation>
+        <translation>Lamp. gas migl.</translation>
     </message>
     <message>
         <source>DepthWarn[mbar]</source>
-        <translation type="unfinished"></translation>
+        <translation>Avv.prof.[mbar]</translation>
     </message>
     <message>
         <source>CNS warning [%]</source>
-        <translation type="unfinished"></translation>
+        <translation>Avviso CNS [%]</translation>
     </message>
     <message>
         <source>GF warning [%]</source>
-        <translation type="unfinished"></translation>
+        <translation>Avviso GF [%]</translation>
     </message>
     <message>
         <source>ppO2 warn [bar]</source>
-        <translation type="unfinished"></translation>
+        <translation>Avv.ppO2 [bar]</translation>
     </message>
     <message>
         <source>Vel.warn[m/min]</source>
-        <translation type="unfinished"></translation>
+        <translation>Avv.vel.[m/min]</translation>
     </message>
     <message>
         <source>Time offset/day</source>
-        <translation type="unfinished"></translation>
+        <translation>Corr.ora/giorno</translation>
     </message>
     <message>
         <source>Show altimeter</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra altim.</translation>
     </message>
     <message>
         <source>Show Log-Marker</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra marcat.</translation>
     </message>
     <message>
         <source>Show Stopwatch</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra cronom.</translation>
     </message>
     <message>
         <source>ShowTissueGraph</source>
-        <translation type="unfinished"></translation>
+        <translation>Grafico tessuti</translation>
     </message>
     <message>
         <source>Show Lead.Tiss.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessuto guida</translation>
     </message>
     <message>
         <source>ShallowStop 1st</source>
-        <translation type="unfinished"></translation>
+        <translation>Tappe invertite</translation>
     </message>
     <message>
         <source>Gas switch[min]</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambio gas[min]</translation>
     </message>
     <message>
         <source>BottomGas[/min]</source>
-        <translation type="unfinished"></translation>
+        <translation>Gas fondo[/min]</translation>
     </message>
     <message>
         <source>AscentGas[/min]</source>
-        <translation type="unfinished"></translation>
+        <translation>Gas ris. [/min]</translation>
     </message>
     <message>
         <source>Future TTS[min]</source>
-        <translation type="unfinished"></translation>
+        <translation>TTS futuro[min]</translation>
     </message>
     <message>
         <source>Cave Bail Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>All.bail grotta</translation>
     </message>
     <message>
         <source>Graph. Velocity</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocità graf.</translation>
     </message>
     <message>
         <source>Show pSCR ppO2</source>
-        <translation type="unfinished"></translation>
+        <translation>Vis. ppO2 pSCR</translation>
     </message>
     <message>
         <source>pSCR O2 Drop[%]</source>
-        <translation type="unfinished"></translation>
+        <translation>Calo O2 pSCR[%]</translation>
     </message>
     <message>
         <source>pSCR lung ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapp.polm. pSCR</translation>
     </message>
     <message>
         <source>Color# inactive</source>
-        <translation type="unfinished"></translation>
+        <translation>Col.# Inattivo</translation>
     </message>
     <message>
         <source>Use safety stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Sosta sicurezza</translation>
     </message>
     <message>
         <source>unused</source>
-        <translation type="unfinished"></translation>
+        <translation>non usato</translation>
     </message>
 </context>
 <context>
     <name>CF_Editor_Dialog</name>
     <message>
         <source>Edit Custom Functions</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica funzioni personalizzate</translation>
     </message>
     <message>
         <source>TextLabel</source>
-        <translation type="unfinished"></translation>
+        <translation>Etichetta</translation>
     </message>
     <message>
         <source>Custom Functions I</source>
-        <translation type="unfinished"></translation>
+        <translation>Funzioni pers. I</translation>
     </message>
     <message>
         <source>Custom Functions II</source>
-        <translation type="unfinished"></translation>
+        <translation>Funzioni pers. II</translation>
     </message>
     <message>
         <source>Custom Functions III</source>
-        <translation type="unfinished"></translation>
+        <translation>Funzioni pers. III</translation>
     </message>
     <message>
         <source>1234567890123456789012345</source>
-        <translation type="unfinished"></translation>
+        <translation>1234567890123456789012345</translation>
     </message>
 </context>
 <context>
@@ -304,24 +304,24 @@
     <message>
         <source>OFF</source>
         <comment>CF bool</comment>
-        <translation type="unfinished"></translation>
+        <translation>OFF</translation>
     </message>
     <message>
         <source>ON</source>
         <comment>CF bool</comment>
-        <translation type="unfinished"></translation>
+        <translation>ON</translation>
     </message>
     <message>
         <source>VARN &lt;i&gt;serial not loaded&lt;/i&gt;</source>
         <comment>EEPROM</comment>
-        <translation type="unfinished"></translation>
+        <translation>VARN &lt;i&gt;numero di serie non caricato&lt;/i&gt;</translation>
     </message>
 </context>
 <context>
     <name>PlotDialog</name>
     <message>
         <source>Save image...</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva immagine...</translation>
     </message>
 </context>
 <context>
@@ -329,142 +329,142 @@
     <message>
         <source>Dive traces</source>
         <comment>Plot title</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tracce dell&apos;immersione</translation>
     </message>
     <message>
         <source>Depth [m]</source>
         <comment>Plot axis</comment>
-        <translation type="unfinished"></translation>
+        <translation>Profondità [m]</translation>
     </message>
     <message>
         <source>time [min]</source>
         <comment>Plot axis</comment>
-        <translation type="unfinished"></translation>
+        <translation>tempo [min]</translation>
     </message>
     <message>
         <source>Tissues plot</source>
         <comment>Plot title</comment>
-        <translation type="unfinished"></translation>
+        <translation>Grafico dei tessuti</translation>
     </message>
     <message>
         <source>P. ambient (absolute, millibar)</source>
         <comment>Plot axis</comment>
-        <translation type="unfinished"></translation>
+        <translation>P. ambiente (assoluta, millibar)</translation>
     </message>
     <message>
         <source>P. tissue (N2+He, millibar)</source>
         <comment>Plot axis</comment>
-        <translation type="unfinished"></translation>
+        <translation>P. tessuto (N2+He, millibar)</translation>
     </message>
     <message>
         <source>Surface</source>
         <comment>Plot label</comment>
-        <translation type="unfinished"></translation>
+        <translation>Superficie</translation>
     </message>
     <message>
         <source>Jpeg image</source>
         <comment>Save plot</comment>
-        <translation type="unfinished"></translation>
+        <translation>Immagine JPEG</translation>
     </message>
     <message>
         <source>PNG image</source>
         <comment>Save plot</comment>
-        <translation type="unfinished"></translation>
+        <translation>Immagine PNG</translation>
     </message>
     <message>
         <source>TIFF image</source>
         <comment>Save plot</comment>
-        <translation type="unfinished"></translation>
+        <translation>Immagine TIFF</translation>
     </message>
     <message>
         <source>PDF file</source>
         <comment>Save plot</comment>
-        <translation type="unfinished"></translation>
+        <translation>File PDF</translation>
     </message>
     <message>
         <source>SVG file</source>
         <comment>Save plot</comment>
-        <translation type="unfinished"></translation>
+        <translation>File SVG</translation>
     </message>
     <message>
         <source>Dump image to...</source>
         <comment>Save plot</comment>
-        <translation type="unfinished"></translation>
+        <translation>Salva immagine in...</translation>
     </message>
     <message>
         <source>TTS  = %1</source>
         <comment>Plot label</comment>
-        <translation type="unfinished"></translation>
+        <translation>TTS   = %1</translation>
     </message>
     <message>
         <source>Total= %2</source>
         <comment>Plot label</comment>
-        <translation type="unfinished"></translation>
+        <translation>Totale= %2</translation>
     </message>
     <message>
         <source>Gas%1:</source>
         <comment>Plot label</comment>
-        <translation type="unfinished"></translation>
+        <translation>Gas%1:</translation>
     </message>
     <message>
         <source>Hx%1/%2</source>
         <comment>Plot label</comment>
-        <translation type="unfinished"></translation>
+        <translation>Hx%1/%2</translation>
     </message>
     <message>
         <source>Tx%1/%2</source>
         <comment>Plot label</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tx%1/%2</translation>
     </message>
     <message>
         <source>Air</source>
         <comment>Plot label</comment>
-        <translation type="unfinished"></translation>
+        <translation>Aria</translation>
     </message>
     <message>
         <source>Nx%1</source>
         <comment>Plot label</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nx%1</translation>
     </message>
     <message>
         <source>Setpoint:%1</source>
         <comment>Plot label</comment>
-        <translation type="unfinished"></translation>
+        <translation>Setpoint:%1</translation>
     </message>
     <message>
         <source> (Bail)</source>
         <comment>Plot label</comment>
-        <translation type="unfinished"></translation>
+        <translation> (Bail)</translation>
     </message>
     <message>
         <source>TTS  =%1</source>
         <comment>Plot label</comment>
-        <translation type="unfinished"></translation>
+        <translation>TTS   =%1</translation>
     </message>
     <message>
         <source>Total=%2</source>
         <comment>Plot label</comment>
-        <translation type="unfinished"></translation>
+        <translation>Totale=%2</translation>
     </message>
     <message>
         <source>GF_low</source>
         <comment>Plot label</comment>
-        <translation type="unfinished"></translation>
+        <translation>GF_low</translation>
     </message>
     <message>
         <source>GF_high</source>
         <comment>Plot label</comment>
-        <translation type="unfinished"></translation>
+        <translation>GF_high</translation>
     </message>
     <message>
         <source>[min]</source>
         <comment>Plot axis</comment>
-        <translation type="unfinished"></translation>
+        <translation>[min]</translation>
     </message>
     <message>
         <source>[Bar]</source>
         <comment>Plot axis</comment>
-        <translation type="unfinished"></translation>
+        <translation>[bar]</translation>
     </message>
 </context>
 <context>
@@ -472,12 +472,12 @@
     <message>
         <source>Click to change color</source>
         <comment>CF color</comment>
-        <translation type="unfinished"></translation>
+        <translation>Clic per cambiare colore</translation>
     </message>
     <message>
         <source>Choose color</source>
         <comment>CF color</comment>
-        <translation type="unfinished"></translation>
+        <translation>Scegli il colore</translation>
     </message>
 </context>
 <context>
@@ -485,997 +485,1007 @@
     <message>
         <source>Reading UDDF %1 dive
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Lettura immersione UDDF %1
+</translation>
     </message>
     <message>
         <source>This is a CCR dive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Immersione in CCR.</translation>
     </message>
     <message>
         <source>This is an OC dive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Immersione in OC.</translation>
     </message>
     <message>
         <source>Unknown OC/CCR mode.</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalità OC/CCR sconosciuta.</translation>
     </message>
     <message>
         <source>Gas</source>
-        <translation type="unfinished"></translation>
+        <translation>Gas</translation>
     </message>
     <message>
         <source>Gas#%1 skipped: implausible mix.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Gas#%1 ignorato: miscela non plausibile.
+</translation>
     </message>
     <message numerus="yes">
         <source>%n setpoint(s) outside 0.16..2.55 bar skipped.
 </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n setpoint fuori da 0.16..2.55 bar ignorato.
+</numerusform>
+            <numerusform>%n setpoint fuori da 0.16..2.55 bar ignorati.
+</numerusform>
         </translation>
     </message>
     <message>
         <source>DivingLog DB %1 dive
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Immersione DivingLog DB %1
+</translation>
     </message>
     <message>
         <source>Profile depths read as feet.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Profondità del profilo lette in piedi.
+</translation>
     </message>
 </context>
 <context>
     <name>Settings</name>
     <message>
         <source>VARN Planner settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Opzioni di VARN Planner</translation>
     </message>
     <message>
         <source>Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lingua:</translation>
     </message>
     <message>
         <source>Communication port:</source>
-        <translation type="unfinished"></translation>
+        <translation>Porta di comunicazione:</translation>
     </message>
     <message>
         <source>Verbose simulations</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulazioni dettagliate</translation>
     </message>
     <message>
         <source>Reset all settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristina tutte le opzioni</translation>
     </message>
     <message>
         <source>If checked, any configuration upload will also setup date and time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se attivo, ogni invio della configurazione imposta anche data e ora.</translation>
     </message>
     <message>
         <source>Auto setup of date &amp;&amp; time</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta da solo data &amp;&amp; ora</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Attenzione</translation>
     </message>
     <message>
         <source>no port</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuna porta</translation>
     </message>
     <message>
         <source>Did you installed the %1 driver ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Driver %1 installato?</translation>
     </message>
 </context>
 <context>
     <name>VARN_Planner</name>
     <message>
         <source>Save all model/dive parameters into a *.div file.&lt;br&gt;[Ctrl+S]</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva tutti i parametri del modello e dell&apos;immersione in un file *.div.&lt;br&gt;[Ctrl+S]</translation>
     </message>
     <message>
         <source>Save...</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva...</translation>
     </message>
     <message>
         <source>Read configuration (customtext, model, gas, setpoints, and all CFs) from VARN.</source>
-        <translation type="unfinished"></translation>
+        <translation>Legge la configurazione (testo personalizzato, modello, gas, setpoint e tutte le CF) dal VARN.</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Scarica</translation>
     </message>
     <message>
         <source>Edit custom text and all &lt;i&gt;custom functions&lt;/i&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica il testo personalizzato e tutte le &lt;i&gt;funzioni personalizzate&lt;/i&gt;.</translation>
     </message>
     <message>
         <source>Edit CF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica CF...</translation>
     </message>
     <message>
         <source>Write configuration (customtext, model, gas, setpoints, and all CFs) to VARN.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrive la configurazione (testo personalizzato, modello, gas, setpoint e tutte le CF) nel VARN.</translation>
     </message>
     <message>
         <source>Upload CF</source>
-        <translation type="unfinished"></translation>
+        <translation>Invia CF</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Esci</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aiuto</translation>
     </message>
     <message>
         <source>F1</source>
-        <translation type="unfinished"></translation>
+        <translation>F1</translation>
     </message>
     <message>
         <source>Settings...</source>
-        <translation type="unfinished"></translation>
+        <translation>Opzioni...</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>Load all model/dive parameters from a *.div file.&lt;br&gt;[Ctrl+L]</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica tutti i parametri del modello e dell&apos;immersione da un file *.div.&lt;br&gt;[Ctrl+L]</translation>
     </message>
     <message>
         <source>Load...</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica...</translation>
     </message>
     <message>
         <source>Download a copy of VARN screen, and save to disk.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scarica una copia dello schermo del VARN e la salva su disco.</translation>
     </message>
     <message>
         <source> Screen Dump</source>
-        <translation type="unfinished"></translation>
+        <translation> Schermata</translation>
     </message>
     <message>
         <source>Upgrade VARN firmware.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiorna il firmware del VARN.</translation>
     </message>
     <message>
         <source>Upgrade</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiorna</translation>
     </message>
     <message>
         <source>Set Date &amp; Time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta data e ora.</translation>
     </message>
     <message>
         <source>Date &amp;&amp; Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Data &amp;&amp; ora</translation>
     </message>
     <message>
         <source>Decompression Model:</source>
-        <translation type="unfinished"></translation>
+        <translation>Modello di decompressione:</translation>
     </message>
     <message>
         <source>Original ZH-L16C-1a [2002] Bühlmann model, with &lt;b&gt;saturation-desaturation&lt;/b&gt; security factors.</source>
-        <translation type="unfinished"></translation>
+        <translation>Modello Bühlmann ZH-L16C-1a [2002] originale, con fattori di sicurezza di &lt;b&gt;saturazione-desaturazione&lt;/b&gt;.</translation>
     </message>
     <message>
         <source>Bühlmann</source>
-        <translation type="unfinished"></translation>
+        <translation>Bühlmann</translation>
     </message>
     <message>
         <source>Bühlmann model modified by adding &lt;B&gt;gradient factors&lt;/b&gt; security margins.</source>
-        <translation type="unfinished"></translation>
+        <translation>Modello Bühlmann modificato aggiungendo i margini di sicurezza dei &lt;B&gt;fattori di gradiente&lt;/b&gt;.</translation>
     </message>
     <message>
         <source>Gradient Factor</source>
-        <translation type="unfinished"></translation>
+        <translation>Fattori di gradiente</translation>
     </message>
     <message>
         <source>Sat factor(CF11):</source>
-        <translation type="unfinished"></translation>
+        <translation>Fatt. sat. (CF11):</translation>
     </message>
     <message>
         <source>Mutliplication factor for asymetric gas loading.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fattore moltiplicativo per una saturazione asimmetrica.</translation>
     </message>
     <message>
         <source> %</source>
-        <translation type="unfinished"></translation>
+        <translation> %</translation>
     </message>
     <message>
         <source>Desat factor (CF12):</source>
-        <translation type="unfinished"></translation>
+        <translation>Fatt. desat. (CF12):</translation>
     </message>
     <message>
         <source>Multiplication factor for asymetric offgasing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fattore moltiplicativo per una desaturazione asimmetrica.</translation>
     </message>
     <message>
         <source>GF low (CF32):</source>
-        <translation type="unfinished"></translation>
+        <translation>GF low (CF32):</translation>
     </message>
     <message>
         <source>Gradient factor at the deepest stop.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fattore di gradiente alla tappa più profonda.</translation>
     </message>
     <message>
         <source>GF high (CF33):</source>
-        <translation type="unfinished"></translation>
+        <translation>GF high (CF33):</translation>
     </message>
     <message>
         <source>Gradient factor at surface.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fattore di gradiente in superficie.</translation>
     </message>
     <message>
         <source>Open Circuit dive (tanks) mode.</source>
-        <translation type="unfinished"></translation>
+        <translation>Immersione a circuito aperto (bombole).</translation>
     </message>
     <message>
         <source>OC</source>
-        <translation type="unfinished"></translation>
+        <translation>OC</translation>
     </message>
     <message>
         <source>Closed Circuit Rebreather mode (constant ppO2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Rebreather a circuito chiuso (ppO2 costante).</translation>
     </message>
     <message>
         <source>CCR</source>
-        <translation type="unfinished"></translation>
+        <translation>CCR</translation>
     </message>
     <message>
         <source>Gas List:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista dei gas:</translation>
     </message>
     <message>
         <source>Gas enable for decompression planning.</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa il gas nella pianificazione della decompressione.</translation>
     </message>
     <message>
         <source>Gas 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gas 1</translation>
     </message>
     <message>
         <source>&lt;b&gt;OC&lt;/b&gt;: Use this mix as first gas (ie. travel and bottom mix)&lt;br&gt;&lt;b&gt;CCR&lt;/b&gt;: Us this gas as diluent.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;OC&lt;/b&gt;: usa questa miscela come primo gas (cioè miscela di trasferimento e di fondo)&lt;br&gt;&lt;b&gt;CCR&lt;/b&gt;: usa questo gas come diluente.</translation>
     </message>
     <message>
         <source>first</source>
-        <translation type="unfinished"></translation>
+        <translation>1°</translation>
     </message>
     <message>
         <source>O2:</source>
-        <translation type="unfinished"></translation>
+        <translation>O2:</translation>
     </message>
     <message>
         <source>Oxygen fraction in the mix.</source>
-        <translation type="unfinished"></translation>
+        <translation>Frazione di ossigeno nella miscela.</translation>
     </message>
     <message>
         <source>He:</source>
-        <translation type="unfinished"></translation>
+        <translation>He:</translation>
     </message>
     <message>
         <source>Helium fraction in the mix.</source>
-        <translation type="unfinished"></translation>
+        <translation>Frazione di elio nella miscela.</translation>
     </message>
     <message>
         <source>at:</source>
-        <translation type="unfinished"></translation>
+        <translation>a:</translation>
     </message>
     <message>
         <source>Switch depth for the mix during ascent planning.</source>
-        <translation type="unfinished"></translation>
+        <translation>Profondità di cambio per questa miscela nella pianificazione della risalita.</translation>
     </message>
     <message>
         <source> m</source>
-        <translation type="unfinished"></translation>
+        <translation> m</translation>
     </message>
     <message>
         <source>Gas 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Gas 2</translation>
     </message>
     <message>
         <source>MOD: 66m, EAD: ---, END: ---</source>
-        <translation type="unfinished"></translation>
+        <translation>MOD: 66m, EAD: ---, END: ---</translation>
     </message>
     <message>
         <source>Gas 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Gas 3</translation>
     </message>
     <message>
         <source>Gas 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Gas 4</translation>
     </message>
     <message>
         <source>Gas 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Gas 5</translation>
     </message>
     <message>
         <source>Switch delay (CF55):</source>
-        <translation type="unfinished"></translation>
+        <translation>Ritardo cambio (CF55):</translation>
     </message>
     <message>
         <source>Minimum stop time for switching mix during decoplan prediction.&lt;br&gt;&lt;i&gt;New in 1.90&lt;/i&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo minimo di sosta per il cambio di miscela nel calcolo del piano deco.&lt;br&gt;&lt;i&gt;Novità della 1.90&lt;/i&gt;</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuno</translation>
     </message>
     <message>
         <source> min</source>
-        <translation type="unfinished"></translation>
+        <translation> min</translation>
     </message>
     <message>
         <source>CCR Setpoints:</source>
-        <translation type="unfinished"></translation>
+        <translation>Setpoint CCR:</translation>
     </message>
     <message>
         <source>&lt;b&gt;Setpoint 1:&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Setpoint 1:&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Starting setpoint, and the only one used for decoplanning.</source>
-        <translation type="unfinished"></translation>
+        <translation>Setpoint iniziale, l&apos;unico usato per il piano di decompressione.</translation>
     </message>
     <message>
         <source> bar</source>
-        <translation type="unfinished"></translation>
+        <translation> bar</translation>
     </message>
     <message>
         <source>Setpoint 2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Setpoint 2:</translation>
     </message>
     <message>
         <source>Secondary setpoint. For manual switch only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Secondo setpoint. Solo per cambio manuale.</translation>
     </message>
     <message>
         <source>Setpoint 3:</source>
-        <translation type="unfinished"></translation>
+        <translation>Setpoint 3:</translation>
     </message>
     <message>
         <source>Tertiary setpoint. For manual switch only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terzo setpoint. Solo per cambio manuale.</translation>
     </message>
     <message>
         <source>Adjust setpoint when diluent is in excess.</source>
-        <translation type="unfinished"></translation>
+        <translation>Adatta il setpoint quando il diluente è in eccesso.</translation>
     </message>
     <message>
         <source>Adjust fixed SP (CF39)</source>
-        <translation type="unfinished"></translation>
+        <translation>Adatta SP fisso (CF39)</translation>
     </message>
     <message>
         <source>Other VARN dive settings:</source>
-        <translation type="unfinished"></translation>
+        <translation>Altre impostazioni del VARN:</translation>
     </message>
     <message>
         <source>Deco offset (CF16):</source>
-        <translation type="unfinished"></translation>
+        <translation>Offset deco (CF16):</translation>
     </message>
     <message>
         <source>Safety margin added to stop depth to compute gas loading/unloading during decoplan prediction.</source>
-        <translation type="unfinished"></translation>
+        <translation>Margine di sicurezza aggiunto alla profondità della tappa per calcolare saturazione/desaturazione nel calcolo del piano deco.</translation>
     </message>
     <message>
         <source>Last stop used during decoplan prediction.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ultima tappa usata nel calcolo del piano deco.</translation>
     </message>
     <message>
         <source>Display TTS (Time to surface) if staying extra minutes at current depth.&lt;br&gt;&lt;i&gt;New in 2.00&lt;/i&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra il TTS (tempo di risalita) se si restano altri minuti alla profondità attuale.&lt;br&gt;&lt;i&gt;Novità della 2.00&lt;/i&gt;</translation>
     </message>
     <message>
         <source>Future TTS (CF58):</source>
-        <translation type="unfinished"></translation>
+        <translation>TTS futuro (CF58):</translation>
     </message>
     <message>
         <source>Last stop (CF29):</source>
-        <translation type="unfinished"></translation>
+        <translation>Ultima tappa (CF29):</translation>
     </message>
     <message>
         <source>ppO2 max (CF18):</source>
-        <translation type="unfinished"></translation>
+        <translation>ppO2 max (CF18):</translation>
     </message>
     <message>
         <source>Gas consumption during ascent and deco stops (deco SAC) , for volume evaluation.&lt;br&gt;&lt;i&gt;New in 1.90&lt;/i&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Consumo di gas in risalita e nelle tappe deco (SAC deco), per il calcolo dei volumi.&lt;br&gt;&lt;i&gt;Novità della 1.90&lt;/i&gt;</translation>
     </message>
     <message>
         <source> l/min</source>
-        <translation type="unfinished"></translation>
+        <translation> l/min</translation>
     </message>
     <message>
         <source>RMV deco gas (CF57):</source>
-        <translation type="unfinished"></translation>
+        <translation>RMV gas deco (CF57):</translation>
     </message>
     <message>
         <source>Gas consumption during bottom time (bottom SAC), for volume evaluation.&lt;br&gt;&lt;i&gt;New in 1.90&lt;/i&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Consumo di gas durante il tempo di fondo (SAC fondo), per il calcolo dei volumi.&lt;br&gt;&lt;i&gt;Novità della 1.90&lt;/i&gt;</translation>
     </message>
     <message>
         <source>RMV bottom gas (CF56):</source>
-        <translation type="unfinished"></translation>
+        <translation>RMV gas fondo (CF56):</translation>
     </message>
     <message>
         <source>Display decoplan with shallowest stop on top (ie. reverse order).&lt;br&gt;&lt;i&gt;New in 1.80&lt;/i&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra il piano deco con la tappa meno profonda in alto (cioè in ordine inverso).&lt;br&gt;&lt;i&gt;Novità della 1.80&lt;/i&gt;</translation>
     </message>
     <message>
         <source>Shallowest stop first (CF54)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tappe invertite (CF54)</translation>
     </message>
     <message>
         <source>Max allowed Oxygen partial pressure (Only used to display MOD).</source>
-        <translation type="unfinished"></translation>
+        <translation>Pressione parziale massima di ossigeno ammessa (usata solo per mostrare la MOD).</translation>
     </message>
     <message>
         <source>Dive planning:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pianificazione immersione:</translation>
     </message>
     <message>
         <source>Interval:</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervallo:</translation>
     </message>
     <message>
         <source>Reset = start a new dive (non-consecutive).&lt;br&gt;0     = Add a new segment to the current dive.&lt;br&gt;10... = Surface delay between successives dives.&lt;br&gt;&lt;i&gt;New in 2.00&lt;/i&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Azzera = inizia una nuova immersione (non successiva).&lt;br&gt;0      = aggiunge un segmento all&apos;immersione attuale.&lt;br&gt;10...  = intervallo di superficie tra immersioni successive.&lt;br&gt;&lt;i&gt;Novità della 2.00&lt;/i&gt;</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Azzera</translation>
     </message>
     <message>
         <source>Dive time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo di fondo:</translation>
     </message>
     <message>
         <source>Bottom time, including (instant) descent, or next segment duration.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo di fondo, discesa (istantanea) compresa, o durata del segmento successivo.</translation>
     </message>
     <message>
         <source>Dive depth:</source>
-        <translation type="unfinished"></translation>
+        <translation>Profondità:</translation>
     </message>
     <message>
         <source>Bottom or next segment depth.</source>
-        <translation type="unfinished"></translation>
+        <translation>Profondità di fondo o del segmento successivo.</translation>
     </message>
     <message>
         <source>Patm:</source>
-        <translation type="unfinished"></translation>
+        <translation>Patm:</translation>
     </message>
     <message>
         <source>Surface athmospheric pressure (weather/altitude conditions).</source>
-        <translation type="unfinished"></translation>
+        <translation>Pressione atmosferica in superficie (condizioni meteo/altitudine).</translation>
     </message>
     <message>
         <source> mbar</source>
-        <translation type="unfinished"></translation>
+        <translation> mbar</translation>
     </message>
     <message>
         <source>Ascent rate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vel. risalita:</translation>
     </message>
     <message>
         <source>Speed for automatic ascent simulation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocità della risalita automatica simulata.</translation>
     </message>
     <message>
         <source> m/min</source>
-        <translation type="unfinished"></translation>
+        <translation> m/min</translation>
     </message>
     <message>
         <source>1. Make a time/depth simulation segment.</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Simula un segmento tempo/profondità.</translation>
     </message>
     <message>
         <source>Simulate</source>
-        <translation type="unfinished"></translation>
+        <translation>Simula</translation>
     </message>
     <message>
         <source>2. Recompute decoplaning from here, and evaluate gas consumptions for each tank.&lt;br&gt;&lt;b&gt;Note&lt;/b&gt;: You can change gas list and test different runtimes.&lt;br&gt;&lt;b&gt;Note&lt;/b&gt;: In CCR mode, switch to BAILOUT escape runtime, hence &lt;i&gt;Add runtime&lt;/i&gt; will now plot bailout escape decoplaning.</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Ricalcola da qui il piano di decompressione e stima il consumo di gas di ogni bombola.&lt;br&gt;&lt;b&gt;Nota&lt;/b&gt;: puoi cambiare la lista dei gas e provare runtime diversi.&lt;br&gt;&lt;b&gt;Nota&lt;/b&gt;: in CCR passa al runtime di BAILOUT, quindi &lt;i&gt;Aggiungi runtime&lt;/i&gt; traccerà il piano di decompressione in bailout.</translation>
     </message>
     <message>
         <source>Gas volumes</source>
-        <translation type="unfinished"></translation>
+        <translation>Volumi gas</translation>
     </message>
     <message>
         <source>3. Simulate an automatic ascent, obeying dynamically recomputed stops and gas changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Simula una risalita automatica, rispettando le tappe e i cambi gas ricalcolati via via.</translation>
     </message>
     <message>
         <source>Ascent</source>
-        <translation type="unfinished"></translation>
+        <translation>Risalita</translation>
     </message>
     <message>
         <source>Replay dive</source>
-        <translation type="unfinished"></translation>
+        <translation>Riproduci immersione</translation>
     </message>
     <message>
         <source>Replay mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Riproduzione</translation>
     </message>
     <message>
         <source>The &lt;i&gt;Simulate&lt;/i&gt; button will replay depth from a recorded dive profile.&lt;br&gt;&lt;b&gt;Note&lt;/b&gt;: preview feature not yet finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il pulsante &lt;i&gt;Simula&lt;/i&gt; riprodurrà le profondità di un profilo d&apos;immersione registrato.&lt;br&gt;&lt;b&gt;Nota&lt;/b&gt;: funzione in anteprima, non ancora completa.</translation>
     </message>
     <message>
         <source>...</source>
-        <translation type="unfinished"></translation>
+        <translation>...</translation>
     </message>
     <message>
         <source>dive file</source>
-        <translation type="unfinished"></translation>
+        <translation>file immersione</translation>
     </message>
     <message>
         <source>Stop replay simulation when at the depth of the first stop, minus CF16.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferma la riproduzione alla profondità della prima tappa, meno CF16.</translation>
     </message>
     <message>
         <source>Breaks on deco stops.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa alle tappe deco.</translation>
     </message>
     <message>
         <source>Replay gas switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Riproduci cambi gas</translation>
     </message>
     <message>
         <source>Do setpoint switches, as recorded in CCR dive profil (IF SUPPORTED BY THE FILE FORMAT USED).</source>
-        <translation type="unfinished"></translation>
+        <translation>Esegue i cambi di setpoint registrati nel profilo d&apos;immersione CCR (SE IL FORMATO DEL FILE LI SUPPORTA).</translation>
     </message>
     <message>
         <source>Replay setpoint</source>
-        <translation type="unfinished"></translation>
+        <translation>Riproduci setpoint</translation>
     </message>
     <message>
         <source>Stop replay simulation when a better gas is available from the current gas list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferma la riproduzione quando nella lista dei gas c&apos;è un gas migliore.</translation>
     </message>
     <message>
         <source>Breaks on gas switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa al cambio gas</translation>
     </message>
     <message>
         <source>Breaks on setpoint</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa al setpoint</translation>
     </message>
     <message>
         <source>Graphic output:</source>
-        <translation type="unfinished"></translation>
+        <translation>Grafici:</translation>
     </message>
     <message>
         <source>Plot dive profile during &lt;i&gt;Simulate&lt;/i&gt; or &lt;i&gt;Ascent&lt;/i&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Traccia il profilo d&apos;immersione durante &lt;i&gt;Simula&lt;/i&gt; o &lt;i&gt;Risalita&lt;/i&gt;.</translation>
     </message>
     <message>
         <source>Depth</source>
-        <translation type="unfinished"></translation>
+        <translation>Profondità</translation>
     </message>
     <message>
         <source>Plot ceiling curve (deepest stop depth) during &lt;i&gt;Simulate&lt;/i&gt; or &lt;i&gt;Ascent&lt;/i&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Traccia la curva del tetto di decompressione (profondità della tappa più profonda) durante &lt;i&gt;Simula&lt;/i&gt; o &lt;i&gt;Risalita&lt;/i&gt;.</translation>
     </message>
     <message>
         <source>Ceiling</source>
-        <translation type="unfinished"></translation>
+        <translation>Tetto</translation>
     </message>
     <message>
         <source>Plot time (NDL or deepest stop duration ) curve during &lt;i&gt;Simulate&lt;/i&gt; or &lt;i&gt;Ascent&lt;/i&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Traccia la curva del tempo (NDL o durata della tappa più profonda) durante &lt;i&gt;Simula&lt;/i&gt; o &lt;i&gt;Risalita&lt;/i&gt;.</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Tappa</translation>
     </message>
     <message>
         <source>Plot N2+He gas tension in leading tissue during &lt;i&gt;Simulate&lt;/i&gt; or &lt;i&gt;Ascent&lt;/i&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Traccia la tensione di N2+He nel tessuto guida durante &lt;i&gt;Simula&lt;/i&gt; o &lt;i&gt;Risalita&lt;/i&gt;.</translation>
     </message>
     <message>
         <source>Lead Tissue</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessuto guida</translation>
     </message>
     <message>
         <source>Plot gradient factor during &lt;i&gt;Simulate&lt;/i&gt; or &lt;i&gt;Ascent&lt;/i&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Traccia il fattore di gradiente durante &lt;i&gt;Simula&lt;/i&gt; o &lt;i&gt;Risalita&lt;/i&gt;.</translation>
     </message>
     <message>
         <source>GF</source>
-        <translation type="unfinished"></translation>
+        <translation>GF</translation>
     </message>
     <message>
         <source>Plot inspired &lt;i&gt;Oxygen&lt;/i&gt; partial pressure during &lt;i&gt;Simulate&lt;/i&gt; or &lt;i&gt;Ascent&lt;/i&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Traccia la pressione parziale dell&apos;&lt;i&gt;ossigeno&lt;/i&gt; inspirato durante &lt;i&gt;Simula&lt;/i&gt; o &lt;i&gt;Risalita&lt;/i&gt;.</translation>
     </message>
     <message>
         <source>ppO2</source>
-        <translation type="unfinished"></translation>
+        <translation>ppO2</translation>
     </message>
     <message>
         <source>Plot &lt;i&gt;Central Nervous System&lt;/i&gt; toxicity index during &lt;i&gt;Simulate&lt;/i&gt; or &lt;i&gt;Ascent&lt;/i&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Traccia l&apos;indice di tossicità per il &lt;i&gt;sistema nervoso centrale&lt;/i&gt; durante &lt;i&gt;Simula&lt;/i&gt; o &lt;i&gt;Risalita&lt;/i&gt;.</translation>
     </message>
     <message>
         <source>CNS O2</source>
-        <translation type="unfinished"></translation>
+        <translation>CNS O2</translation>
     </message>
     <message>
         <source>Add instant decoplan runtime to diagram (should be done after a &lt;i&gt;Simulate&lt;/i&gt; or &lt;i&gt;Gas Volumes&lt;/i&gt;).</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiunge al grafico il runtime del piano deco attuale (da fare dopo &lt;i&gt;Simula&lt;/i&gt; o &lt;i&gt;Volumi gas&lt;/i&gt;).</translation>
     </message>
     <message>
         <source>Add runtime</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi runtime</translation>
     </message>
     <message>
         <source>Plot tissues N2+He tensions during &lt;i&gt;Simulate&lt;/i&gt; or &lt;i&gt;Ascent&lt;/i&gt; in a separated window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Traccia le tensioni di N2+He nei tessuti durante &lt;i&gt;Simula&lt;/i&gt; o &lt;i&gt;Risalita&lt;/i&gt; in una finestra separata.</translation>
     </message>
     <message>
         <source>Pressure diagram</source>
-        <translation type="unfinished"></translation>
+        <translation>Grafico pressioni</translation>
     </message>
     <message>
         <source>Remove all curves from dive profil.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toglie tutte le curve dal profilo d&apos;immersione.</translation>
     </message>
     <message>
         <source>Clear profil</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulisci profilo</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <source>&amp;Planning</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pianificazione</translation>
     </message>
     <message>
         <source>&amp;VARN</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;VARN</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aiuto</translation>
     </message>
     <message>
         <source>&amp;Load...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Carica...</translation>
     </message>
     <message>
         <source>Ctrl+L</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+L</translation>
     </message>
     <message>
         <source>&amp;Save...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salva...</translation>
     </message>
     <message>
         <source>Ctrl+S</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+S</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esci</translation>
     </message>
     <message>
         <source>&amp;Download</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Scarica</translation>
     </message>
     <message>
         <source>&amp;Edit CF...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifica CF...</translation>
     </message>
     <message>
         <source>&amp;Upload CF</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Invia CF</translation>
     </message>
     <message>
         <source>&amp;Simulate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Simula</translation>
     </message>
     <message>
         <source>Return</source>
-        <translation type="unfinished"></translation>
+        <translation>Return</translation>
     </message>
     <message>
         <source>Gas &amp;volumes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Volumi gas</translation>
     </message>
     <message>
         <source>&amp;Ascent</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Risalita</translation>
     </message>
     <message>
         <source>Add &amp;runtime</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aggiungi runtime</translation>
     </message>
     <message>
         <source>&amp;Clear profil</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pulisci profilo</translation>
     </message>
     <message>
         <source>Pressure &amp;diagram</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Grafico pressioni</translation>
     </message>
     <message>
         <source>Set Date &amp;&amp; Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta data &amp;&amp; ora</translation>
     </message>
     <message>
         <source>Set VARN Date and Time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta data e ora del VARN.</translation>
     </message>
     <message>
         <source>Check updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca aggiornamenti</translation>
     </message>
     <message>
         <source>Check for new VARN Planner and firmware updates.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca nuove versioni di VARN Planner e aggiornamenti del firmware.</translation>
     </message>
 </context>
 <context>
     <name>VARN_Planner_Interface</name>
     <message>
         <source>SWITCH Gas#%1 -&gt; Gas#%2</source>
-        <translation type="unfinished"></translation>
+        <translation>CAMBIO Gas#%1 -&gt; Gas#%2</translation>
     </message>
     <message>
         <source>More stops than listed: the time to surface counts them all</source>
-        <translation type="unfinished"></translation>
+        <translation>Più tappe di quelle elencate: il tempo di risalita le conta tutte</translation>
     </message>
     <message>
         <source>CNS</source>
-        <translation type="unfinished"></translation>
+        <translation>CNS</translation>
     </message>
     <message>
         <source>Depth                         = %1 m</source>
-        <translation type="unfinished"></translation>
+        <translation>Profondità                    = %1 m</translation>
     </message>
     <message>
         <source>Bottom time                   = %1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo di fondo                = %1 min</translation>
     </message>
     <message>
         <source>Bottom gas consumption (CF56) = %1 l/min</source>
-        <translation type="unfinished"></translation>
+        <translation>Consumo gas fondo (CF56)      = %1 l/min</translation>
     </message>
     <message>
         <source>Ascent gas consumption (CF57) = %1 l/min</source>
-        <translation type="unfinished"></translation>
+        <translation>Consumo gas risalita (CF57)   = %1 l/min</translation>
     </message>
     <message>
         <source>Gas</source>
-        <translation type="unfinished"></translation>
+        <translation>Gas</translation>
     </message>
     <message>
         <source>Deco:</source>
         <comment>Console</comment>
-        <translation type="unfinished"></translation>
+        <translation>Deco:</translation>
     </message>
     <message>
         <source>TTS</source>
-        <translation type="unfinished"></translation>
+        <translation>TTS</translation>
     </message>
     <message>
         <source>Bottom time above 255 min: no gas volumes</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo di fondo oltre 255 min: niente volumi di gas</translation>
     </message>
     <message>
         <source>The decompression plan did not finish</source>
-        <translation type="unfinished"></translation>
+        <translation>Il piano di decompressione non è stato completato</translation>
     </message>
     <message>
         <source>Ascent speed must be above 0 m/min</source>
-        <translation type="unfinished"></translation>
+        <translation>La velocità di risalita deve superare 0 m/min</translation>
     </message>
     <message>
         <source>ASCENT STOPPED: %1 m not reached</source>
-        <translation type="unfinished"></translation>
+        <translation>RISALITA INTERROTTA: %1 m non raggiunti</translation>
     </message>
     <message>
         <source>Bühlmann ZH-L16C-1a 2002 with GRADIENT FACTOR decompression:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Decompressione Bühlmann ZH-L16C-1a 2002 con FATTORI DI GRADIENTE:
+</translation>
     </message>
     <message>
         <source>*  GF_low (CF32) = %1 %
 </source>
-        <translation type="unfinished"></translation>
+        <translation>*  GF_low (CF32) = %1 %
+</translation>
     </message>
     <message>
         <source>*  GF_high (CF33) = %1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>*  GF_high (CF33) = %1 %</translation>
     </message>
     <message>
         <source>Standard Bühlmann ZH-L16C-1a 2002 decompression:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Decompressione Bühlmann ZH-L16C-1a 2002 standard:
+</translation>
     </message>
     <message>
         <source>*  saturation factor (CF11) = %1 %
 </source>
-        <translation type="unfinished"></translation>
+        <translation>*  fattore di saturazione (CF11) = %1 %
+</translation>
     </message>
     <message>
         <source>*  desaturation factor (CF12) = %1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>*  fattore di desaturazione (CF12) = %1 %</translation>
     </message>
     <message>
         <source>*  deco offset (CF16) = %1 m</source>
-        <translation type="unfinished"></translation>
+        <translation>*  offset deco (CF16) = %1 m</translation>
     </message>
     <message>
         <source>*  last stop (CF29) = %1 m</source>
-        <translation type="unfinished"></translation>
+        <translation>*  ultima tappa (CF29) = %1 m</translation>
     </message>
     <message>
         <source>*  dive started at Pamb = %1 mbar</source>
-        <translation type="unfinished"></translation>
+        <translation>*  immersione iniziata a Pamb = %1 mbar</translation>
     </message>
     <message>
         <source>*  dive continued at depth = %1 m</source>
-        <translation type="unfinished"></translation>
+        <translation>*  immersione proseguita alla profondità = %1 m</translation>
     </message>
     <message>
         <source>*  Interval with previous dive = %1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>*  Intervallo dall&apos;immersione precedente = %1&apos;</translation>
     </message>
     <message>
         <source>*  Gas switch delay (CF55) = %1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>*  Ritardo cambio gas (CF55) = %1 min</translation>
     </message>
     <message>
         <source>CCR mode:</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalità CCR:</translation>
     </message>
     <message>
         <source>*  Setpoint1: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>*  Setpoint1: %1</translation>
     </message>
     <message>
         <source>*  Diluant gas#%1 = %2/%3</source>
-        <translation type="unfinished"></translation>
+        <translation>*  Gas diluente#%1 = %2/%3</translation>
     </message>
     <message>
         <source>OC gas list:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista gas OC:</translation>
     </message>
     <message>
         <source>*  First gas#%1 = %2/%3</source>
-        <translation type="unfinished"></translation>
+        <translation>*  Primo gas#%1 = %2/%3</translation>
     </message>
     <message>
         <source>*  Bailout gas#%1 = %2/%3 at %4 m</source>
-        <translation type="unfinished"></translation>
+        <translation>*  Gas bailout#%1 = %2/%3 a %4 m</translation>
     </message>
     <message>
         <source>*  Deco gas#%1 = %2/%3 at %4 m</source>
-        <translation type="unfinished"></translation>
+        <translation>*  Gas deco#%1 = %2/%3 a %4 m</translation>
     </message>
     <message>
         <source>BREAK ON STOP @ %1m</source>
-        <translation type="unfinished"></translation>
+        <translation>PAUSA ALLA TAPPA @ %1m</translation>
     </message>
     <message>
         <source>Gas#%1 of the log is not one of the five gases: switch ignored</source>
-        <translation type="unfinished"></translation>
+        <translation>Il Gas#%1 del log non è tra i cinque gas: cambio ignorato</translation>
     </message>
     <message>
         <source>SP%1</source>
-        <translation type="unfinished"></translation>
+        <translation>SP%1</translation>
     </message>
     <message>
         <source>SWITCH Setpoint %1 -&gt; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>CAMBIO Setpoint %1 -&gt; %2</translation>
     </message>
     <message>
         <source>BREAK ON BETTER Gas#%1</source>
-        <translation type="unfinished"></translation>
+        <translation>PAUSA PER GAS MIGLIORE Gas#%1</translation>
     </message>
     <message>
         <source>BREAK ON SETPOINT</source>
-        <translation type="unfinished"></translation>
+        <translation>PAUSA AL SETPOINT</translation>
     </message>
     <message>
         <source>Future TTS</source>
-        <translation type="unfinished"></translation>
+        <translation>TTS futuro</translation>
     </message>
     <message>
         <source>Future RT </source>
-        <translation type="unfinished"></translation>
+        <translation>RT futuro </translation>
     </message>
     <message>
         <source>MOD:%1m, EAD:%2m, END:%3m</source>
         <comment>gas</comment>
-        <translation type="unfinished"></translation>
+        <translation>MOD:%1m, EAD:%2m, END:%3m</translation>
     </message>
     <message>
         <source>&lt;i&gt;VARN Planner&lt;/i&gt; software purposes is:&lt;ul&gt;&lt;li&gt;To play with and understand the decompression parameters of your &lt;i&gt;VARN&lt;/i&gt; computer (model, gradient factors, switch depth, etc.).&lt;li&gt;To plot simulated dive profiles and compare several configurations (gas mix, deco tanks, setpoints, stops, etc.)&lt;li&gt;To check the &lt;i&gt;VARN&lt;/i&gt; by comparing its results to other deco softwares.&lt;li&gt;To backup, edit and restore your &lt;i&gt;VARN&lt;/i&gt; computer configurations.&lt;/ul&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Il software &lt;i&gt;VARN Planner&lt;/i&gt; serve a:&lt;ul&gt;&lt;li&gt;Sperimentare e capire i parametri di decompressione del tuo computer &lt;i&gt;VARN&lt;/i&gt; (modello, fattori di gradiente, profondità di cambio gas, ecc.).&lt;li&gt;Tracciare profili d&apos;immersione simulati e confrontare diverse configurazioni (miscele, bombole deco, setpoint, tappe, ecc.)&lt;li&gt;Verificare il &lt;i&gt;VARN&lt;/i&gt; confrontandone i risultati con altri software di decompressione.&lt;li&gt;Salvare, modificare e ripristinare le configurazioni del tuo computer &lt;i&gt;VARN&lt;/i&gt;.&lt;/ul&gt;</translation>
     </message>
     <message>
         <source>MOD:%1m, EAD:---, END:---</source>
         <comment>gas</comment>
-        <translation type="unfinished"></translation>
+        <translation>MOD:%1m, EAD:---, END:---</translation>
     </message>
     <message>
         <source>Dil:%1/%2, CCR max depth:%3m, EAD:%4m, END:%5m</source>
-        <translation type="unfinished"></translation>
+        <translation>Dil:%1/%2, prof.max CCR:%3m, EAD:%4m, END:%5m</translation>
     </message>
     <message>
         <source>Dil:%1/%2, CCR max depth:%3m, EAD:---, END:---</source>
-        <translation type="unfinished"></translation>
+        <translation>Dil:%1/%2, prof.max CCR:%3m, EAD:---, END:---</translation>
     </message>
     <message>
         <source>A simulation is running: try again when it has ended.</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulazione in corso: riprova quando è terminata.</translation>
     </message>
     <message>
         <source>Dive profile</source>
         <comment>Window Title</comment>
-        <translation type="unfinished"></translation>
+        <translation>Profilo d&apos;immersione</translation>
     </message>
     <message>
         <source>Tissues plot</source>
         <comment>Window Title</comment>
-        <translation type="unfinished"></translation>
+        <translation>Grafico dei tessuti</translation>
     </message>
     <message>
         <source>Replay dive profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Riproduci un profilo d&apos;immersione</translation>
     </message>
     <message>
         <source>Unable to read dive profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere il profilo d&apos;immersione</translation>
     </message>
     <message>
         <source>Load dive parameters...</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica i parametri d&apos;immersione...</translation>
     </message>
     <message>
         <source>Dives params (*.div)</source>
-        <translation type="unfinished"></translation>
+        <translation>Parametri d&apos;immersione (*.div)</translation>
     </message>
     <message>
         <source>Save all parameters...</source>
         <comment>Save .div</comment>
-        <translation type="unfinished"></translation>
+        <translation>Salva tutti i parametri...</translation>
     </message>
     <message>
         <source>Unable to write to &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere in &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>New version...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuova versione...</translation>
     </message>
     <message>
         <source>A new version of &lt;i&gt;VARN Planner&lt;/i&gt; is available. Please consider upgrading from the website:&lt;br&gt;&amp;nbsp;&amp;nbsp;&amp;nbsp;</source>
-        <translation type="unfinished"></translation>
+        <translation>È disponibile una nuova versione di &lt;i&gt;VARN Planner&lt;/i&gt;. Ti consigliamo di aggiornarla dal sito web:&lt;br&gt;&amp;nbsp;&amp;nbsp;&amp;nbsp;</translation>
     </message>
     <message>
         <source>The new firmware %1 could not be saved: unable to write to &apos;%2&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il nuovo firmware %1 non è stato salvato: impossibile scrivere in &apos;%2&apos;.</translation>
     </message>
     <message>
         <source>Firmware %1 available...</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware %1 disponibile...</translation>
     </message>
     <message>
         <source>Version %1 of the &lt;i&gt;VARN&lt;/i&gt; firmware is available. Please consider upgrading your computer...</source>
-        <translation type="unfinished"></translation>
+        <translation>È disponibile la versione %1 del firmware &lt;i&gt;VARN&lt;/i&gt;. Ti consigliamo di aggiornare il tuo computer...</translation>
     </message>
 </context>
 </TS>
