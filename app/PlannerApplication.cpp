@@ -47,9 +47,9 @@ void PlannerApplication::startUp()
     mainWindow->checkUpdatesSlot();
     mainWindow->load(settings);
 
-    // A wider window widens the group-box column, not the Console.
-    mainWindow->splitter->setStretchFactor(0, 1);
-    mainWindow->splitter->setStretchFactor(1, 0);
+    // A wider window widens the Console: the group-box column already shows all it holds.
+    mainWindow->splitter->setStretchFactor(0, 0);
+    mainWindow->splitter->setStretchFactor(1, 1);
     restoreWindowGeometry();
 
     mainWindow->show();
@@ -61,9 +61,10 @@ void PlannerApplication::restoreWindowGeometry()
 {
     mainWindow->resize(settings->value("Interface/width", 1032).toInt(),
                        settings->value("Interface/height", 600).toInt());
-    const int availableHeight = primaryScreen()->availableGeometry().height();
-    if (availableHeight < mainWindow->height())
-        mainWindow->resize(mainWindow->width(), availableHeight);
+    // A stored size larger than the screen (hand-edited or damaged) is never painted.
+    const QSize available = primaryScreen()->availableGeometry().size();
+    if (available.width() < mainWindow->width() || available.height() < mainWindow->height())
+        mainWindow->resize(mainWindow->size().boundedTo(available));
     mainWindow->splitter->restoreState(settings->value("Interface/splitter").toByteArray());
 }
 
@@ -87,16 +88,23 @@ bool PlannerApplication::notify(QObject* receiver, QEvent* event)
 
 void PlannerApplication::reportEscapedFailure(const char* text)
 {
-    const QString message = QString::fromLatin1(text);
+    // A thrown text may carry a file name: UTF-8, never markup.
+    const QString message = QString::fromUtf8(text);
     if (mainWindow)
         mainWindow->textEdit->append(
-            QString("<font color='red'><b>Unhandled exception: %1</b></font>").arg(message));
+            QString("<font color='red'><b>Unhandled exception: %1</b></font>").arg(message.toHtmlEscaped()));
     else
         qWarning("Unhandled exception: %s", text);
 
     // The program goes on with the same window and state, up to the last allowed failure.
-    if (++failures >= maxEscapedFailures)
-        exit(escapedFailureExitCode);
+    if (++failures < maxEscapedFailures)
+        return;
+    if (failures == maxEscapedFailures && mainWindow)
+        mainWindow->showMessage(QMessageBox::Critical, tr("VARN Planner"),
+                                tr("VARN Planner met %1 failures it could not handle and ends now. "
+                                   "The values of the form are saved; the Console is lost.")
+                                    .arg(int(maxEscapedFailures)));
+    exit(escapedFailureExitCode);
 }
 
 void PlannerApplication::shutDown()

@@ -12,6 +12,9 @@
 #include <QScrollBar>
 #include <QSplashScreen>
 #include <QTextBrowser>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QtMath>
 
 VARN_Planner_Interface* mainWindow = nullptr;
 
@@ -65,8 +68,12 @@ VARN_Planner_Interface::VARN_Planner_Interface()
     connect(ppO2High, QOverload<double>::of(&QDoubleSpinBox::valueChanged),
             this, &VARN_Planner_Interface::refreshGasRows);
 
+    // Replay mode off gives the planning values back to the user.
+    connect(replayModeCB, &QCheckBox::toggled, this, &VARN_Planner_Interface::lockPlanningToLog);
+
     splitter->setCollapsible(0, false);
     fixColumnWidth();
+    fixConsoleWidth();
 }
 
 VARN_Planner_Interface::~VARN_Planner_Interface() = default;
@@ -91,6 +98,28 @@ void VARN_Planner_Interface::fixColumnWidth()
                                 + scrollArea->verticalScrollBar()->sizeHint().width() + 2 * scrollArea->frameWidth());
 }
 
+// The Console is never narrower than the widest lines of a plan, so that none of them wraps:
+// a stop line with a gas switch and the plan's status line, laid out as the Console lays them
+// out, with the simulation's tab stops.
+void VARN_Planner_Interface::fixConsoleWidth()
+{
+    textEdit->ensurePolished();
+    QTextDocument sample;
+    sample.setDefaultFont(textEdit->font());
+    QTextOption option = sample.defaultTextOption();
+    option.setTabStopDistance(12);
+    sample.setDefaultTextOption(option);
+
+    QTextCursor cursor(&sample);
+    cursor.insertText(QString::asprintf("\t%2d m :\t%3d '\t%4.0f '", 21, 12, 188.0) + " ("
+                      + tr("SWITCH Gas#%1 -> Gas#%2").arg(1).arg(2) + ")");
+    cursor.insertBlock();
+    cursor.insertText(QString::asprintf("%3d:%02d %5.1fm ", 188, 58, 100.0) + tr("Deco:", "Console")
+                      + " ppO2=1.60");
+    textEdit->setMinimumWidth(qCeil(sample.idealWidth()) + 2 * textEdit->frameWidth()
+                              + textEdit->verticalScrollBar()->sizeHint().width());
+}
+
 void VARN_Planner_Interface::changeEvent(QEvent* e)
 {
     if (e->type() == QEvent::LanguageChange)
@@ -104,8 +133,10 @@ void VARN_Planner_Interface::languageChange()
     // retranslateUi puts placeholders back into the gas texts: show the real values again.
     refreshGasRows();
     setpointSlot();
-    // Translated texts may be wider: the column still holds its widest group box.
+    // Translated texts may be wider: the column still holds its widest group box, and the
+    // Console a whole plan line.
     fixColumnWidth();
+    fixConsoleWidth();
 }
 
 void VARN_Planner_Interface::closeAllWindows()
@@ -136,6 +167,7 @@ void VARN_Planner_Interface::helpSlot()
         const QByteArray bytes = page.readAll();
 
         helpBrowser = new QTextBrowser;
+        helpBrowser->setAttribute(Qt::WA_QuitOnClose, false);
         helpBrowser->resize(800, 600);
         helpBrowser->setOpenExternalLinks(true);
         helpBrowser->setText(QString::fromLatin1(bytes.constData()));
@@ -173,6 +205,8 @@ void VARN_Planner_Interface::aboutSlot()
         splash->showMessage(text, Qt::AlignVCenter, Qt::black);
     }
     splash->show();
+    // Opened again later, it would stay under the main window.
+    splash->raise();
 }
 
 void VARN_Planner_Interface::refreshGasRow(int row)
@@ -226,8 +260,8 @@ void VARN_Planner_Interface::gasModEadEnd(const QCheckBox* gas, QRadioButton* fi
     const float fN2 = 1 - fO2 - fHe;
     const bool active = gas->isChecked() || first->isChecked();
 
-    // More than 100 % in all, or more nitrogen than air holds.
-    const bool invalidMix = fO2 + fHe > 1 || fN2 > 0.79f;
+    // More than 100 % in all, more nitrogen than air holds, or less oxygen than the engine takes.
+    const bool invalidMix = fO2 + fHe > 1 || fN2 > 0.79f || o2->value() < 5;
     o2->setStyleSheet(invalidMix ? invalidMixStyle : "");
     he->setStyleSheet(invalidMix ? invalidMixStyle : "");
 

@@ -44,6 +44,10 @@ public:
     // A setpoint box is usable only in closed-circuit mode.
     void spModEadEnd(QDoubleSpinBox* box);
 
+    // An information or warning box with the single button Ok, without a parent window, so it
+    // shows even while the main window is hidden or busy.
+    virtual void showMessage(QMessageBox::Icon icon, const QString& title, const QString& text);
+
     // Created on first use and kept for the whole run; none of them is ever deleted.
     QPointer<QTextBrowser> helpBrowser;
     QPointer<CF_Editor_Interface> cfEditor;
@@ -93,19 +97,40 @@ protected:
     virtual QString askSaveFileName(const QString& caption, const QString& folder, const QString& filter);
     virtual int runEditor(CF_Editor_Interface* editor);
     virtual int runSettings(Settings* dialog);
-    // An information or warning box with the single button Ok, without a parent window, so it
-    // shows even while the main window is hidden or busy.
-    virtual void showMessage(QMessageBox::Icon icon, const QString& title, const QString& text);
+    // How long reading a log may take before its progress is shown.
+    virtual int readProgressDelayMs() const;
 
 private:
     void fixColumnWidth();
+    void fixConsoleWidth();
     void refreshGasRow(int row);
     void refreshGasRows();
     void reportUnwritable(const QString& fileName);
+    QString parameterFileRefusal(const QString& fileName, const QSettings& file) const;
     bool refusedWhileRunning();
+    QString engineLimitRefusal(bool checkDepth) const;
+    bool refusedByEngineLimits(const QString& action, bool checkDepth, bool replacesReport);
+
+    // The engine holds a plan that the last Simulate or Gas volumes finished, ready to be drawn.
+    bool finishedPlan = false;
+
+    // Dive log replay.
+    void listDives();
+    void simulateLoggedDive();
+    void lockPlanningToLog();
+    void reportUnreplayable(int dive, const QString& reason);
+    void appendReport(const QString& report);
+    static QString replayFailure(const char* text);
 
     // The list entry of the dive that the replay source follows, -1 when none.
     int selectedDive = -1;
+    // Per entry of the dive list: the source's entry, and why the dive cannot be replayed
+    // (empty when it can).
+    QStringList diveEntries;
+    QStringList diveProblems;
+    // The whole logged dive of the selected entry, which a replay runs whatever the form holds.
+    int loggedMinutes = 0;
+    int loggedMetres = 0;
 
     // The widgets of gas rows 1 to 5, index 0 first.
     struct GasRow {

@@ -3,11 +3,18 @@
 #include "VARN_Planner_Interface.h"
 
 #include "CF_Editor_Interface.h"
+#include "FormLimits.h"
+#include "LogReadProgress.h"
 #include "PlotInterface.h"
 #include "Replay.h"
 #include "VARN_Planner.h"
 #include "VARN_eeprom.h"
 #include "p2_deco.h"
+
+#include <QFileInfo>
+
+#include <QScrollBar>
+#include <QTextCursor>
 
 // A run processes events between its steps, so the user can act while it goes on: an action
 // that would change or delete what the run uses is refused until the run has ended.
@@ -19,35 +26,83 @@ bool VARN_Planner_Interface::refusedWhileRunning()
     return true;
 }
 
+// The first value of the form that the engine would refuse, in the diver's words; empty when
+// there is none. Only the gases in use count: the engine never breathes the others.
+QString VARN_Planner_Interface::engineLimitRefusal(bool checkDepth) const
+{
+    QString refusal = FormLimits::surfacePressure(press_surface->value());
+    for (int i = 0; i < 5 && refusal.isEmpty(); ++i) {
+        const GasRow& row = gasRows[i];
+        if (row.active->isChecked() || row.first->isChecked())
+            refusal = FormLimits::gasMix(i + 1, row.o2->value(), row.he->value());
+    }
+    if (refusal.isEmpty() && checkDepth)
+        refusal = FormLimits::depth(dive_depth->value(), press_surface->value());
+    return refusal;
+}
+
+// An action refused by the form's values computes nothing. Its red line stands where its
+// report would have stood, so that no earlier report reads as its result: a report that
+// would have replaced the Console is replaced by the refusal.
+bool VARN_Planner_Interface::refusedByEngineLimits(const QString& action, bool checkDepth, bool replacesReport)
+{
+    const QString refusal = engineLimitRefusal(checkDepth);
+    if (refusal.isEmpty())
+        return false;
+    finishedPlan = false;
+    if (replacesReport)
+        textEdit->clear();
+    textEdit->append(QString("<font color='red'><b>%1</b></font>").arg(action.arg(refusal).toHtmlEscaped()));
+    return true;
+}
+
 void VARN_Planner_Interface::simulateSlot()
 {
     if (refusedWhileRunning())
         return;
+    // A new or a repetitive dive starts its report on a clear Console; so does the first run
+    // (the run clock ::dive_time is -1 until then).
+    const bool newReport = interval->value() != 0 || ::dive_time < 0;
+    if (refusedByEngineLimits(tr("Not simulated: %1"), true, newReport))
+        return;
+    finishedPlan = false;
     setup();
-    Replay* source = replayModeCB->isChecked() ? replay : nullptr;
-    simulate(textEdit, interval->value(), ascent->value(), dive_time->value(), dive_depth->value(), source);
+    if (replayModeCB->isChecked() && replay) {
+        simulateLoggedDive();
+        return;
+    }
+    simulate(textEdit, interval->value(), ascent->value(), dive_time->value(), dive_depth->value(), nullptr);
+    finishedPlan = planFinished();
 }
 
 void VARN_Planner_Interface::ascentSlot()
 {
-    if (refusedWhileRunning())
+    if (refusedWhileRunning() || refusedByEngineLimits(tr("No ascent: %1"), false, false))
         return;
+    // At the surface the engine's plan is no longer one to draw.
+    finishedPlan = false;
     setup();
     ::ascent(textEdit, 0, ascent->value());
 }
 
 void VARN_Planner_Interface::gasVolumesSlot()
 {
-    if (refusedWhileRunning())
+    if (refusedWhileRunning() || refusedByEngineLimits(tr("No gas volumes: %1"), false, false))
         return;
+    finishedPlan = false;
     setup();
     gas_volume(textEdit, dive_time->value(), dive_depth->value());
+    finishedPlan = planFinished();
 }
 
 void VARN_Planner_Interface::addRuntimeSlot()
 {
     if (refusedWhileRunning())
         return;
+    if (!finishedPlan) {
+        textEdit->append(QString("<font color='red'><b>%1</b></font>").arg(tr("No finished plan to draw: simulate first")));
+        return;
+    }
     if (!PlotInterface::plot) {
         PlotInterface::plot = new PlotInterface;
         PlotInterface::plot->setWindowTitle(tr("Dive profile", "Window Title"));
@@ -102,6 +157,11 @@ int VARN_Planner_Interface::runEditor(CF_Editor_Interface* editor)
     return editor->exec();
 }
 
+int VARN_Planner_Interface::readProgressDelayMs() const
+{
+    return 400;
+}
+
 void VARN_Planner_Interface::replayFileSlot()
 {
     if (refusedWhileRunning())
@@ -111,32 +171,101 @@ void VARN_Planner_Interface::replayFileSlot()
 
     Replay* source = nullptr;
     if (!fileName.isEmpty()) {
+        LogReadProgress progress(this, fileName, readProgressDelayMs());
+        QString problem = tr("its name ends neither in .xml nor in .uddf");
         try {
             if (fileName.endsWith(".xml"))
-                source = replayXML(fileName);
+                source = replayXML(fileName, &progress, &problem);
             else if (fileName.endsWith(".uddf"))
-                source = replayUDDF(fileName);
-        } catch (const char*) {
+                source = replayUDDF(fileName, &progress, &problem);
+        } catch (const char* text) {
             // A reader that fails counts as no source, reported below.
+            problem = QString::fromUtf8(text);
         }
         if (!source) {
             const QString message = tr("Unable to read dive profile");
             qWarning("%s", message.toLatin1().constData());
-            textEdit->append(QString("<font color='red'>%1</font>").arg(message));
+            textEdit->append(QString("<font color='red'>%1</font>")
+                                 .arg(tr("Unable to read dive profile '%1': %2")
+                                          .arg(QFileInfo(fileName).fileName(), problem)
+                                          .toHtmlEscaped()));
         }
     }
 
     // A cancelled or failed open closes the log that was open.
     delete replay;
     replay = source;
-    replayListCB->clear();
-    if (replay) {
+    if (replay)
         replayLE->setText(fileName.section('/', -2, -1));
-        replayListCB->addItems(replay->diveList());
-    } else {
+    else
         replayLE->clear();
-    }
+    listDives();
     selectDiveSlot();
+}
+
+// Every dive is tried once, so that the list can mark those that cannot be replayed and the
+// first one that can is chosen.
+void VARN_Planner_Interface::listDives()
+{
+    replayListCB->clear();
+    diveEntries = replay ? replay->diveList() : QStringList();
+    diveProblems.clear();
+    int first = -1;
+    for (int i = 0; i < diveEntries.size(); ++i) {
+        QString problem;
+        replay->selectDive(i);
+        try {
+            replay->diveConfig(nullptr);
+        } catch (const char* text) {
+            problem = replayFailure(text);
+        }
+        diveProblems << problem;
+        if (problem.isEmpty()) {
+            replayListCB->addItem(diveEntries.at(i));
+            if (first < 0)
+                first = i;
+        } else {
+            replayListCB->addItem(tr("%1 (cannot be replayed: %2)").arg(diveEntries.at(i), problem));
+        }
+    }
+    if (!diveEntries.isEmpty())
+        replayListCB->setCurrentIndex(qMax(first, 0));
+}
+
+// A logged dive's failure in a diver's words.
+QString VARN_Planner_Interface::replayFailure(const char* text)
+{
+    const QByteArray failure(text);
+    if (failure == "Bad UDDF structure" || failure == "No samples in this dive")
+        return tr("the log holds no samples for it");
+    if (failure == "Bad UDDF sampling")
+        return tr("its samples span no time");
+    return QString::fromUtf8(text);
+}
+
+void VARN_Planner_Interface::reportUnreplayable(int dive, const QString& reason)
+{
+    textEdit->append(QString("<font color='red'>%1</font>")
+                         .arg(tr("Dive %1 cannot be replayed: %2.")
+                                  .arg(diveEntries.value(dive).toHtmlEscaped(), reason.toHtmlEscaped())));
+}
+
+// A report from a file holds the file's own texts: shown as they stand, never as markup, in
+// paragraphs of their own as append() makes them.
+void VARN_Planner_Interface::appendReport(const QString& report)
+{
+    QString text = report;
+    if (text.endsWith('\n'))
+        text.chop(1);
+    QScrollBar* scrollBar = textEdit->verticalScrollBar();
+    const bool atBottom = scrollBar->value() >= scrollBar->maximum();
+    QTextCursor cursor(textEdit->document());
+    cursor.movePosition(QTextCursor::End);
+    if (!textEdit->document()->isEmpty())
+        cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
+    cursor.insertText(text, QTextCharFormat());
+    if (atBottom)
+        scrollBar->setValue(scrollBar->maximum());
 }
 
 void VARN_Planner_Interface::selectDiveSlot()
@@ -146,22 +275,62 @@ void VARN_Planner_Interface::selectDiveSlot()
         replayListCB->setCurrentIndex(selectedDive);
         return;
     }
-    const QString entry = replayListCB->currentText();
+    const int index = replayListCB->currentIndex();
     selectedDive = -1;
-    if (entry.isEmpty() || !replay->selectDive(entry)) {
+    if (!replay || !replay->selectDive(index)) {
         replayButton->setChecked(false);
-        dive_time->setEnabled(true);
-        dive_depth->setEnabled(true);
+        lockPlanningToLog();
         return;
     }
 
-    selectedDive = replayListCB->currentIndex();
-    dive_time->setValue((replay->diveTime() + 59) / 60);
-    dive_depth->setValue(int(replay->diveDepth()));
+    const int minutes = (replay->diveTime() + 59) / 60;
+    const int metres = int(replay->diveDepth());
     // Values typed since the last operation must survive the reload below.
     formToConfiguration();
-    textEdit->append(replay->diveConfig(&eeprom));
+    QString report;
+    try {
+        report = replay->diveConfig(&eeprom);
+    } catch (const char* text) {
+        reportUnreplayable(index, replayFailure(text));
+        lockPlanningToLog();
+        return;
+    }
+
+    selectedDive = index;
+    loggedMinutes = minutes;
+    loggedMetres = metres;
+    dive_time->setValue(minutes);
+    dive_depth->setValue(metres);
+    appendReport(report);
     reload();
-    dive_time->setEnabled(false);
-    dive_depth->setEnabled(false);
+    lockPlanningToLog();
+}
+
+// While a logged dive is replayed, its time and depth are the log's.
+void VARN_Planner_Interface::lockPlanningToLog()
+{
+    const bool locked = replayModeCB->isChecked() && replay && selectedDive >= 0;
+    dive_time->setEnabled(!locked);
+    dive_depth->setEnabled(!locked);
+}
+
+void VARN_Planner_Interface::simulateLoggedDive()
+{
+    const int dive = replayListCB->currentIndex();
+    if (selectedDive < 0) {
+        reportUnreplayable(dive, diveProblems.value(dive));
+        return;
+    }
+    // A dive whose configuration was read has samples to replay: its replay throws nothing.
+    simulate(textEdit, interval->value(), ascent->value(), loggedMinutes, loggedMetres, replay);
+    finishedPlan = planFinished();
+    // The whole logged dive is replayed, whatever the form holds.
+    if (dive_time->value() != loggedMinutes)
+        textEdit->append(tr("The replay follows the log's %1 min, not the %2 min of the form.")
+                             .arg(loggedMinutes)
+                             .arg(dive_time->value()));
+    if (dive_depth->value() != loggedMetres)
+        textEdit->append(tr("The replay follows the log's depths (deepest %1 m), not the %2 m of the form.")
+                             .arg(loggedMetres)
+                             .arg(dive_depth->value()));
 }

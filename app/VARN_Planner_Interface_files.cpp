@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSettings>
 #include <cstring>
 
@@ -81,9 +82,29 @@ void VARN_Planner_Interface::loadDiveSlot()
         return;
     settings->setValue("Planner/loadPath", folderOf(fileName));
 
-    // A missing or unreadable file reads as empty: every key takes its default.
+    // A file that is not a parameter file would load as an empty configuration, which the exit
+    // then saves over the defaults: it is refused, and the form and configuration stay.
     const QSettings file(fileName, QSettings::IniFormat);
+    const QString refusal = parameterFileRefusal(fileName, file);
+    if (!refusal.isEmpty()) {
+        textEdit->append(QString("<font color='red'>%1</font>").arg(refusal.toHtmlEscaped()));
+        return;
+    }
     load(&file);
+}
+
+// Why a chosen file cannot be loaded as dive parameters; empty when it can. A parameter file
+// is readable, parses, and holds the model key of the current or of the older layout.
+QString VARN_Planner_Interface::parameterFileRefusal(const QString& fileName, const QSettings& file) const
+{
+    const QFileInfo info(fileName);
+    if (!info.exists())
+        return tr("'%1' no longer exists: nothing was loaded").arg(fileName);
+    if (!info.isFile() || !info.isReadable() || file.status() == QSettings::AccessError)
+        return tr("'%1' cannot be read: nothing was loaded").arg(fileName);
+    if (file.status() != QSettings::NoError || !(file.contains("Deco/model") || file.contains("Mode")))
+        return tr("'%1' is not a dive parameter file: nothing was loaded").arg(fileName);
+    return QString();
 }
 
 void VARN_Planner_Interface::saveDiveSlot()
@@ -91,10 +112,12 @@ void VARN_Planner_Interface::saveDiveSlot()
     if (refusedWhileRunning())
         return;
     const QString folder = settings->value("Planner/savePath", QDir::homePath()).toString();
-    const QString fileName =
-        askSaveFileName(tr("Save all parameters...", "Save .div"), folder, tr("Dives params (*.div)"));
+    QString fileName = askSaveFileName(tr("Save all parameters...", "Save .div"), folder, tr("Dives params (*.div)"));
     if (fileName.isEmpty())
         return;
+    // The load dialog shows only names with the suffix.
+    if (!fileName.endsWith(".div", Qt::CaseInsensitive))
+        fileName += ".div";
     settings->setValue("Planner/savePath", folderOf(fileName));
 
     QSettings file(fileName, QSettings::IniFormat);
@@ -130,7 +153,12 @@ QString VARN_Planner_Interface::askOpenFileName(const QString& caption, const QS
 
 QString VARN_Planner_Interface::askSaveFileName(const QString& caption, const QString& folder, const QString& filter)
 {
-    return QFileDialog::getSaveFileName(this, caption, folder, filter);
+    QFileDialog dialog(this, caption, folder, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // A name typed without the filter's suffix gets it here, before the dialog asks whether a
+    // file of that name may be replaced.
+    dialog.setDefaultSuffix(QRegularExpression("\\*\\.(\\w+)").match(filter).captured(1));
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
 void VARN_Planner_Interface::showMessage(QMessageBox::Icon icon, const QString& title, const QString& text)

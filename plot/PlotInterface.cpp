@@ -26,6 +26,8 @@ PlotInterface::PlotInterface()
       colorMap(Qt::red, Qt::magenta, QwtColorMap::RGB)
 {
     setupUi(this);
+    // A window beside the main window: closing the main window ends the program anyway.
+    setAttribute(Qt::WA_QuitOnClose, false);
     qwtPlot->insertLegend(new QwtLegend, QwtPlot::RightLegend);
     colorMap.addColorStop(0.25, Qt::yellow);
     colorMap.addColorStop(0.5, Qt::green);
@@ -110,41 +112,53 @@ void PlotInterface::setupTissues(int maxDepth)
         tissueCurves.append(tissue);
     }
 
-    const double surface = int_I_pres_surface * 0.001;
-    const double bottom = surface + maxDepth / 10.0;
+    ambientLine = new ProfileImpl(this);
+    ambientLine->curve.setTitle("GF = 0");
+    ambientLine->curve.setPen(linePen(Qt::black, 1.0, Qt::DashDotLine));
+    ambientLine->curve.setRenderHint(QwtPlotItem::RenderAntialiased);
+    ambientLine->curve.attach(qwtPlot);
+    extraCurves.append(ambientLine);
 
-    ProfileImpl* ambient = new ProfileImpl(this);
-    ambient->curve.setTitle("GF = 0");
-    ambient->curve.setSamples(QVector<double>{surface, bottom}, QVector<double>{surface, bottom});
-    ambient->curve.setPen(linePen(Qt::black, 1.0, Qt::DashDotLine));
-    ambient->curve.setRenderHint(QwtPlotItem::RenderAntialiased);
-    ambient->curve.attach(qwtPlot);
-    extraCurves.append(ambient);
-
-    QwtPlotMarker* surfaceMark = new QwtPlotMarker;
+    surfaceMark = new QwtPlotMarker;
     surfaceMark->setLineStyle(QwtPlotMarker::VLine);
-    surfaceMark->setXValue(surface);
     surfaceMark->setLinePen(QPen(QBrush(Qt::black), 0.5, Qt::DotLine));
     surfaceMark->setLabel(QwtText(tr("Surface", "Plot label")));
     surfaceMark->setLabelOrientation(Qt::Vertical);
     surfaceMark->setLabelAlignment(Qt::AlignBottom | Qt::AlignLeft);
     surfaceMark->attach(qwtPlot);
-    ambient->markers.append(surfaceMark);
+    ambientLine->markers.append(surfaceMark);
 
-    qwtPlot->setAxisScale(QwtPlot::xBottom, 0.7, bottom);
-    qwtPlot->setAxisScale(QwtPlot::yLeft, 0, bottom);
-
+    mValueLines.clear();
     for (int i = 0; i < NUM_COMP; ++i) {
-        const double a = buhlmann_ab[i][0];
-        const double b = buhlmann_ab[i][1];
         ProfileImpl* mValue = new ProfileImpl(this);
-        mValue->curve.setSamples(QVector<double>{surface, bottom},
-                                 QVector<double>{surface / b + a, bottom / b + a});
         extraCurves.append(mValue);
+        mValueLines.append(mValue);
         mValue->curve.setPen(linePen(colorMap.color(compartments, i), 1.0, Qt::DashDotLine));
         mValue->curve.setRenderHint(QwtPlotItem::RenderAntialiased);
         mValue->curve.setItemAttribute(QwtPlotItem::Legend, false);
         mValue->curve.attach(qwtPlot);
+    }
+
+    setTissueRange(maxDepth);
+}
+
+void PlotInterface::setTissueRange(int maxDepth)
+{
+    if (!ambientLine)
+        return;
+    tissueDepth = maxDepth;
+    const double surface = int_I_pres_surface * 0.001;
+    const double bottom = surface + maxDepth / 10.0;
+
+    ambientLine->curve.setSamples(QVector<double>{surface, bottom}, QVector<double>{surface, bottom});
+    surfaceMark->setXValue(surface);
+    qwtPlot->setAxisScale(QwtPlot::xBottom, 0.7, bottom);
+    qwtPlot->setAxisScale(QwtPlot::yLeft, 0, bottom);
+    for (int i = 0; i < NUM_COMP; ++i) {
+        const double a = buhlmann_ab[i][0];
+        const double b = buhlmann_ab[i][1];
+        mValueLines.at(i)->curve.setSamples(QVector<double>{surface, bottom},
+                                           QVector<double>{surface / b + a, bottom / b + a});
     }
 
     qwtPlot->replot();

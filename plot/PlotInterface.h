@@ -8,6 +8,7 @@
 #include <qwt_color_map.h>
 
 class Profile;
+class ProfileImpl;
 class CrossHair;
 class QwtPlotMarker;
 
@@ -23,6 +24,11 @@ public:
     void setStyle();
     void addCurve(Profile*& slot);
     Profile* tissue(int i);
+
+    // The tissues plot reaches the ambient pressure of this depth at the present surface
+    // pressure: axes, the ambient-pressure line and the M-value lines.
+    void setTissueRange(int maxDepth);
+    int tissueRange() const { return tissueDepth; }
 
     // A stepped profile of the plan the engine holds now, with stop and gas labels.
     void addRuntime(float bottomMinutes, float depth);
@@ -64,10 +70,19 @@ private:
     void setupDiveTraces();
     void setupTissues(int maxDepth);
     void writeImage(const QString& fileName);
+    static bool isWritableSuffix(const QString& suffix);
+    QString plainTitle() const;
+    QSize exportSize(const QSize& usual, int deviceDpi) const;
     bool isListed(Profile* curve) const;
 
     CrossHair* crossHair = nullptr;
     QwtPlotMarker* surfaceLine = nullptr;
+
+    // The lines of the tissues plot that run from the surface to the top of its range.
+    ProfileImpl* ambientLine = nullptr;
+    QwtPlotMarker* surfaceMark = nullptr;
+    QList<ProfileImpl*> mValueLines;
+    int tissueDepth = 0;
 };
 
 #endif

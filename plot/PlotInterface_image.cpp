@@ -14,6 +14,9 @@
 #include <QSaveFile>
 #include <QSettings>
 #include <QSvgGenerator>
+#include <QTextDocument>
+#include <QtMath>
+#include <qwt_abstract_legend.h>
 #include <qwt_plot_renderer.h>
 
 namespace {
@@ -25,7 +28,7 @@ const char* const savePathKey = "Planner/savePath";
 const char* failure(const QString& text)
 {
     static QByteArray storage;
-    storage = text.toLatin1();
+    storage = text.toUtf8();
     return storage.constData();
 }
 
@@ -58,15 +61,46 @@ QString PlotInterface::saveImageAs(const QString& name, const QString& selectedF
     if (settings)
         settings->setValue(savePathKey, QFileInfo(name).absoluteDir().absoluteFilePath("."));
 
-    // "PNG image (*.png)" names ".png"; the name's own ending wins when it has one of these.
+    // A name ending in a suffix that the program writes keeps it, and the suffix decides the
+    // format whatever the filter; any other name gets the filter's suffix, "PNG image (*.png)"
+    // naming ".png".
     QString suffix = selectedFilter.mid(selectedFilter.lastIndexOf('.') + 1);
     suffix = "." + suffix.left(suffix.indexOf(')'));
     QString fileName = name;
-    if (!fileName.endsWith(suffix) && !fileName.endsWith(".jpg") && !fileName.endsWith(".tif"))
+    if (!isWritableSuffix(QFileInfo(name).suffix()) && !fileName.endsWith(suffix))
         fileName += suffix;
 
     writeImage(fileName);
     return fileName;
+}
+
+bool PlotInterface::isWritableSuffix(const QString& suffix)
+{
+    const QString format = suffix.toLower();
+    return format == "svg" || format == "pdf" || QImageWriter::supportedImageFormats().contains(format.toLatin1());
+}
+
+// The two lines of the plot title without their markup, as the files' metadata keep them.
+QString PlotInterface::plainTitle() const
+{
+    QTextDocument document;
+    document.setHtml(qwtPlot->title().text());
+    QStringList lines;
+    for (const QString& line : document.toPlainText().split('\n', Qt::SkipEmptyParts))
+        lines << line.simplified();
+    return lines.join(" - ");
+}
+
+// The renderer lays the plot out in the window's pixels scaled to the device's resolution, and
+// a legend taller than that is cut: the picture grows taller for it.
+QSize PlotInterface::exportSize(const QSize& usual, int deviceDpi) const
+{
+    const QwtAbstractLegend* legend = qwtPlot->legend();
+    if (!legend)
+        return usual;
+    const QMargins margins = qwtPlot->contentsMargins();
+    const int needed = legend->sizeHint().height() + margins.top() + margins.bottom();
+    return QSize(usual.width(), qMax(usual.height(), qCeil(needed * double(deviceDpi) / qwtPlot->logicalDpiY())));
 }
 
 void PlotInterface::writeImage(const QString& fileName)
@@ -75,15 +109,17 @@ void PlotInterface::writeImage(const QString& fileName)
     renderer.setDiscardFlag(QwtPlotRenderer::DiscardCanvasBackground);
     // Qwt 6.1 would otherwise paint the widget's palette colour over the white page.
     renderer.setDiscardFlag(QwtPlotRenderer::DiscardBackground);
-    const QString title = qwtPlot->title().text();
+    const QString title = plainTitle();
+    const QString format = QFileInfo(fileName).suffix().toLower();
 
-    if (fileName.endsWith(".svg")) {
+    if (format == "svg") {
         QSaveFile file(fileName);
         QSvgGenerator generator;
         generator.setOutputDevice(&file);
-        generator.setSize(QSize(800, 450));
-        generator.setViewBox(QRect(0, 0, 799, 449));
-        // The generator writes both texts into the XML as they are; the title carries markup.
+        const QSize size = exportSize(QSize(800, 450), generator.resolution());
+        generator.setSize(size);
+        generator.setViewBox(QRect(QPoint(0, 0), size - QSize(1, 1)));
+        // The generator writes both texts into the XML as they are.
         generator.setTitle(title.toHtmlEscaped());
         generator.setDescription(QString(webAddress).toHtmlEscaped());
         QPainter painter;
@@ -93,7 +129,7 @@ void PlotInterface::writeImage(const QString& fileName)
         painter.end();
         if (!file.commit())
             throw writeFailure(fileName, file.errorString());
-    } else if (fileName.endsWith(".pdf")) {
+    } else if (format == "pdf") {
         QPrinter printer(QPrinter::ScreenResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(fileName);
@@ -108,17 +144,21 @@ void PlotInterface::writeImage(const QString& fileName)
         if (!painter.end())
             throw writeFailure(fileName, "the file cannot be completed");
     } else {
-        const bool tiff = fileName.endsWith(".tif") || fileName.endsWith(".tiff");
-        QImage image(tiff ? QSize(1280, 720) : QSize(800, 450), QImage::Format_ARGB32);
+        const bool tiff = format == "tif" || format == "tiff";
+        const int dpi = QImage(1, 1, QImage::Format_ARGB32).logicalDpiY();
+        QImage image(exportSize(tiff ? QSize(1280, 720) : QSize(800, 450), dpi), QImage::Format_ARGB32);
         image.fill(qRgba(255, 255, 255, 255));
         renderer.renderTo(qwtPlot, image);
 
         // The writer picks the format by the suffix, as it would for a file name, and
         // fails before the save file replaces anything.
         QSaveFile file(fileName);
-        QImageWriter writer(&file, QFileInfo(fileName).suffix().toLower().toLatin1());
-        writer.setCompression(1);
-        writer.setQuality(95);
+        QImageWriter writer(&file, format.toLatin1());
+        // The PNG writer takes the quality for its compression level: it keeps its own default.
+        if (format != "png") {
+            writer.setCompression(1);
+            writer.setQuality(95);
+        }
         writer.setText("Title", title);
         writer.setText("Author", webAddress);
         if (!writer.write(image))

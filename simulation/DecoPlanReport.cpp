@@ -157,6 +157,7 @@ void reportGasVolumes(QTextEdit* console, int bottomTime, int depth)
         return;
     print_decoplan(console, depth, bottomTime * 60);
     printGasVolumes(console, bottomTime, depth);
+    SimulationRun::finishPlan();
     QCoreApplication::processEvents();
 }
 
@@ -188,6 +189,6 @@ void gas_volume(QTextEdit* console, int bottomTime, int depth)
     } catch (const char* text) {
         if (!SimulationRun::isEngineRefusal(text))
             throw;
-        ConsoleText::appendWarning(console, QString::fromLatin1(text));
+        ConsoleText::appendWarning(console, ConsoleText::tr("No gas volumes: %1").arg(SimulationRun::refusalReason(text)));
     }
 }

@@ -1,39 +1,83 @@
 #include "DiveLogFields.h"
 
 #include <QtMath>
+#include <charconv>
+#include <cmath>
+#include <limits>
 
 namespace DiveLogFields {
 
 namespace {
-// Far beyond any dive, far below the int range.
-const double longestDive = 1.0e7;
+
+const float missing = std::numeric_limits<float>::quiet_NaN();
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
 
-QString text(const QDomElement& parent, const QString& child)
+// The text without the blanks around it and a leading plus sign.
+void trim(const char*& begin, const char*& end)
 {
-    return parent.firstChildElement(child).text();
+    while (begin < end && isBlank(*begin))
+        ++begin;
+    while (end > begin && isBlank(end[-1]))
+        --end;
+    if (end - begin > 1 && *begin == '+' && begin[1] != '-' && begin[1] != '+')
+        ++begin;
 }
 
-double number(const QString& text)
+} // namespace
+
+bool readNumber(const QByteArray& text, double* value)
 {
-    bool ok = false;
-    const double value = text.toDouble(&ok);
-    return ok && qIsFinite(value) ? value : 0.0;
+    const char* begin = text.constData();
+    const char* end = begin + text.size();
+    trim(begin, end);
+    if (begin == end)
+        return false;
+    double parsed = 0;
+    const std::from_chars_result result = std::from_chars(begin, end, parsed);
+    if (result.ec != std::errc() || result.ptr != end || !std::isfinite(parsed))
+        return false;
+    *value = parsed;
+    return true;
 }
 
-double number(const QDomElement& parent, const QString& child)
+double number(const QByteArray& text)
 {
-    return number(text(parent, child));
+    double value = 0;
+    return readNumber(text, &value) ? value : 0.0;
 }
 
-int integer(const QString& text)
+int integer(const QByteArray& text)
 {
-    return text.toInt(nullptr, 10);
+    const char* begin = text.constData();
+    const char* end = begin + text.size();
+    trim(begin, end);
+    int value = 0;
+    const std::from_chars_result result = std::from_chars(begin, end, value, 10);
+    return result.ec == std::errc() && result.ptr == end ? value : 0;
 }
 
-int integer(const QDomElement& parent, const QString& child)
+bool plausibleDepth(double metres)
 {
-    return integer(text(parent, child));
+    // Within a float's range too: 1e39 is finite as a double but not as a float.
+    return metres >= 0 && metres <= deepestDive;
+}
+
+float depthOf(const QByteArray& text)
+{
+    double value = 0;
+    return readNumber(text, &value) && plausibleDepth(value) ? float(value) : missing;
+}
+
+double timeOf(const QByteArray& text)
+{
+    double value = 0;
+    if (!readNumber(text, &value) || value < 0 || value > longestDive)
+        return missing;
+    return value;
 }
 
 int wholeSeconds(double seconds)

@@ -1,5 +1,6 @@
 #include "PlotFeeding.h"
 
+#include "EngineFeeding.h"
 #include "PlotInterface.h"
 #include "Profile.h"
 #include "StatusLine.h"
@@ -7,6 +8,7 @@
 #include "p2_deco.h"
 
 #include <QElapsedTimer>
+#include <cmath>
 #include <qwt_plot.h>
 
 namespace {
@@ -144,11 +146,20 @@ void TissueCurves::addMarker(float ambientBar, float y, int gas)
         tissues->addTissueMarker(ambientBar, y, gas);
 }
 
+void TissueCurves::fitRange(int depth, bool newDive)
+{
+    PlotInterface* tissues = window();
+    if (tissues && (newDive || depth > tissues->tissueRange()))
+        tissues->setTissueRange(depth);
+}
+
 void dumpTissues()
 {
     PlotInterface* tissues = TissueCurves::window();
     if (!tissues)
         return;
+    // A logged dive may go deeper than the depth it was started with.
+    TissueCurves::fitRange(int(std::ceil(engineDepth() - 0.05f)), false);
     const float ambient = int_I_pres_respiration * 0.001f;
     for (int i = 0; i < NUM_COMP; ++i)
         tissues->tissue(i)->addPoint(ambient, pres_tissue_N2[i] + pres_tissue_He[i]);

@@ -38,6 +38,9 @@ class TissueCurves {
 public:
     static PlotInterface* window();
     static void addMarker(float ambientBar, float y, int gas);
+    // The plot's pressures reach this depth: exactly at the start of a dive, which draws only
+    // itself; otherwise the range only grows, so that every point drawn stays inside.
+    static void fitRange(int depth, bool newDive);
 };
 
 #endif

@@ -7,3 +7,5 @@ bool Replay::breakOnSwitch = false;
 bool Replay::breakOnSetpoint = false;
 
 Replay::~Replay() = default;
+
+ReadProgress::~ReadProgress() = default;

@@ -6,13 +6,23 @@
 
 class VARN_eeprom;
 
+// Told now and then how far the reading of a log file has got.
+class ReadProgress {
+public:
+    virtual ~ReadProgress();
+    virtual void advance(qint64 done, qint64 total) = 0;
+};
+
 // A dive logged by a dive computer, which the simulation follows instead of a planned dive.
 //
 // Opening: replayXML() or replayUDDF() give a source owned by the caller, with the first dive of the
-// file current, or null when the file cannot be read, is not a log of that kind or holds no dive.
-// diveList() gives one entry per dive; selectDive() with such an entry makes that dive current;
-// diveConfig() must then run for the current dive: it checks the dive, applies its mode and gases
-// to the configuration and starts the replay over at the beginning of the dive.
+// file current, or null when the file cannot be read, is no regular file, is not a well-formed log
+// of that kind or holds no dive; the file is read whole at once, and a progress given hears how
+// far that has got; a problem given is told why a file gave no source, in the diver's words.
+// diveList() gives one entry per dive; selectDive() with the place of an entry
+// in that list makes that dive current; diveConfig() must then run for the current dive: it
+// checks the dive, applies its mode and gases to the configuration and starts the replay over at
+// the beginning of the dive.
 //
 // Replaying: t is whole seconds since the start of the logged dive (the simulation asks in 2-second
 // steps: depth(0) once, then depth(t), gasChange(t), setpointChange(t) for t = 0, 2, 4 ...).
@@ -20,7 +30,8 @@ class VARN_eeprom;
 //   times; before the first sample the first sample's depth, after the last the last one's.
 // - gasChange(t): the number (from 1) of the gas switched to at the samples that t has reached
 //   since the last report, 0 when there is none to report. Numbers above 5 (a dive with more than
-//   five mixes) have no gas record in the configuration.
+//   five mixes) have no gas record in the configuration; the gas of a mix that diveConfig skipped
+//   (implausible, or not defined in the file) is left inactive.
 // - setpointChange(t): likewise the setpoint recorded there, in bar, 0 when none. It is always a
 //   whole number of centibar and never below it, so trunc(s * 100) in float or double arithmetic
 //   (or qRound(s * 100)) gives the centibar.
@@ -32,18 +43,21 @@ class VARN_eeprom;
 // Failures are thrown as texts: a UDDF source throws "Bad UDDF structure" from diveConfig and the
 // replay operations when the dive has no sample, and "Bad UDDF sampling" from diveConfig when its
 // samples span no time; a DivingLog source throws "No samples in this dive" from diveConfig.
-// Other dives of the same file stay usable.
+// Other dives of the same file stay usable. Depths and times that a file gives as nonsense (not
+// finite, out of any plausible range) count as missing: a missing depth is taken from the samples
+// around it, a sample without a time is left out, and diveConfig's report says so.
 //
-// A source keeps the parsed file and moves its sample window in const calls: one thread only.
+// A source keeps the samples of the file and moves its sample window in const calls: one thread
+// only.
 class Replay {
 public:
     virtual ~Replay();
 
-    // One entry per dive, in file order; the text up to the first blank names the dive for
-    // selectDive. Leaves the last dive current.
+    // One entry per dive, in file order.
     virtual QStringList diveList() const = 0;
-    // False, leaving the current dive as it was, when the entry names no dive of the file.
-    virtual bool selectDive(const QString& entry) = 0;
+    // The dive of entry index (from 0) of diveList; false, leaving the current dive as it was,
+    // when there is no such entry.
+    virtual bool selectDive(int index) = 0;
     // Applies the current dive to config when it is not null; returns a console report ending in
     // a newline.
     virtual QString diveConfig(VARN_eeprom* config) = 0;
@@ -63,7 +77,7 @@ public:
     static bool breakOnSetpoint; // stop at a logged setpoint (closed circuit)
 };
 
-Replay* replayXML(const QString& path);
-Replay* replayUDDF(const QString& path);
+Replay* replayXML(const QString& path, ReadProgress* progress = nullptr, QString* problem = nullptr);
+Replay* replayUDDF(const QString& path, ReadProgress* progress = nullptr, QString* problem = nullptr);
 
 #endif

@@ -1,5 +1,8 @@
 #include "ReplayUDDF.h"
+
+#include "ConsoleText.h"
 #include "DiveLogFields.h"
+#include "LogXmlReader.h"
 #include "VARN_eeprom.h"
 
 #include <QDateTime>
@@ -16,8 +19,9 @@ const int lowestSetpoint = 16;  // centibar
 const int highestSetpoint = 255;
 
 // The whole centibar of a setpo2 in pascal, 0 when it is outside the plausible range.
-int centibarOf(double pascal)
+int centibarOf(const QByteArray& text)
 {
+    const double pascal = number(text);
     if (pascal < (lowestSetpoint - 0.5) * 1000 || pascal >= (highestSetpoint + 0.5) * 1000)
         return 0;
     return qRound(pascal / 1000);
@@ -32,6 +36,9 @@ float barOf(int centibar)
     return bar;
 }
 
+// A log of many mixes lists no more of them than a diver can read: the computer has five gases.
+const int listedGases = 20;
+
 // Whole percentages that fit a gas record: some O2, nothing negative, at most 100 % in all.
 bool plausibleMix(float o2, float he)
 {
@@ -40,138 +47,268 @@ bool plausibleMix(float o2, float he)
     return qRound(o2) + qRound(he) <= 100;
 }
 
-QString startOf(const QDomElement& dive)
-{
-    QDateTime when = QDateTime::fromString(
-        text(dive.firstChildElement("informationbeforedive"), "datetime").trimmed(), Qt::ISODate);
-    if (!when.isValid()) {
-        const QDomElement date = dive.firstChildElement("date");
-        const QDomElement time = dive.firstChildElement("time");
-        const QDate day(integer(date, "year"), integer(date, "month"), integer(date, "day"));
-        const QTime clock(integer(time, "hour"), integer(time, "minute"));
-        if (day.isValid() && clock.isValid())
-            when = QDateTime(day, clock, Qt::UTC);
-    }
-    return when.isValid() ? when.toString("MM/dd hh:mm") : QString("--/-- --:--");
-}
-
 } // namespace
 
-Replay* replayUDDF(const QString& path)
+Replay* replayUDDF(const QString& path, ReadProgress* progress, QString* problem)
 {
-    ReplayUDDF* source = new ReplayUDDF(path);
-    if (source->setup())
-        return source;
-    delete source;
-    return nullptr;
+    return ReplayUDDF::open(new ReplayUDDF, "UDDF", path, progress, problem);
 }
 
-ReplayUDDF::ReplayUDDF(const QString& path)
-    : ReplayXML(path, "uddf")
-{
-}
+ReplayUDDF::ReplayUDDF() = default;
 
 ReplayUDDF::~ReplayUDDF() = default;
 
-QList<QDomElement> ReplayUDDF::dives() const
+int ReplayUDDF::mixIndex(const QString& id)
 {
-    QList<QDomElement> all;
-    for (QDomElement group = root.firstChildElement("profiledata").firstChildElement("repetitiongroup");
-         !group.isNull(); group = group.nextSiblingElement("repetitiongroup")) {
-        for (QDomElement d = group.firstChildElement("dive"); !d.isNull(); d = d.nextSiblingElement("dive"))
-            all << d;
-    }
-    return all;
+    const auto found = indexOfMixId.constFind(id);
+    if (found != indexOfMixId.constEnd())
+        return found.value();
+    indexOfMixId.insert(id, mixIds.size());
+    mixIds << id;
+    return mixIds.size() - 1;
 }
 
-QDomElement ReplayUDDF::firstWaypoint() const
+bool ReplayUDDF::read(LogXmlReader& xml)
 {
-    return dive.firstChildElement("samples").firstChildElement("waypoint");
-}
-
-bool ReplayUDDF::setup()
-{
-    try {
-        const QList<QDomElement> all = dives();
-        if (all.isEmpty())
-            return false;
-        dive = all.first();
-        setupDiveInfo();
-        return true;
-    } catch (...) {
+    if (!xml.readChild())
         return false;
+    version = xml.attribute("version");
+    bool haveMixes = false, haveProfiles = false;
+    while (xml.readChild()) {
+        if (!haveMixes && xml.is("gasdefinitions")) {
+            haveMixes = true;
+            readMixes(xml);
+        } else if (!haveProfiles && xml.is("profiledata")) {
+            haveProfiles = true;
+            readProfiles(xml);
+        } else {
+            xml.skip();
+        }
+    }
+    return true;
+}
+
+void ReplayUDDF::readMixes(LogXmlReader& xml)
+{
+    while (xml.readChild()) {
+        if (!xml.is("mix")) {
+            xml.skip();
+            continue;
+        }
+        Mix mix{xml.attribute("id"), QString(), 0, 0};
+        bool haveName = false, haveO2 = false, haveHe = false;
+        while (xml.readChild()) {
+            if (!haveName && xml.is("name")) {
+                haveName = true;
+                mix.name = xml.text();
+            } else if (!haveO2 && xml.is("o2")) {
+                haveO2 = true;
+                mix.o2 = float(number(xml.textBytes()));
+            } else if (!haveHe && xml.is("he")) {
+                haveHe = true;
+                mix.he = float(number(xml.textBytes()));
+            } else {
+                xml.skip();
+            }
+        }
+        mixes << mix;
     }
 }
 
-void ReplayUDDF::setupDiveInfo()
+void ReplayUDDF::readProfiles(LogXmlReader& xml)
 {
-    const QDomElement samples = dive.firstChildElement("samples");
-    duration = wholeSeconds(number(samples.lastChildElement("waypoint"), "divetime"));
-    maxDepth = number(dive.firstChildElement("informationafterdive"), "greatestdepth");
-    if (maxDepth == 0)
-        maxDepth = number(dive, "greatestdepth");
-
-    mixRefs.clear();
-    for (QDomElement w = firstWaypoint(); !w.isNull(); w = w.nextSiblingElement("waypoint")) {
-        const QString ref = w.firstChildElement("switchmix").attribute("ref");
-        if (!ref.isEmpty() && !mixRefs.contains(ref))
-            mixRefs << ref;
+    while (xml.readChild()) {
+        if (!xml.is("repetitiongroup")) {
+            xml.skip();
+            continue;
+        }
+        while (xml.readChild()) {
+            if (xml.is("dive"))
+                dives << readDive(xml);
+            else
+                xml.skip();
+        }
     }
-
-    // The window of the previous dive must not leak into this one.
-    cur = QDomElement();
-    next = QDomElement();
-    pendingMix.clear();
-    pendingSetpoint = 0;
 }
 
-QStringList ReplayUDDF::diveList() const
+LoggedDive ReplayUDDF::readDive(LogXmlReader& xml)
 {
-    // Each dive is read through the current-dive state, so the last one stays current.
-    ReplayUDDF* self = const_cast<ReplayUDDF*>(this);
-    QStringList entries;
-    int n = 1;
-    for (const QDomElement& d : dives()) {
-        self->dive = d;
-        self->setupDiveInfo();
-        entries << QString::asprintf("%03d - ", n++) + startOf(d) + " - " + timeAndDepth();
+    LoggedDive dive;
+    QString dateTime;
+    int year = 0, month = 0, day = 0, hour = 0, minute = 0;
+    QByteArray afterDepth, ownDepth;
+    bool haveBefore = false, haveDate = false, haveTime = false, haveAfter = false, haveDepth = false,
+         haveSamples = false;
+    while (xml.readChild()) {
+        if (!haveBefore && xml.is("informationbeforedive")) {
+            haveBefore = true;
+            bool haveDateTime = false;
+            while (xml.readChild()) {
+                if (!haveDateTime && xml.is("datetime")) {
+                    haveDateTime = true;
+                    dateTime = xml.text().trimmed();
+                } else {
+                    xml.skip();
+                }
+            }
+        } else if (!haveDate && xml.is("date")) {
+            haveDate = true;
+            bool y = false, m = false, d = false;
+            while (xml.readChild()) {
+                if (!y && xml.is("year")) {
+                    y = true;
+                    year = integer(xml.textBytes());
+                } else if (!m && xml.is("month")) {
+                    m = true;
+                    month = integer(xml.textBytes());
+                } else if (!d && xml.is("day")) {
+                    d = true;
+                    day = integer(xml.textBytes());
+                } else {
+                    xml.skip();
+                }
+            }
+        } else if (!haveTime && xml.is("time")) {
+            haveTime = true;
+            bool h = false, m = false;
+            while (xml.readChild()) {
+                if (!h && xml.is("hour")) {
+                    h = true;
+                    hour = integer(xml.textBytes());
+                } else if (!m && xml.is("minute")) {
+                    m = true;
+                    minute = integer(xml.textBytes());
+                } else {
+                    xml.skip();
+                }
+            }
+        } else if (!haveAfter && xml.is("informationafterdive")) {
+            haveAfter = true;
+            bool haveGreatest = false;
+            while (xml.readChild()) {
+                if (!haveGreatest && xml.is("greatestdepth")) {
+                    haveGreatest = true;
+                    afterDepth = xml.textBytes();
+                } else {
+                    xml.skip();
+                }
+            }
+        } else if (!haveDepth && xml.is("greatestdepth")) {
+            haveDepth = true;
+            ownDepth = xml.textBytes();
+        } else if (!haveSamples && xml.is("samples")) {
+            haveSamples = true;
+            readSamples(xml, dive);
+        } else {
+            xml.skip();
+        }
     }
-    return entries;
+
+    dive.fillMissingDepths();
+    dive.duration = dive.samples.isEmpty() ? 0 : wholeSeconds(dive.samples.last().time);
+
+    // UDDF 3 logs the greatest depth after the dive, UDDF 2 in the dive itself.
+    float logged = depthOf(afterDepth);
+    if (!(logged > 0))
+        logged = depthOf(ownDepth);
+    dive.unusableDepth = !(logged > 0) && ((std::isnan(depthOf(afterDepth)) && !afterDepth.trimmed().isEmpty())
+                                            || (std::isnan(depthOf(ownDepth)) && !ownDepth.trimmed().isEmpty()));
+    dive.depth = logged > 0 ? logged : dive.deepestSample();
+
+    QDateTime when = QDateTime::fromString(dateTime, Qt::ISODate);
+    if (!when.isValid()) {
+        const QDate date(year, month, day);
+        const QTime time(hour, minute);
+        if (date.isValid() && time.isValid())
+            when = QDateTime(date, time, Qt::UTC);
+    }
+    dive.entry = QString::asprintf("%03d - ", dives.size() + 1)
+                 + (when.isValid() ? when.toString("MM/dd hh:mm") : QString("--/-- --:--")) + " - "
+                 + dive.timeAndDepth();
+    return dive;
 }
 
-bool ReplayUDDF::selectDive(const QString& entry)
+void ReplayUDDF::readSamples(LogXmlReader& xml, LoggedDive& dive)
 {
-    const int n = integer(entry.section(' ', 0, 0));
-    const QList<QDomElement> all = dives();
-    if (n < 1 || n > all.size())
+    bool first = true;
+    while (xml.readChild()) {
+        if (!xml.is("waypoint")) {
+            xml.skip();
+            continue;
+        }
+        LoggedDive::Sample sample;
+        sample.time = std::nan("");
+        sample.depth = std::nanf("");
+        bool haveTime = false, haveDepth = false, haveMix = false, haveSetpoint = false, haveMode = false;
+        while (xml.readChild()) {
+            if (!haveTime && xml.is("divetime")) {
+                haveTime = true;
+                sample.time = timeOf(xml.textBytes());
+            } else if (!haveDepth && xml.is("depth")) {
+                haveDepth = true;
+                sample.depth = depthOf(xml.textBytes());
+            } else if (!haveMix && xml.is("switchmix")) {
+                haveMix = true;
+                const QString ref = xml.attribute("ref");
+                if (!ref.isEmpty())
+                    sample.mix = mixIndex(ref);
+                xml.skip();
+            } else if (!haveSetpoint && xml.is("setpo2")) {
+                haveSetpoint = true;
+                const int centibar = centibarOf(xml.textBytes());
+                if (centibar > 0)
+                    sample.setpoint = (unsigned char)centibar;
+                else
+                    ++dive.skippedSetpoints;
+            } else if (first && !haveMode && xml.is("divemode")) {
+                haveMode = true;
+                dive.mode = xml.attribute("type");
+                xml.skip();
+            } else {
+                xml.skip();
+            }
+        }
+        first = false;
+        if (std::isnan(sample.time)) {
+            ++dive.missingTimes;
+            continue;
+        }
+        if (std::isnan(sample.depth))
+            ++dive.missingDepths;
+        dive.samples << sample;
+    }
+}
+
+bool ReplayUDDF::selectDive(int index)
+{
+    if (!ReplayXML::selectDive(index))
         return false;
-    dive = all.at(n - 1);
-    setupDiveInfo();
+    // The dive's mixes get their gas numbers in order of first use.
+    gasOfMix.fill(0, mixIds.size());
+    int gases = 0;
+    for (const LoggedDive::Sample& s : dive().samples) {
+        if (s.mix >= 0 && gasOfMix.at(s.mix) == 0)
+            gasOfMix[s.mix] = ++gases;
+    }
     return true;
 }
 
 QString ReplayUDDF::diveConfig(VARN_eeprom* config)
 {
-    QString report = QObject::tr("Reading UDDF %1 dive\n").arg(root.attribute("version"));
+    QString report = QObject::tr("Reading UDDF %1 dive\n").arg(version);
 
-    maxDepth = 0;
-    const double start = number(firstWaypoint(), "divetime");
+    const QVector<LoggedDive::Sample>& samples = dive().samples;
+    maxDepth = dive().deepestSample();
     bool spansTime = false;
-    int skippedSetpoints = 0;
-    for (QDomElement w = firstWaypoint(); !w.isNull(); w = w.nextSiblingElement("waypoint")) {
-        maxDepth = qMax(maxDepth, float(number(w, "depth")));
-        spansTime = spansTime || number(w, "divetime") > start;
-        const QDomElement setpo2 = w.firstChildElement("setpo2");
-        if (!setpo2.isNull() && centibarOf(number(setpo2.text())) == 0)
-            ++skippedSetpoints;
-    }
+    for (const LoggedDive::Sample& s : samples)
+        spansTime = spansTime || s.time > samples.first().time;
 
-    cur = QDomElement();
+    cur = -1;
     seek(0);
     if (!spansTime)
         throw "Bad UDDF sampling";
 
-    const QString mode = firstWaypoint().firstChildElement("divemode").attribute("type");
+    const QString& mode = dive().mode;
     if (mode == "closedcircuit") {
         report += QObject::tr("This is a CCR dive.") + '\n';
         if (config)
@@ -182,86 +319,81 @@ QString ReplayUDDF::diveConfig(VARN_eeprom* config)
             config->setCCR(false);
     } else {
         report += QObject::tr("Unknown OC/CCR mode.") + '\n';
+        if (config)
+            report += (config->isCCR() ? ConsoleText::tr("Dive mode unknown: the form's closed circuit mode is kept.")
+                                       : ConsoleText::tr("Dive mode unknown: the form's open circuit mode is kept."))
+                      + '\n';
     }
 
     if (config) {
         config->activeGases = 0;
         config->firstGas = 1;
     }
-    for (QDomElement mix = root.firstChildElement("gasdefinitions").firstChildElement("mix");
-         !mix.isNull(); mix = mix.nextSiblingElement("mix")) {
-        const int i = mixRefs.indexOf(mix.attribute("id"));
-        if (i < 0)
+    int unlisted = 0;
+    for (const Mix& mix : mixes) {
+        const int index = indexOfMixId.value(mix.id, -1);
+        const int gas = index < 0 ? 0 : gasOfMix.at(index);
+        if (gas == 0)
             continue;
-        float o2 = number(mix, "o2");
-        float he = number(mix, "he");
+        if (gas > listedGases) {
+            ++unlisted;
+            continue;
+        }
+        float o2 = mix.o2;
+        float he = mix.he;
         if (o2 < 2) {
             o2 *= 100;
             he *= 100;
         }
         report += QString("%1#%2: %3 o2=%4%, he=%5%\n")
-                      .arg(QObject::tr("Gas"), QString::number(i + 1), text(mix, "name").rightJustified(8),
+                      .arg(QObject::tr("Gas"), QString::number(gas), mix.name.rightJustified(8),
                            QString::number(o2, 'g', 6), QString::number(he, 'g', 6));
         if (!plausibleMix(o2, he)) {
-            report += QObject::tr("Gas#%1 skipped: implausible mix.\n").arg(i + 1);
+            report += QObject::tr("Gas#%1 skipped: implausible mix.\n").arg(gas);
             continue;
         }
-        if (config && i <= 4) {
-            config->gases[i].currentO2 = ubyte(qRound(o2));
-            config->gases[i].currentHe = ubyte(qRound(he));
-            config->activeGases |= ubyte(1 << i);
+        if (config && gas <= 5) {
+            config->gases[gas - 1].currentO2 = ubyte(qRound(o2));
+            config->gases[gas - 1].currentHe = ubyte(qRound(he));
+            config->activeGases |= ubyte(1 << (gas - 1));
         }
     }
 
-    if (skippedSetpoints > 0)
-        report += QObject::tr("%n setpoint(s) outside 0.16..2.55 bar skipped.\n", nullptr, skippedSetpoints);
-    return report;
+    if (unlisted > 0)
+        report += ConsoleText::tr("%n more mix(es) not listed: the computer has five gases.", nullptr, unlisted) + '\n';
+    if (dive().skippedSetpoints > 0)
+        report += QObject::tr("%n setpoint(s) outside 0.16..2.55 bar skipped.\n", nullptr, dive().skippedSetpoints);
+    return report + dive().unusableValues();
 }
 
-void ReplayUDDF::latch(const QDomElement& waypoint) const
+void ReplayUDDF::restart() const
 {
-    const QString ref = waypoint.firstChildElement("switchmix").attribute("ref");
-    if (!ref.isEmpty())
-        pendingMix = ref;
-    const QDomElement setpo2 = waypoint.firstChildElement("setpo2");
-    if (!setpo2.isNull()) {
-        const int centibar = centibarOf(number(setpo2.text()));
-        if (centibar > 0)
-            pendingSetpoint = barOf(centibar);
-    }
+    pendingMix = -1;
+    pendingSetpoint = 0;
+}
+
+void ReplayUDDF::enter(const LoggedDive::Sample& sample) const
+{
+    if (sample.mix >= 0)
+        pendingMix = sample.mix;
+    if (sample.setpoint > 0)
+        pendingSetpoint = barOf(sample.setpoint);
 }
 
 void ReplayUDDF::seek(int t) const
 {
-    if (cur.isNull() || t < lastT) {
-        pendingMix.clear();
-        pendingSetpoint = 0;
-        cur = firstWaypoint();
-        if (cur.isNull())
-            throw "Bad UDDF structure";
-        next = cur.nextSiblingElement("waypoint");
-        latch(cur);
-    }
-    // By logged time, not by position: samples may share a time, come irregularly or step back.
-    while (!next.isNull() && number(next, "divetime") <= t) {
-        cur = next;
-        next = next.nextSiblingElement("waypoint");
-        latch(cur);
-    }
-    lastT = t;
-    t0 = number(cur, "divetime");
-    t1 = number(next, "divetime");
-    d0 = number(cur, "depth");
-    d1 = number(next, "depth");
+    if (dive().samples.isEmpty())
+        throw "Bad UDDF structure";
+    ReplayXML::seek(t);
 }
 
 int ReplayUDDF::gasChange(int t) const
 {
     seek(t);
-    if (pendingMix.isEmpty())
+    if (pendingMix < 0)
         return 0;
-    const int gas = mixRefs.indexOf(pendingMix) + 1;
-    pendingMix.clear();
+    const int gas = gasOfMix.at(pendingMix);
+    pendingMix = -1;
     return gas;
 }
 

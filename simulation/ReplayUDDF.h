@@ -3,7 +3,7 @@
 
 #include "ReplayXML.h"
 
-#include <QList>
+#include <QHash>
 
 // A dive of a UDDF 2 or 3 file: the "dive" elements of every "repetitiongroup" of "profiledata",
 // numbered from 1 in file order, each with "waypoint" samples ("divetime" in seconds, "depth" in
@@ -12,31 +12,43 @@
 // configuration from the mixes that the dive switches to, numbered in order of first use.
 class ReplayUDDF : public ReplayXML {
 public:
-    explicit ReplayUDDF(const QString& path);
     ~ReplayUDDF() override;
 
-    QStringList diveList() const override;
-    bool selectDive(const QString& entry) override;
+    bool selectDive(int index) override;
     QString diveConfig(VARN_eeprom* config) override;
     int gasChange(int t) const override;
     float setpointChange(int t) const override;
 
 protected:
-    void setupDiveInfo() override;
+    bool read(LogXmlReader& xml) override;
     void seek(int t) const override;
-    bool setup() override;
+    void restart() const override;
+    void enter(const LoggedDive::Sample& sample) const override;
 
 private:
-    QList<QDomElement> dives() const;
-    QDomElement firstWaypoint() const;
-    // Takes the switch and the setpoint of a waypoint that the window enters.
-    void latch(const QDomElement& waypoint) const;
+    struct Mix {
+        QString id;
+        QString name;
+        float o2;
+        float he;
+    };
 
-    QStringList mixRefs;           // mix ids in order of first use: position + 1 is the gas number
-    mutable QString pendingMix;    // switched to and not yet reported
+    ReplayUDDF();
+    void readMixes(LogXmlReader& xml);
+    void readProfiles(LogXmlReader& xml);
+    LoggedDive readDive(LogXmlReader& xml);
+    void readSamples(LogXmlReader& xml, LoggedDive& dive);
+    int mixIndex(const QString& id);
+
+    QVector<Mix> mixes;          // of "gasdefinitions", in file order
+    QStringList mixIds;          // every mix id the samples switch to; a sample holds its index
+    QHash<QString, int> indexOfMixId;
+
+    QVector<int> gasOfMix;       // per index of mixIds: its gas number in the current dive, 0 if unused
+    mutable int pendingMix = -1; // index of the mix switched to and not yet reported
     mutable float pendingSetpoint = 0; // bar, recorded and not yet reported
 
-    friend Replay* replayUDDF(const QString& path);
+    friend Replay* replayUDDF(const QString& path, ReadProgress* progress, QString* problem);
 };
 
 #endif

@@ -232,6 +232,12 @@ bool followLog(QTextEdit* console, const Replay& replay, int t, float& depth, in
             // A log with more mixes than the computer has gases.
             ConsoleText::appendWarning(
                 console, ConsoleText::tr("Gas#%1 of the log is not one of the five gases: switch ignored").arg(logGas));
+        } else if (!(eeprom.activeGases & (1 << (logGas - 1)))) {
+            // The log's mix was not taken into the gas, which holds whatever it held before.
+            ConsoleText::appendWarning(
+                console, ConsoleText::tr("Gas#%1 of the log has no gas set up (its mix was skipped or the gas is off): "
+                                         "switch ignored")
+                             .arg(logGas));
         } else {
             gas = logGas;
             switchGas(console, depth, logGas);
@@ -328,6 +334,7 @@ void runSimulation(QTextEdit* console, int interval, int ascentSpeed, int bottom
         console->append("===================================");
     printGasList(console);
 
+    TissueCurves::fitRange(depth, interval < 0);
     if (interval < 0 && TissueCurves::window()) {
         TissueCurves::addMarker(int_I_pres_surface * 0.001f, 0.25f, firstGas());
         resetTissues();
@@ -349,13 +356,14 @@ void runSimulation(QTextEdit* console, int interval, int ascentSpeed, int bottom
         if (interval < 0) {
             DiveCurves::addDepthPoint(0);
             DiveCurves::addGasLabel(0, firstGas());
-        } else {
+        } else if (interval == 0) {
             DiveCurves::addDepthPoint(current);
-            if (interval > 0) {
-                dive_time = int(dive_time + interval * 60.0f);
-                DiveCurves::addDepthPoint(current);
-                DiveCurves::addGasLabel(current, firstGas());
-            }
+        } else {
+            // The interval is spent at the surface; the dive starts after it, on the first gas.
+            DiveCurves::addDepthPoint(0);
+            dive_time = int(dive_time + interval * 60.0f);
+            DiveCurves::addDepthPoint(0);
+            DiveCurves::addGasLabel(0, firstGas());
         }
     }
     DiveCurves::begin(DiveCurves::Ceiling, "ceiling", 0);
@@ -373,9 +381,11 @@ void runSimulation(QTextEdit* console, int interval, int ascentSpeed, int bottom
     // The bottom ends at the first step past the bottom time at which no plan is being computed.
     // The first step only clears the old plan and is done at once: a plan needs a second one.
     const int bottomSeconds = qMax(bottomTime * 60, 4);
+    bool planDone = true;
     while (t < bottomSeconds || char_O_deco_status != DECO_STATUS_DONE) {
         if (t >= bottomSeconds && ++overtime > SimulationRun::maxPlanSteps) {
             SimulationRun::warnPlanUnfinished(console);
+            planDone = false;
             break;
         }
         if (replay && !followLog(console, *replay, t, current, gas))
@@ -407,6 +417,8 @@ void runSimulation(QTextEdit* console, int interval, int ascentSpeed, int bottom
         console->append("...");
     print_decoplan(console, current, dive_time);
     printFutureTTS(console, current);
+    if (planDone)
+        SimulationRun::finishPlan();
 }
 
 } // namespace
@@ -414,13 +426,20 @@ void runSimulation(QTextEdit* console, int interval, int ascentSpeed, int bottom
 void ascent(QTextEdit* console, int target, int speed)
 {
     SimulationRun run;
+    // Before the first simulation there is no dive, and no run clock to stamp its lines with.
+    if (dive_time < 0) {
+        ConsoleText::appendWarning(console, ConsoleText::tr("No dive to ascend from: simulate first"));
+        return;
+    }
     try {
         runAscent(console, target, speed);
     } catch (const char* text) {
         endRun();
         if (!SimulationRun::isEngineRefusal(text))
             throw;
-        ConsoleText::appendWarning(console, QString::fromLatin1(text));
+        ConsoleText::appendWarning(console, ConsoleText::tr("Ascent stopped at %1 m: %2")
+                                                .arg(engineDepth(), 0, 'f', 1)
+                                                .arg(SimulationRun::refusalReason(text)));
     }
 }
 
@@ -434,6 +453,8 @@ void simulate(QTextEdit* console, int interval, int ascentSpeed, int bottomTime,
         // A failure of the log travels on to the window's handler.
         if (!SimulationRun::isEngineRefusal(text))
             throw;
-        ConsoleText::appendWarning(console, QString::fromLatin1(text));
+        ConsoleText::appendWarning(console, ConsoleText::tr("Simulation stopped at %1 m: %2")
+                                                .arg(engineDepth(), 0, 'f', 1)
+                                                .arg(SimulationRun::refusalReason(text)));
     }
 }

@@ -31,4 +31,8 @@ void resetTissues();
 // True while simulate, ascent or gas_volume runs, including while it processes events.
 bool simulationRunning();
 
+// True when the last call of simulate or gas_volume ended with a finished decompression plan
+// in the engine; an ascent, a refused or failed run, and a plan that never finished leave none.
+bool planFinished();
+
 #endif

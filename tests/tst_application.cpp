@@ -1,4 +1,5 @@
 #include "PlannerApplication.h"
+#include "PlotInterface.h"
 #include "Replay.h"
 #include "Settings.h"
 #include "VARN_Planner_Interface.h"
@@ -7,10 +8,14 @@
 #include "Updates.h"
 #include "loopbackhttp.h"
 #include "columncheck.h"
+#include "replayrun.h"
+#include "scriptedwindow.h"
 #include "testutil.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QScreen>
 #include <QSettings>
+#include <QTextBlock>
 #include <QSplashScreen>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -28,12 +33,16 @@ private slots:
     void firstRunClosedByTitleBarSavesReadableDefaults();
     void sizeAndSplitterComeBack();
     void heightIsClampedToScreen();
-    void widthGoesToTheColumn();
+    void widthIsClampedToScreen();
+    void planReadableAtFirstRunSize();
+    void widthGoesToTheConsole();
     void nothingInTheColumnCutsItsText();
+    void closingTheWindowEndsTheProgramWhateverElseIsOpen();
     void failedConfigurationSaveKeepsWindowKeys();
     void firstRunShowsDefaultsAndNextRunTheSavedForm();
     void startUpReadsTheOptions_data();
     void startUpReadsTheOptions();
+    void failureTextsShowAsTheyStand();
     void escapedFailuresAreReportedUntilTheTenth();
     void startUpChecksForUpdates();
 
@@ -49,6 +58,10 @@ private:
     int runGuarded();
     // The window and the About splash of a run go, as they do when the process ends.
     void endRun();
+    // The start-up's defaults file and a main window whose message boxes are recorded, not shown;
+    // the window goes with the test.
+    ScriptedWindow* startScripted();
+    QScopedPointer<ScriptedWindow> scripted;
 };
 
 void TestApplication::initTestCase()
@@ -78,6 +91,9 @@ void TestApplication::cleanup()
         delete settings;
         settings = nullptr;
     }
+    if (scripted && mainWindow == scripted.data())
+        mainWindow = nullptr;
+    scripted.reset();
     endRun();
     delete home;
     home = nullptr;
@@ -99,6 +115,16 @@ int TestApplication::runGuarded()
     connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(-1); });
     guard.start(5000);
     return app()->run();
+}
+
+ScriptedWindow* TestApplication::startScripted()
+{
+    settings = new QSettings(defaultsFile(), QSettings::IniFormat, app());
+    scripted.reset(new ScriptedWindow);
+    mainWindow = scripted.data();
+    mainWindow->load(settings);
+    mainWindow->show();
+    return scripted.data();
 }
 
 int TestApplication::runUntilClosed()
@@ -141,21 +167,25 @@ void TestApplication::firstRunClosedByTitleBarSavesReadableDefaults()
              QByteArray(reinterpret_cast<const char*>(defaults.bytes()), 768).mid(2));
 }
 
+// The offscreen screen is narrower than the window can be: every width comes back as the
+// window's least; the height and the splitter come back as left.
 void TestApplication::sizeAndSplitterComeBack()
 {
     app()->startUp();
-    mainWindow->resize(1200, 500);
-    QTRY_COMPARE(mainWindow->width(), 1200);
+    const QSize size(mainWindow->minimumSizeHint().width(), 500);
+    mainWindow->resize(size);
+    QTRY_COMPARE(mainWindow->size(), size);
+    // The Console dragged shut.
     const int total = mainWindow->splitter->sizes().at(0) + mainWindow->splitter->sizes().at(1);
-    mainWindow->splitter->setSizes({total - 150, 150});
+    mainWindow->splitter->setSizes({total, 0});
     const QList<int> moved = mainWindow->splitter->sizes();
-    QCOMPARE(moved.at(1), 150);
+    QCOMPARE(moved.at(1), 0);
     QCOMPARE(runUntilClosed(), 0);
     app()->shutDown();
     endRun();
 
     app()->startUp();
-    QCOMPARE(mainWindow->size(), QSize(1200, 500));
+    QCOMPARE(mainWindow->size(), size);
     QTRY_COMPARE(mainWindow->splitter->sizes(), moved);
     QCOMPARE(runUntilClosed(), 0);
     app()->shutDown();
@@ -171,16 +201,75 @@ void TestApplication::heightIsClampedToScreen()
     }
     app()->startUp();
     QCOMPARE(mainWindow->height(), available);
-    QCOMPARE(mainWindow->width(), 1100);
+    // The width is clamped too, but the window is never narrower than its least width.
+    const int screen = app()->primaryScreen()->availableGeometry().width();
+    QCOMPARE(mainWindow->width(), qMax(qMin(1100, screen), mainWindow->minimumSizeHint().width()));
 }
 
-void TestApplication::widthGoesToTheColumn()
+// A damaged or hand-edited width would give a window wider than any screen can paint.
+void TestApplication::widthIsClampedToScreen()
+{
+    {
+        QSettings file(defaultsFile(), QSettings::IniFormat);
+        file.setValue("Interface/width", 16777215);
+    }
+    app()->startUp();
+    QCoreApplication::processEvents();
+    // No wider than the screen, unless the window cannot be narrower.
+    const int screen = app()->primaryScreen()->availableGeometry().width();
+    QCOMPARE(mainWindow->width(), qMax(screen, mainWindow->minimumSizeHint().width()));
+    QVERIFY(!mainWindow->grab().isNull());
+    QCOMPARE(runUntilClosed(), 0);
+    app()->shutDown();
+}
+
+// At the size of the first run, no line of a plan wraps in the Console.
+void TestApplication::planReadableAtFirstRunSize()
+{
+    app()->startUp();
+    // Trimix with two deco gases: stop lines with gas switches, the widest plan lines.
+    mainWindow->gradientFactor->setChecked(true);
+    mainWindow->O2_1->setValue(18);
+    mainWindow->He_1->setValue(45);
+    mainWindow->gas_2->setChecked(true);
+    mainWindow->O2_2->setValue(50);
+    mainWindow->depth_2->setValue(21);
+    mainWindow->gas_3->setChecked(true);
+    mainWindow->O2_3->setValue(100);
+    mainWindow->depth_3->setValue(6);
+    mainWindow->dive_depth->setValue(60);
+    mainWindow->dive_time->setValue(25);
+    mainWindow->extra_time->setValue(5);
+    mainWindow->simulateButton->click();
+    QCoreApplication::processEvents();
+
+    QTextDocument* console = mainWindow->textEdit->document();
+    console->documentLayout()->documentSize();
+    QStringList wrapped;
+    int planLines = 0;
+    bool plan = false;
+    for (QTextBlock block = console->begin(); block.isValid(); block = block.next()) {
+        plan = plan || block.text() == "OC gas list:";
+        if (!plan)
+            continue;
+        ++planLines;
+        if (block.layout()->lineCount() > 1)
+            wrapped << block.text();
+    }
+    QVERIFY2(planLines > 15, qPrintable(console->toPlainText()));
+    QVERIFY(console->toPlainText().contains("(SWITCH Gas#1 -> Gas#2)"));
+    QVERIFY2(wrapped.isEmpty(), qPrintable(wrapped.join('|')));
+    QCOMPARE(runUntilClosed(), 0);
+    app()->shutDown();
+}
+
+void TestApplication::widthGoesToTheConsole()
 {
     app()->startUp();
     const QList<int> before = mainWindow->splitter->sizes();
     mainWindow->resize(mainWindow->width() + 200, mainWindow->height());
-    QTRY_COMPARE(mainWindow->splitter->sizes().at(0), before.at(0) + 200);
-    QCOMPARE(mainWindow->splitter->sizes().at(1), before.at(1));
+    QTRY_COMPARE(mainWindow->splitter->sizes().at(1), before.at(1) + 200);
+    QCOMPARE(mainWindow->splitter->sizes().at(0), before.at(0));
 
     // With the application's style sheet too, the column holds its widest group box.
     for (QGroupBox* box : mainWindow->scrollAreaWidgetContents->findChildren<QGroupBox*>(QString(), Qt::FindDirectChildrenOnly))
@@ -196,6 +285,26 @@ void TestApplication::nothingInTheColumnCutsItsText()
     const QStringList cut = cutColumnInputs(mainWindow, &inputs);
     QVERIFY2(cut.isEmpty(), qPrintable(cut.join(", ")));
     QVERIFY(inputs > 30);
+}
+
+// Help, the plots and the About splash are helpers of the main window: they never keep a
+// program running whose main window the diver has closed.
+void TestApplication::closingTheWindowEndsTheProgramWhateverElseIsOpen()
+{
+    app()->startUp();
+    mainWindow->helpSlot();
+    mainWindow->aboutSlot();
+    mainWindow->depthGraph->setChecked(true);
+    mainWindow->simulateSlot();
+    mainWindow->pressureDiagramSlot();
+    QVERIFY(mainWindow->helpBrowser->isVisible());
+    QVERIFY(PlotInterface::plot && PlotInterface::plot->isVisible());
+    QVERIFY(PlotInterface::cptPlot && PlotInterface::cptPlot->isVisible());
+
+    QCOMPARE(runUntilClosed(), 0);
+    app()->shutDown();
+    PlotInterface::plot->hide();
+    PlotInterface::cptPlot->hide();
 }
 
 void TestApplication::failedConfigurationSaveKeepsWindowKeys()
@@ -273,10 +382,49 @@ void TestApplication::firstRunShowsDefaultsAndNextRunTheSavedForm()
     app()->shutDown();
 }
 
+// A failed plot export names its file: with markup and letters beyond Latin-1 in it. The
+// failure counts as the first of the run.
+void TestApplication::failureTextsShowAsTheyStand()
+{
+    startScripted();
+    QCOMPARE(app()->escapedFailures(), 0);
+    PlotInterface plot;
+    const QString name = QDir::toNativeSeparators(home->filePath("Погружение <b>7</b>/dive.svg"));
+    QPushButton exportButton("export", mainWindow);
+    connect(&exportButton, &QPushButton::clicked, [&] { plot.saveImageAs(name, "SVG file (*.svg)"); });
+    QTimer::singleShot(0, [&] {
+        QTest::mouseClick(&exportButton, Qt::LeftButton);
+        mainWindow->close();
+    });
+    QCOMPARE(runGuarded(), 0);
+    QCOMPARE(app()->escapedFailures(), 1);
+    const QString console = mainWindow->textEdit->toPlainText();
+    QVERIFY2(console.startsWith("Unhandled exception: Cannot write " + name + ": "), qPrintable(console));
+}
+
+// The user chose a dive that cannot be replayed, then the program had to end: it says so, and
+// the values it saves are those the user had, not the failed dive's.
 void TestApplication::escapedFailuresAreReportedUntilTheTenth()
 {
-    app()->startUp();
-    QCOMPARE(app()->escapedFailures(), 0);
+    ScriptedWindow* window = startScripted();
+    // One went by in the test before.
+    QCOMPARE(app()->escapedFailures(), 1);
+
+    window->dive_time->setValue(33);
+    window->dive_depth->setValue(27);
+    window->replayModeCB->setChecked(true);
+    const QString log = home->filePath("no samples.xml");
+    {
+        QFile file(log);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("<Divinglog><Logbook><Dive ID=\"4\"><Depth>12</Depth><Profile/></Dive></Logbook></Divinglog>");
+    }
+    window->openAnswers << log;
+    QTest::mouseClick(window->replayButton, Qt::LeftButton);
+    QVERIFY(window->replay);
+    QVERIFY(window->textEdit->toPlainText().endsWith("cannot be replayed: the log holds no samples for it."));
+    QCOMPARE(app()->escapedFailures(), 1);
+    window->textEdit->clear();
 
     // A slot that throws, reached through a click as the user makes it.
     QPushButton failing("fail", mainWindow);
@@ -295,27 +443,37 @@ void TestApplication::escapedFailuresAreReportedUntilTheTenth()
         });
     });
     QCOMPARE(runGuarded(), 0);
-    QCOMPARE(afterFailures, 4);
+    QCOMPARE(afterFailures, 5);
 
     const QString console = mainWindow->textEdit->toHtml();
     QCOMPARE(console.count("Unhandled exception: Bad UDDF structure"), 3);
     QCOMPARE(console.count("Unhandled exception: Readback differ"), 1);
     QCOMPARE(mainWindow->textEdit->toPlainText().split('\n').size(), 4);
 
-    // Six more go by; the tenth ends the loop without anyone quitting it.
+    // Five more go by; the tenth ends the loop without anyone quitting it.
     mainWindow->show();
-    for (int i = 0; i < 6; ++i)
+    for (int i = 0; i < 5; ++i)
         QTimer::singleShot(i, [] { throw "Sync failed"; });
     QCOMPARE(runGuarded(), int(PlannerApplication::escapedFailureExitCode));
     QCOMPARE(app()->escapedFailures(), 10);
-    QCOMPARE(mainWindow->textEdit->toPlainText().count("Unhandled exception: Sync failed"), 6);
+    QCOMPARE(mainWindow->textEdit->toPlainText().count("Unhandled exception: Sync failed"), 5);
     QVERIFY(mainWindow->textEdit->toHtml().contains("color:#ff0000"));
+    // The user is told before the window goes, once.
+    QCOMPARE(window->messages.size(), 1);
+    QCOMPARE(window->messages.first().icon, QMessageBox::Critical);
+    QCOMPARE(window->messages.first().text,
+             QString("VARN Planner met 10 failures it could not handle and ends now. "
+                     "The values of the form are saved; the Console is lost."));
 
-    // The loop is not entered again; shutdown still saves.
+    // The loop is not entered again; shutdown still saves, the user's values.
     QCOMPARE(app()->run(), -666);
     app()->shutDown();
     QSettings file(defaultsFile(), QSettings::IniFormat);
     QCOMPARE(file.value("Interface/width").toInt(), mainWindow->width());
+    QCOMPARE(file.value("Dive/bottom_time").toInt(), 33);
+    QCOMPARE(file.value("Dive/bottom_depth").toInt(), 27);
+    delete window->replay;
+    window->replay = nullptr;
 }
 
 void TestApplication::startUpReadsTheOptions_data()

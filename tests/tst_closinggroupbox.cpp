@@ -18,6 +18,7 @@ private slots:
     void noStoredKeyOpensAndWritesTrue();
     void storedFalseStartsFoldedWithContentsDisabled();
     void clickFoldsUnfoldsAndStores();
+    void onlyTheUserFoldsIt();
     void disablingFoldsButKeepsStoredState_data();
     void disablingFoldsButKeepsStoredState();
     void nonCheckableBoxIsAlwaysOpen();
@@ -128,6 +129,27 @@ void TestClosingGroupBox::clickFoldsUnfoldsAndStores()
     QCOMPARE(settings->value("Interface/planGB").toBool(), true);
     QVERIFY(b.child->isEnabled());
     QTRY_COMPARE(b.box->height(), openHeight);
+}
+
+// The program setting the check state is no click: the box keeps its height and its stored
+// state; the user's toggle of the title's check box (here by the keyboard) folds it.
+void TestClosingGroupBox::onlyTheUserFoldsIt()
+{
+    Box b;
+    b.box->setObjectName("plotGB");
+    b.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&b.window));
+
+    b.box->setChecked(false);
+    QCOMPARE(b.box->maximumHeight(), open);
+    QCOMPARE(settings->value("Interface/plotGB").toBool(), true);
+    b.box->setChecked(true);
+
+    b.box->setFocus();
+    QTest::keyClick(b.box, Qt::Key_Space);
+    QVERIFY(!b.box->isChecked());
+    QCOMPARE(b.box->maximumHeight(), folded);
+    QCOMPARE(settings->value("Interface/plotGB").toBool(), false);
 }
 
 void TestClosingGroupBox::disablingFoldsButKeepsStoredState_data()

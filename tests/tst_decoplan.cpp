@@ -154,21 +154,29 @@ void TestDecoPlan::initialSwitch_data()
 {
     QTest::addColumn<float>("depth");
     QTest::addColumn<int>("ccrOrDelay");
+    QTest::addColumn<int>("gas3Depth");
     QTest::addColumn<QString>("line");
 
-    QTest::newRow("at the switch depth of the gas") << 25.0f << 0 << "\t21 m :\tSWITCH Gas#1 -> Gas#2";
-    QTest::newRow("lowered to the diver") << 15.0f << 0 << "\t15 m :\tSWITCH Gas#1 -> Gas#2";
-    QTest::newRow("closed circuit: none") << 25.0f << 1 << "\t 9 m :\t  3 '\t  25 '";
-    QTest::newRow("switch delay: none") << 25.0f << 2 << "\t 9 m :\t  3 '\t  25 '";
+    QTest::newRow("at the switch depth of the gas") << 25.0f << 0 << 6 << "\t21 m :\tSWITCH Gas#1 -> Gas#2";
+    QTest::newRow("lowered to the diver") << 15.0f << 0 << 6 << "\t15 m :\tSWITCH Gas#1 -> Gas#2";
+    QTest::newRow("closed circuit: none") << 25.0f << 1 << 6 << "\t 9 m :\t  3 '\t  25 '";
+    QTest::newRow("switch delay: none") << 25.0f << 2 << 6 << "\t 9 m :\t  3 '\t  25 '";
+    // The gas is chosen for 2 m below the first stop (9 m): a gas from 11 m is usable there,
+    // one from 10 m is not, though both are at the stop itself.
+    QTest::newRow("gas usable 2 m below the stop") << 25.0f << 0 << 11 << "\t11 m :\tSWITCH Gas#1 -> Gas#3";
+    QTest::newRow("gas not usable 2 m below the stop") << 25.0f << 0 << 10 << "\t21 m :\tSWITCH Gas#1 -> Gas#2";
 }
 
 void TestDecoPlan::initialSwitch()
 {
     QFETCH(float, depth);
     QFETCH(int, ccrOrDelay);
+    QFETCH(int, gas3Depth);
     QFETCH(QString, line);
 
     configureDecoGases();
+    eeprom.gases[2].currentO2 = 80;
+    eeprom.changeDepth[2] = (unsigned char)gas3Depth;
     atDepth(depth);
     if (ccrOrDelay == 1)
         char_I_const_ppO2 = 120;
@@ -368,7 +376,9 @@ void TestDecoPlan::gasVolumesEngineRefusal()
     eeprom.gases[0].currentHe = 60;
     gas_volume(&console, 20, 30);
 
-    QCOMPARE(lines(console), QStringList({"==== OC Runtime ====", "p2_deco: (N2_ratio + He_ratio) <= 0.95"}));
+    QCOMPARE(lines(console), QStringList({"==== OC Runtime ====",
+                                          "No gas volumes: the gas breathed has more than 95 % inert gas, less than 5 % "
+                                          "oxygen for the decompression model (p2_deco: (N2_ratio + He_ratio) <= 0.95)"}));
     const QTextCharFormat format = console.document()->lastBlock().begin().fragment().charFormat();
     QCOMPARE(format.foreground().color(), QColor(Qt::red));
     QVERIFY(TissueState::now() == before);

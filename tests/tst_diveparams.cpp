@@ -4,6 +4,8 @@
 #include "scriptedwindow.h"
 #include "testutil.h"
 
+#include <QFileDialog>
+#include <QMessageBox>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -18,8 +20,13 @@ private slots:
     void cleanup();
     void saveThenLoadGivesBackTheForm();
     void savedFileHoldsItsKeys();
-    void loadWithoutKeysGivesDefaults();
-    void windowParametersAloneResetTheImage();
+    void loadWithoutDiveKeysGivesDefaults();
+    void fileThatIsNoParameterFileIsRefused_data();
+    void fileThatIsNoParameterFileIsRefused();
+    void olderLayoutIsAParameterFile();
+    void savedNameGetsItsSuffix_data();
+    void savedNameGetsItsSuffix();
+    void saveDialogAsksBeforeReplacingTheSuffixedFile();
     void outOfRangePressureIsClamped();
     void loadReplacesEverything();
     void cancelledDialogsChangeNothing();
@@ -208,12 +215,15 @@ void TestDiveParams::savedFileHoldsItsKeys()
         QVERIFY2(!key.startsWith("Interface/") && !key.startsWith("Planner/"), qPrintable(key));
 }
 
-void TestDiveParams::loadWithoutKeysGivesDefaults()
+void TestDiveParams::loadWithoutDiveKeysGivesDefaults()
 {
+    {
+        QSettings file(path("model.div"), QSettings::IniFormat);
+        file.setValue("Deco/model", 4);
+    }
     fillForm(window);
-    window->openAnswers << path("missing.div");
+    window->openAnswers << path("model.div");
     window->loadDiveSlot();
-    QVERIFY(!QFile::exists(path("missing.div")));
 
     QCOMPARE(window->press_surface->value(), 1013);
     QCOMPARE(window->ascent->value(), 10);
@@ -223,52 +233,86 @@ void TestDiveParams::loadWithoutKeysGivesDefaults()
     QVERIFY(!Replay::breakOnSwitch && !Replay::breakOnSetpoint);
     QVERIFY(window->replayBreakOnStopCB->isChecked());
     QVERIFY(!window->replayBreakOnSwitchCB->isChecked());
-    // No deco model: the image fails its check silently and shows as plain open circuit.
-    QCOMPARE(int(eeprom.decoType), 255);
+    // Everything else of the image comes from its defaults.
+    QCOMPARE(int(eeprom.decoType), 4);
     QVERIFY(window->ocrMode->isChecked());
-    QVERIFY(window->buhlmann->isChecked());
+    QVERIFY(window->gradientFactor->isChecked());
+    QVERIFY(window->first_1->isChecked());
+    QVERIFY(!window->gas_2->isChecked());
+    QCOMPARE(window->textEdit->toPlainText(), QString());
 }
 
-void TestDiveParams::windowParametersAloneResetTheImage()
+void TestDiveParams::fileThatIsNoParameterFileIsRefused_data()
 {
-    {
-        QSettings file(path("window.div"), QSettings::IniFormat);
-        file.setValue("Dive/pressure", 900);
-        file.setValue("Dive/ascent_speed", 12);
-        file.setValue("Dive/bottom_time", 15);
-        file.setValue("Dive/bottom_depth", 25);
-        file.setValue("Replay/breakOnSwitch", true);
-        file.setValue("Replay/gasSwitch", false);
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("reason");
+
+    // Written before the load; no content: nothing is written.
+    QTest::newRow("no longer there") << "gone.div" << QByteArray() << "no longer exists";
+    QTest::newRow("a folder") << "folder.div" << QByteArray() << "cannot be read";
+    QTest::newRow("planning values only") << "window.div"
+                                          << QByteArray("[Dive]\npressure=900\nbottom_depth=25\n")
+                                          << "is not a dive parameter file";
+    QTest::newRow("broken section") << "broken.div" << QByteArray("[Deco\nmodel=4\n") << "is not a dive parameter file";
+    QTest::newRow("a picture") << "picture.div" << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16)
+                               << "is not a dive parameter file";
+    QTest::newRow("another program's settings") << "other & <odd>.div" << QByteArray("[General]\nmodel=4\n")
+                                                << "is not a dive parameter file";
+}
+
+// A diver who picks the wrong file keeps the setup on the form and in the configuration; the
+// exit would otherwise save the empty configuration over the defaults.
+void TestDiveParams::fileThatIsNoParameterFileIsRefused()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, reason);
+
+    const QString fileName = path(name);
+    if (name == "folder.div") {
+        QVERIFY(QDir().mkpath(fileName));
+    } else if (!content.isEmpty()) {
+        QFile file(fileName);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
     }
     fillForm(window);
     eeprom.serial = 4321;
-    window->openAnswers << path("window.div");
+    window->setup();
+    const QStringList form = formState(window);
+    const QByteArray image(reinterpret_cast<const char*>(eeprom.bytes()), 768);
+
+    window->openAnswers << fileName;
     window->loadDiveSlot();
 
-    QCOMPARE(window->press_surface->value(), 900);
-    QCOMPARE(window->ascent->value(), 12);
-    QCOMPARE(window->dive_time->value(), 15);
-    QCOMPARE(window->dive_depth->value(), 25);
-    QVERIFY(window->replayBreakOnSwitchCB->isChecked());
-    QVERIFY(!window->replayGasSwitchCB->isChecked());
+    QCOMPARE(formState(window), form);
+    QCOMPARE(QByteArray(reinterpret_cast<const char*>(eeprom.bytes()), 768), image);
+    QCOMPARE(window->textEdit->toPlainText(), QString("'%1' %2: nothing was loaded").arg(fileName, reason));
+    QVERIFY(window->textEdit->toHtml().contains("color:#ff0000"));
+    // The folder is remembered all the same: the diver looks there again.
+    QCOMPARE(settings->value("Planner/loadPath").toString(), dir->path() + "/.");
+}
 
-    const VARN_eeprom defaults;
-    QCOMPARE(int(eeprom.serial), 0xFFFF);
-    for (int n = 0; n < CF_COUNT; ++n)
-        QCOMPARE(int(eeprom.cf(n).value), int(defaults.cf(n).value));
-    QVERIFY(window->first_1->isChecked());
-    QVERIFY(!window->gas_2->isChecked());
-    QCOMPARE(window->O2_2->value(), 21);
-    QCOMPARE(window->ppO2High->value(), 1.6);
-    QCOMPARE(window->saturation->value(), int(defaults.cf(11).value));
-    QVERIFY(window->ocrMode->isChecked());
-    QVERIFY(window->buhlmann->isChecked());
+void TestDiveParams::olderLayoutIsAParameterFile()
+{
+    {
+        QSettings file(path("old.div"), QSettings::IniFormat);
+        file.setValue("Mode", "CCR");
+        file.setValue("Gas/2/O2", 50);
+    }
+    window->openAnswers << path("old.div");
+    window->loadDiveSlot();
+    QVERIFY(window->ccrMode->isChecked());
+    QCOMPARE(window->O2_2->value(), 50);
+    QCOMPARE(window->textEdit->toPlainText(), QString());
 }
 
 void TestDiveParams::outOfRangePressureIsClamped()
 {
     {
         QSettings file(path("low.div"), QSettings::IniFormat);
+        file.setValue("Deco/model", 0);
         file.setValue("Dive/pressure", 500);
         file.setValue("Dive/bottom_depth", 400);
     }
@@ -337,6 +381,70 @@ void TestDiveParams::unwritableFileIsReported()
     QVERIFY(window->textEdit->toHtml().contains("color:#ff0000"));
 }
 
+void TestDiveParams::savedNameGetsItsSuffix_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("written");
+
+    QTest::newRow("no suffix") << "deep" << "deep.div";
+    QTest::newRow("dotted name") << "deep.v2" << "deep.v2.div";
+    QTest::newRow("with suffix") << "deep.div" << "deep.div";
+    // The load dialog's filter takes the suffix in any letter case.
+    QTest::newRow("upper-case suffix") << "deep.DIV" << "deep.DIV";
+}
+
+void TestDiveParams::savedNameGetsItsSuffix()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, written);
+
+    window->dive_depth->setValue(33);
+    window->saveAnswers << path(typed);
+    window->saveDiveSlot();
+    QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList({written}));
+    // The load dialog finds it by its filter, and it loads.
+    QVERIFY(QDir::match(QString("*.div"), written));
+    window->dive_depth->setValue(77);
+    window->openAnswers << path(written);
+    window->loadDiveSlot();
+    QCOMPARE(window->dive_depth->value(), 33);
+}
+
+// The real save dialog: a name typed without the suffix gets it there, so that the dialog asks
+// before the file with the suffix is replaced.
+void TestDiveParams::saveDialogAsksBeforeReplacingTheSuffixedFile()
+{
+    {
+        QFile kept(path("deep.div"));
+        QVERIFY(kept.open(QIODevice::WriteOnly));
+        kept.write("keep me");
+    }
+    VARN_Planner_Interface real;
+    QString asked;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        QCOMPARE(QDir(dialog->directory()).canonicalPath(), QDir(dir->path()).canonicalPath());
+        dialog->selectFile("deep");
+        QTimer::singleShot(0, [&, dialog] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box) {
+                asked = box->text();
+                box->button(QMessageBox::No)->click();
+            }
+            QTimer::singleShot(0, dialog, &QFileDialog::reject);
+        });
+        // Its Save button.
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    real.saveDiveSlot();
+
+    QVERIFY2(asked.contains("deep.div"), qPrintable(asked));
+    QFile kept(path("deep.div"));
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), QByteArray("keep me"));
+}
+
 // The image check's text still travels on to the window's handler, but the window's own keys
 // are in the file.
 void TestDiveParams::failedImageCheckKeepsWindowParameters()
@@ -387,9 +495,11 @@ void TestDiveParams::savingOverFileWithFormatError()
 // the slot but takes nothing: the Console names it.
 void TestDiveParams::fileThatTakesNoWriteIsReported()
 {
-    const QString target("/proc/self/comm");
-    if (!QFile::exists(target))
+    // A parameter file's name that leads to a file that opens for writing but takes no new text.
+    if (!QFile::exists("/proc/self/comm"))
         QSKIP("no /proc/self/comm on this system");
+    const QString target = path("comm.div");
+    QVERIFY(QFile::link("/proc/self/comm", target));
     window->saveAnswers << target;
     QTest::ignoreMessage(QtWarningMsg, qPrintable(QString("Unable to write to '%1'.").arg(target)));
     QCOMPARE(thrownText([&] { window->saveDiveSlot(); }), QString());

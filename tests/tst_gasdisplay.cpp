@@ -137,6 +137,10 @@ void TestGasDisplay::gasRow_data()
     QTest::newRow("5/0 three digits") << 5 << 0 << 0 << true << 1.6 << "MOD:310m, EAD:---, END:---" << true << false;
     QTest::newRow("18/45 at 60") << 18 << 45 << 60 << false << 1.6 << "MOD:79m, EAD:23m, END:29m" << false << false;
     QTest::newRow("0/0 at 10") << 0 << 0 << 10 << false << 1.6 << "MOD: 0m, EAD:15m, END:10m" << true << true;
+    // Less than 5 % oxygen is a mix the engine cannot breathe, though its sum is no more than 100.
+    QTest::newRow("0/55 no oxygen") << 0 << 55 << 0 << true << 1.6 << "MOD: 0m, EAD:---, END:---" << true << false;
+    QTest::newRow("4/80 too little oxygen") << 4 << 80 << 0 << true << 1.6 << "MOD:390m, EAD:---, END:---" << true << false;
+    QTest::newRow("5/80 enough oxygen") << 5 << 80 << 0 << true << 1.6 << "MOD:310m, EAD:---, END:---" << false << false;
     QTest::newRow("deco gas without depth") << 50 << 0 << 0 << false << 1.6 << "MOD:22m, EAD:---, END:---" << false << true;
     // Half-way values: 1.45 / 0.20 and 1.40 / 0.80 land exactly on .5 before rounding.
     QTest::newRow("MOD half-way 1.45 on 20%") << 20 << 0 << 0 << true << 1.45 << "MOD:63m, EAD:---, END:---" << true << false;
@@ -185,7 +189,7 @@ void TestGasDisplay::mixCheckMatchesWholePercentRule()
         r.o2->setValue(o2);
         for (int he = 0; he <= 100; ++he) {
             r.he->setValue(he);
-            const bool invalid = o2 + he > 100 || 100 - o2 - he > 79;
+            const bool invalid = o2 + he > 100 || 100 - o2 - he > 79 || o2 < 5;
             if ((r.o2->styleSheet() == redMix) != invalid || r.he->styleSheet() != r.o2->styleSheet())
                 QFAIL(qPrintable(QString("mix %1/%2").arg(o2).arg(he)));
         }

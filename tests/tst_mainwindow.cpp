@@ -1,5 +1,7 @@
 #include "Settings.h"
 #include "VARN_Planner_Interface.h"
+#include "VARN_eeprom.h"
+#include "p2_deco.h"
 #include "scriptedwindow.h"
 #include "temporarydefaults.h"
 
@@ -43,6 +45,8 @@ private slots:
     void aboutShowsSplash();
     void exitClosesEveryWindow_data();
     void exitClosesEveryWindow();
+    void exitCopiesTheForm_data();
+    void exitCopiesTheForm();
     void retranslationChangesTextsNotValues();
 
 private:
@@ -139,7 +143,6 @@ QVector<Connection> formConnections()
         {"gradientFactor", "toggled(bool)", "GF_high", "setEnabled(bool)"},
         {"replayListCB", "activated(int)", W, "selectDiveSlot()"},
         {"replayButton", "clicked(bool)", W, "replayFileSlot()"},
-        {"replayModeCB", "toggled(bool)", "replayButton", "setEnabled(bool)"},
         {"replayModeCB", "toggled(bool)", "replayListCB", "setEnabled(bool)"},
         {"replayModeCB", "toggled(bool)", "replayLE", "setEnabled(bool)"},
         {"ccrMode", "toggled(bool)", "replaySetpointCB", "setEnabled(bool)"},
@@ -477,7 +480,8 @@ void TestMainWindow::initialState_data()
 
     // Replay: off, its source widgets and the setpoint options disabled.
     add("replayModeCB", "checked", false);
-    add("replayButton", "enabled", false);
+    // A log can be opened or closed whatever the replay mode.
+    add("replayButton", "enabled", true);
     add("replayButton", "checkable", true);
     add("replayLE", "enabled", false);
     add("replayLE", "readOnly", true);
@@ -785,7 +789,7 @@ void TestMainWindow::gasTextsHaveRoomForTheirLongestText()
 void TestMainWindow::connections()
 {
     const QVector<Connection> expected = formConnections();
-    QCOMPARE(expected.size(), 73);
+    QCOMPARE(expected.size(), 72);
 
     // Outgoing connections of each sender, in the order they were made.
     QStringList want;
@@ -806,7 +810,8 @@ void TestMainWindow::connections()
     QCOMPARE(have, want);
 
     // The window's incoming connections, listed newest first: the form's in table order,
-    // then the window's own refresh of the MOD texts.
+    // then the window's own refresh of the MOD texts and its planning boxes following the
+    // replay mode.
     QStringList incoming;
     bool in = false;
     for (const QString& line : dumpedLines(window)) {
@@ -820,6 +825,7 @@ void TestMainWindow::connections()
         if (qstrcmp(c.receiver, W) == 0)
             wantIncoming << QString("%1::%2 %3").arg(object(c.sender)->metaObject()->className(), c.sender, c.slot);
     wantIncoming << "QDoubleSpinBox::ppO2High <unknown>";
+    wantIncoming << "QCheckBox::replayModeCB <unknown>";
     QCOMPARE(incoming, wantIncoming);
 }
 
@@ -839,13 +845,15 @@ void TestMainWindow::modelChoiceEnablesItsFactors()
 
 void TestMainWindow::replayModeEnablesItsWidgets()
 {
-    QWidget* const driven[] = {window->replayButton, window->replayListCB, window->replayLE};
+    QWidget* const driven[] = {window->replayListCB, window->replayLE};
     window->replayModeCB->setChecked(true);
     for (QWidget* w : driven)
         QVERIFY2(w->isEnabled(), qPrintable(w->objectName()));
+    QVERIFY(window->replayButton->isEnabled());
     window->replayModeCB->setChecked(false);
     for (QWidget* w : driven)
         QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
+    QVERIFY(window->replayButton->isEnabled());
 }
 
 void TestMainWindow::circuitModeEnablesSetpointReplayOptions()
@@ -1003,6 +1011,22 @@ void TestMainWindow::aboutShowsSplash()
     activate(trigger);
     QCOMPARE(window->splash, splash);
     QVERIFY(splash->isVisible());
+
+    // Left open under the main window, About brings it to the front.
+    struct Raised : QObject {
+        int count = 0;
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            count += e->type() == QEvent::ZOrderChange;
+            return false;
+        }
+    } raised;
+    window->show();
+    window->raise();
+    splash->installEventFilter(&raised);
+    activate(trigger);
+    QVERIFY(splash->isVisible());
+    QCOMPARE(raised.count, 1);
 }
 
 void TestMainWindow::exitClosesEveryWindow_data()
@@ -1021,6 +1045,36 @@ void TestMainWindow::exitClosesEveryWindow()
     activate(trigger);
     QVERIFY(!window->isVisible());
     QVERIFY(!window->helpBrowser->isVisible());
+}
+
+// What the form shows when the diver quits is what the configuration holds, before anything
+// else of the shutdown runs.
+void TestMainWindow::exitCopiesTheForm_data()
+{
+    exitClosesEveryWindow_data();
+}
+
+void TestMainWindow::exitCopiesTheForm()
+{
+    QFETCH(QString, trigger);
+    eeprom = VARN_eeprom();
+    window->show();
+    window->gradientFactor->setChecked(true);
+    window->GF_low->setValue(42);
+    window->gas_2->setChecked(true);
+    window->O2_2->setValue(50);
+    window->depth_2->setValue(21);
+    window->press_surface->setValue(913);
+    activate(trigger);
+    QVERIFY(!window->isVisible());
+    QCOMPARE(int(eeprom.decoType), 4);
+    QCOMPARE(int(eeprom.cf(32).value), 42);
+    // Gas 2 ticked; gas 1 is the first gas by its own button.
+    QCOMPARE(int(eeprom.activeGases), 0x02);
+    QCOMPARE(int(eeprom.firstGas), 1);
+    QCOMPARE(int(eeprom.gases[1].currentO2), 50);
+    QCOMPARE(int(eeprom.changeDepth[1]), 21);
+    QCOMPARE(int(int_I_pres_surface), 913);
 }
 
 void TestMainWindow::retranslationChangesTextsNotValues()

@@ -2,9 +2,11 @@
 #include "ProfileImpl.h"
 #include "Settings.h"
 #include "VARN_eeprom.h"
+#include "Version.h"
 #include "testutil.h"
 
 #include <QDomDocument>
+#include <QFileDialog>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QSettings>
@@ -51,6 +53,28 @@ QString pdfInfoText(const QByteArray& pdf, const QByteArray& key)
 
 } // namespace
 
+// The plot title as a reader of the file's metadata sees it: its two lines without markup.
+QString plainTitle(const QString& firstLine)
+{
+    return QString("%1 - VARN Planner v%2 beta %3 - firmware %4.%5 (release) - ZH-L16C 2002 (1a)")
+        .arg(firstLine)
+        .arg(Version::program)
+        .arg(Version::beta)
+        .arg(Version::firmwareMajor)
+        .arg(Version::firmwareMinor);
+}
+
+// What a file holds, read from its first bytes and its image format.
+QString kindOf(const QString& fileName)
+{
+    const QByteArray head = readAll(fileName).left(200);
+    if (head.startsWith("%PDF-"))
+        return "pdf";
+    if (head.startsWith("<?xml") && head.contains("<svg"))
+        return "svg";
+    return QString::fromLatin1(QImageReader(fileName).format());
+}
+
 class TestPlotImage : public QObject {
     Q_OBJECT
 
@@ -60,13 +84,18 @@ private slots:
     void cleanup();
     void raster_data();
     void raster();
+    void nameDecidesTheFormat_data();
+    void nameDecidesTheFormat();
+    void pngIsCompressed();
     void rasterBackgroundIsWhite();
+    void tissuesLegendIsWhole();
     void svg();
     void pdf();
     void unsupportedFormatKeepsExistingFile();
     void failureIsReported_data();
     void failureIsReported();
     void folderIsRemembered();
+    void saveButtonAsksInTheRememberedFolder();
 
 private:
     QString title() const { return window->qwtPlot->title().text(); }
@@ -127,8 +156,6 @@ void TestPlotImage::raster_data()
                                     << true;
     QTest::newRow("untouched filter") << "dive" << ".jpeg" << "dive.jpeg" << QByteArray("jpeg") << QSize(800, 450)
                                       << true;
-    QTest::newRow("pdf name, jpeg filter") << "dive.pdf" << jpegFilter << "dive.pdf.jpeg" << QByteArray("jpeg")
-                                           << QSize(800, 450) << true;
     QTest::newRow("tiff by filter") << "dive" << tiffFilter << "dive.tiff" << QByteArray("tiff") << QSize(1280, 720)
                                     << false;
     QTest::newRow("tif by name") << "dive.tif" << pdfFilter << "dive.tif" << QByteArray("tiff") << QSize(1280, 720)
@@ -154,7 +181,7 @@ void TestPlotImage::raster()
     QCOMPARE(reader.size(), size);
     if (keepsText) {
         // Image texts are stored with their white space simplified.
-        QCOMPARE(reader.text("Title"), title().simplified());
+        QCOMPARE(reader.text("Title"), plainTitle("Dive traces"));
         QCOMPARE(reader.text("Author"), webAddress);
     }
     const QImage image = reader.read();
@@ -169,6 +196,49 @@ void TestPlotImage::raster()
 }
 
 // Qwt 6.1 fills the background with the widget palette colour unless told not to.
+void TestPlotImage::nameDecidesTheFormat_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QString>("written");
+    QTest::addColumn<QString>("kind");
+
+    // A suffix the program can write decides, whatever filter is selected, in any letter case.
+    QTest::newRow("svg name, jpeg filter") << "x.svg" << jpegFilter << "x.svg" << "svg";
+    QTest::newRow("svg name, untouched filter") << "x.svg" << ".jpeg" << "x.svg" << "svg";
+    QTest::newRow("pdf name, jpeg filter") << "dive.pdf" << jpegFilter << "dive.pdf" << "pdf";
+    QTest::newRow("upper-case svg") << "dive.SVG" << svgFilter << "dive.SVG" << "svg";
+    QTest::newRow("upper-case png, pdf filter") << "dive.PNG" << pdfFilter << "dive.PNG" << "png";
+    QTest::newRow("bmp name, png filter") << "dive.bmp" << pngFilter << "dive.bmp" << "bmp";
+    QTest::newRow("tiff name, svg filter") << "dive.tiff" << svgFilter << "dive.tiff" << "tiff";
+    // Any other ending is part of the name: the filter's suffix follows it.
+    QTest::newRow("dotted name, png filter") << "my.dive" << pngFilter << "my.dive.png" << "png";
+    QTest::newRow("unknown suffix, pdf filter") << "dive.xyz" << pdfFilter << "dive.xyz.pdf" << "pdf";
+    QTest::newRow("unknown suffix, svg filter") << "dive.xyz" << svgFilter << "dive.xyz.svg" << "svg";
+}
+
+void TestPlotImage::nameDecidesTheFormat()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, filter);
+    QFETCH(QString, written);
+    QFETCH(QString, kind);
+
+    QCOMPARE(window->saveImageAs(dir->filePath(name), filter), dir->filePath(written));
+    QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList{written});
+    QCOMPARE(kindOf(dir->filePath(written)), kind);
+}
+
+// A plot is mostly white: compressed, its 800 x 450 pixels take a small part of the 1.4 MB that
+// they take uncompressed.
+void TestPlotImage::pngIsCompressed()
+{
+    const QString fileName = window->saveImageAs(dir->filePath("dive.png"), pngFilter);
+    const qint64 size = QFileInfo(fileName).size();
+    QVERIFY2(size > 0 && size < 800 * 450 * 4 / 10, qPrintable(QString::number(size)));
+    QCOMPARE(QImage(fileName).size(), QSize(800, 450));
+}
+
 void TestPlotImage::rasterBackgroundIsWhite()
 {
     window->qwtPlot->setCanvasBackground(Qt::darkCyan);
@@ -192,10 +262,39 @@ void TestPlotImage::rasterBackgroundIsWhite()
     QVERIFY2(painted < 500, qPrintable(QString::number(painted)));
 }
 
+// Every entry of the tissues plot's legend is in the image: the sixteen compartments, the
+// ambient-pressure line and the gas labels. The last entry, a gas label outlined in cyan, is
+// placed outside the plotted range, so that its colour can only come from the legend.
+void TestPlotImage::tissuesLegendIsWhole()
+{
+    // The planner's own font size.
+    qApp->setStyleSheet("* { font-size: 11pt }");
+    PlotInterface tissues;
+    tissues.setup(false, 40);
+    for (int gas = 1; gas <= 6; ++gas)
+        tissues.addTissueMarker(0.1f, -1, gas);
+    tissues.qwtPlot->replot();
+
+    for (const QString& name : {QString("tissues.png"), QString("tissues.tiff")}) {
+        const QImage image(tissues.saveImageAs(dir->filePath(name), pngFilter));
+        QCOMPARE(image.width(), name.endsWith(".png") ? 800 : 1280);
+        // No curve colour comes near cyan: the colour map runs through green, blue and magenta.
+        int cyan = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                cyan += c.red() < 40 && c.green() > 200 && c.blue() > 200;
+            }
+        }
+        QVERIFY2(cyan > 5, qPrintable(QString("%1: %2").arg(name).arg(cyan)));
+    }
+    qApp->setStyleSheet(QString());
+}
+
 void TestPlotImage::svg()
 {
-    const QString fileName = window->saveImageAs(dir->filePath("dive.SVG"), svgFilter);
-    QCOMPARE(fileName, dir->filePath("dive.SVG.svg"));
+    const QString fileName = window->saveImageAs(dir->filePath("dive"), svgFilter);
+    QCOMPARE(fileName, dir->filePath("dive.svg"));
 
     QDomDocument document;
     QString error;
@@ -208,7 +307,7 @@ void TestPlotImage::svg()
     // 800 x 450 at the generator's 72 dpi.
     QCOMPARE(root.attribute("width"), QString("282.222mm"));
     QCOMPARE(root.attribute("height"), QString("158.75mm"));
-    QCOMPARE(root.firstChildElement("title").text(), title());
+    QCOMPARE(root.firstChildElement("title").text(), plainTitle("Dive traces"));
     QCOMPARE(root.firstChildElement("desc").text(), webAddress);
     QVERIFY(document.elementsByTagName("path").size() + document.elementsByTagName("polyline").size() > 10);
 
@@ -232,7 +331,7 @@ void TestPlotImage::pdf()
     QVERIFY(page.hasMatch());
     QCOMPARE(qRound(page.captured(1).toDouble()), 842);
     QCOMPARE(qRound(page.captured(2).toDouble()), 595);
-    QCOMPARE(pdfInfoText(pdf, "Title"), title());
+    QCOMPARE(pdfInfoText(pdf, "Title"), plainTitle("Dive traces"));
     QCOMPARE(pdfInfoText(pdf, "Creator"), webAddress);
 }
 
@@ -301,6 +400,41 @@ void TestPlotImage::folderIsRemembered()
     // Also when writing fails.
     QVERIFY(!thrownText([&] { window->saveImageAs(dir->filePath("dive.xyz"), "Other (*.xyz)"); }).isNull());
     QCOMPARE(settings->value("Planner/savePath").toString(), QDir(dir->path()).absolutePath() + "/.");
+}
+
+// The Save image button's own dialog: it opens in the folder used last, a cancel leaves
+// everything as it was, and an answer is written with the chosen filter.
+void TestPlotImage::saveButtonAsksInTheRememberedFolder()
+{
+    defaults.reset(new QSettings(dir->filePath("defaults.ini"), QSettings::IniFormat));
+    settings = defaults.data();
+    QVERIFY(QDir(dir->path()).mkpath("plots"));
+    const QString folder = QDir(dir->path()).absoluteFilePath("plots");
+    settings->setValue("Planner/savePath", folder + "/.");
+
+    QString shown;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        shown = dialog->directory().absolutePath();
+        dialog->reject();
+    });
+    window->saveImage->click();
+    QCOMPARE(QDir(shown).canonicalPath(), QDir(folder).canonicalPath());
+    QVERIFY(QDir(folder).entryList(QDir::Files).isEmpty());
+    QVERIFY(QDir(dir->path()).entryList(QDir::Files).filter(QRegularExpression("^(?!defaults)")).isEmpty());
+    QCOMPARE(settings->value("Planner/savePath").toString(), folder + "/.");
+
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        dialog->selectNameFilter(pngFilter);
+        dialog->selectFile("dive");
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    window->saveImage->click();
+    QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList({"dive.png"}));
+    QCOMPARE(QImageReader(folder + "/dive.png").format(), QByteArray("png"));
 }
 
 QTEST_MAIN(TestPlotImage)

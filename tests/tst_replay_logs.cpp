@@ -45,29 +45,29 @@ void TestReplayLogs::opens_data()
     QTest::addColumn<QStringList>("entries");
 
     QTest::newRow("DivingLog XML") << "divinglog-5.08-metric.xml"
-                                   << QStringList({"001 - 2011-05-17 11:01  - 33' @ 24.69m"});
+                                   << QStringList({"001 - 2011-05-17 11:01  - 33' @ 24.7m"});
     QTest::newRow("DivingLog XML, imperial") << "divinglog-5.08-imperial.xml"
-                                             << QStringList({"001 - 2011-05-17 11:01  - 33' @ 24.69m"});
+                                             << QStringList({"001 - 2011-05-17 11:01  - 33' @ 24.7m"});
     QTest::newRow("DivingLog UDDF 2.2") << "divinglog-5.08.uddf"
                                         << QStringList({"001 - 05/17 11:01 - 32' @ 24.7m"});
     QTest::newRow("AP rebreather UDDF 3.3") << "apd-inspiration-ccr.uddf"
-                                            << QStringList({"001 - --/-- --:-- - 0' @ 0m",
+                                            << QStringList({"001 - --/-- --:-- - 0' @ 0.0m",
                                                             "002 - 04/24 10:30 - 104' @ 60.4m"});
     QTest::newRow("Oceanic UDDF 3.2") << "oceanic-10-dives.uddf"
                                       << QStringList({
-                                             "001 - 07/02 17:04 - 10' @ 0.572452m",
-                                             "002 - 05/12 11:04 - 40' @ 24.4037m",
-                                             "003 - 05/12 08:57 - 46' @ 21.1854m",
-                                             "004 - 05/04 18:20 - 12' @ 1.25155m",
-                                             "005 - 11/01 09:51 - 7' @ 0.956349m",
-                                             "006 - 11/01 09:31 - 54' @ 18.0799m",
-                                             "007 - 11/01 07:50 - 39' @ 37.7031m",
-                                             "008 - 10/31 18:16 - 33' @ 24.9312m",
-                                             "009 - 10/31 15:19 - 43' @ 29.9575m",
-                                             "010 - 10/31 13:43 - 28' @ 23.4986m",
+                                             "001 - 07/02 17:04 - 10' @ 0.6m",
+                                             "002 - 05/12 11:04 - 40' @ 24.4m",
+                                             "003 - 05/12 08:57 - 46' @ 21.2m",
+                                             "004 - 05/04 18:20 - 12' @ 1.3m",
+                                             "005 - 11/01 09:51 - 7' @ 1.0m",
+                                             "006 - 11/01 09:31 - 54' @ 18.1m",
+                                             "007 - 11/01 07:50 - 39' @ 37.7m",
+                                             "008 - 10/31 18:16 - 33' @ 24.9m",
+                                             "009 - 10/31 15:19 - 43' @ 30.0m",
+                                             "010 - 10/31 13:43 - 28' @ 23.5m",
                                          });
     QTest::newRow("Shearwater OC") << "shearwater-peregrine-oc.uddf"
-                                   << QStringList({"001 - 06/26 12:09 - 48' @ 8.01829m"});
+                                   << QStringList({"001 - 06/26 12:09 - 48' @ 8.0m"});
     QTest::newRow("Shearwater CCR") << "shearwater-perdix-ccr.uddf"
                                     << QStringList({"001 - 09/30 12:49 - 17' @ 46.6m"});
 }
@@ -80,27 +80,32 @@ void TestReplayLogs::opens()
     QScopedPointer<Replay> source(openLog(file));
     QVERIFY(source);
     QCOMPARE(source->diveList(), entries);
-    for (const QString& entry : entries)
-        QVERIFY(source->selectDive(entry));
+    for (int i = 0; i < entries.size(); ++i)
+        QVERIFY(source->selectDive(i));
+    QVERIFY(!source->selectDive(entries.size()));
 }
 
 void TestReplayLogs::replaysPlausibly_data()
 {
     QTest::addColumn<QString>("file");
-    QTest::addColumn<QString>("dive");
+    QTest::addColumn<int>("dive");
     QTest::addColumn<QString>("report");
     QTest::addColumn<QStringList>("events");
 
-    QTest::newRow("DivingLog XML") << "divinglog-5.08-metric.xml" << "1" << "DivingLog DB 4.1.0 dive\n" << QStringList();
-    QTest::newRow("DivingLog XML, imperial") << "divinglog-5.08-imperial.xml" << "1"
-                                             << "DivingLog DB 4.1.0 dive\nProfile depths read as feet.\n"
+    const QString formGases = "The log names no gases: the gases of the form are used.\n";
+    const QString formMode = "Dive mode unknown: the form's open circuit mode is kept.\n";
+    QTest::newRow("DivingLog XML") << "divinglog-5.08-metric.xml" << 0 << "DivingLog DB 4.1.0 dive\n" + formGases
+                                   << QStringList();
+    QTest::newRow("DivingLog XML, imperial") << "divinglog-5.08-imperial.xml" << 0
+                                             << "DivingLog DB 4.1.0 dive\nProfile depths read as feet.\n" + formGases
                                              << QStringList();
-    QTest::newRow("DivingLog UDDF 2.2") << "divinglog-5.08.uddf" << "1"
+    QTest::newRow("DivingLog UDDF 2.2") << "divinglog-5.08.uddf" << 0
                                         << "Reading UDDF 2.2.0 dive\n"
                                            "Unknown OC/CCR mode.\n"
-                                           "Gas#1:      air o2=21%, he=0%\n"
+                                           + formMode
+                                           + "Gas#1:      air o2=21%, he=0%\n"
                                         << QStringList({"0 gas 1"});
-    QTest::newRow("AP rebreather") << "apd-inspiration-ccr.uddf" << "2"
+    QTest::newRow("AP rebreather") << "apd-inspiration-ccr.uddf" << 1
                                    << "Reading UDDF 3.3.0 dive\n"
                                       "This is a CCR dive.\n"
                                       "Gas#1:    16/48 o2=16%, he=48%\n"
@@ -108,17 +113,17 @@ void TestReplayLogs::replaysPlausibly_data()
                                    << QStringList({"0 sp 70", "10 gas 1", "140 sp 130", "1142 sp 70", "1560 gas 2",
                                                    "1670 sp 130", "1680 gas 1", "5890 sp 70"});
     const QString oceanicOC = "Reading UDDF 3.2.1 dive\nThis is an OC dive.\nGas#1:      air o2=21%, he=0%\n";
-    const QString oceanicApnoea = "Reading UDDF 3.2.1 dive\nUnknown OC/CCR mode.\n";
+    const QString oceanicApnoea = "Reading UDDF 3.2.1 dive\nUnknown OC/CCR mode.\n" + formMode;
     for (int dive = 1; dive <= 10; ++dive) {
         const bool apnoea = dive == 1 || dive == 4 || dive == 5;
-        QTest::addRow("Oceanic dive %d", dive) << "oceanic-10-dives.uddf" << QString::number(dive)
+        QTest::addRow("Oceanic dive %d", dive) << "oceanic-10-dives.uddf" << dive - 1
                                                << (apnoea ? oceanicApnoea : oceanicOC)
                                                << (apnoea ? QStringList() : QStringList({"0 gas 1"}));
     }
-    QTest::newRow("Shearwater OC") << "shearwater-peregrine-oc.uddf" << "1"
+    QTest::newRow("Shearwater OC") << "shearwater-peregrine-oc.uddf" << 0
                                    << "Reading UDDF 3.2.3 dive\nThis is an OC dive.\nGas#1:      OC1 o2=21%, he=0%\n"
                                    << QStringList({"0 gas 1"});
-    QTest::newRow("Shearwater CCR") << "shearwater-perdix-ccr.uddf" << "1"
+    QTest::newRow("Shearwater CCR") << "shearwater-perdix-ccr.uddf" << 0
                                     << "Reading UDDF 3.2.1 dive\nThis is a CCR dive.\nGas#1:      CC4 o2=15%, he=55%\n"
                                     << QStringList({"0 gas 1"});
 }
@@ -126,7 +131,7 @@ void TestReplayLogs::replaysPlausibly_data()
 void TestReplayLogs::replaysPlausibly()
 {
     QFETCH(QString, file);
-    QFETCH(QString, dive);
+    QFETCH(int, dive);
     QFETCH(QString, report);
     QFETCH(QStringList, events);
 
@@ -159,7 +164,7 @@ void TestReplayLogs::rebreatherConfiguration()
 {
     QScopedPointer<Replay> source(openLog("apd-inspiration-ccr.uddf"));
     QVERIFY(source);
-    QVERIFY(source->selectDive("002"));
+    QVERIFY(source->selectDive(1));
     QCOMPARE(source->diveTime(), 6240);
     QCOMPARE(source->diveDepth(), 60.4f);
     VARN_eeprom config;
@@ -181,11 +186,11 @@ void TestReplayLogs::diveWithoutSamples()
 {
     QScopedPointer<Replay> source(openLog("apd-inspiration-ccr.uddf"));
     QVERIFY(source);
-    QVERIFY(source->selectDive("001"));
+    QVERIFY(source->selectDive(0));
     VARN_eeprom config;
     QCOMPARE(thrownText([&] { source->diveConfig(&config); }), QString("Bad UDDF structure"));
     QCOMPARE(thrownText([&] { source->depth(0); }), QString("Bad UDDF structure"));
-    QVERIFY(source->selectDive("002"));
+    QVERIFY(source->selectDive(1));
     QVERIFY(thrownText([&] { source->diveConfig(&config); }).isNull());
     QCOMPARE(source->depth(600), 56.9f);
 }

@@ -51,40 +51,39 @@ void TestReplayUDDF::listsDivesOfEveryGroup()
     // The first dive is current although the first repetition group is empty.
     QCOMPARE(source->diveTime(), 600);
     QCOMPARE(source->diveList(), QStringList({
-                                     "001 - 06/30 09:00 - 10' @ 10m",
+                                     "001 - 06/30 09:00 - 10' @ 10.0m",
                                      "002 - 07/01 10:15 - 45' @ 31.5m",
-                                     "003 - --/-- --:-- - 2' @ 5m",
+                                     "003 - --/-- --:-- - 2' @ 5.0m",
                                      "004 - 07/01 10:15 - 30' @ 31.5m",
-                                     "005 - 07/02 16:45 - 0' @ 0m",
+                                     "005 - 07/02 16:45 - 0' @ 0.0m",
                                  }));
-    QCOMPARE(source->diveTime(), 0);
+    // Listing leaves the current dive alone.
+    QCOMPARE(source->diveTime(), 600);
 }
 
 void TestReplayUDDF::selectDive_data()
 {
-    QTest::addColumn<QString>("entry");
+    QTest::addColumn<int>("entry");
     QTest::addColumn<bool>("found");
     QTest::addColumn<int>("diveTime");
     QTest::addColumn<float>("diveDepth");
 
-    QTest::newRow("first") << "001 - 06/30 09:00 - 10' @ 10m" << true << 600 << 10.0f;
-    QTest::newRow("second group, second dive") << "004 - 07/01 10:15 - 30' @ 31.5m" << true << 1800 << 31.5f;
-    QTest::newRow("last") << "5" << true << 0 << 0.0f;
-    QTest::newRow("beyond the last") << "006" << false << 120 << 5.0f;
-    QTest::newRow("zero") << "000" << false << 120 << 5.0f;
-    QTest::newRow("negative") << "-1" << false << 120 << 5.0f;
-    QTest::newRow("no number") << "dive" << false << 120 << 5.0f;
+    QTest::newRow("first") << 0 << true << 600 << 10.0f;
+    QTest::newRow("second group, second dive") << 3 << true << 1800 << 31.5f;
+    QTest::newRow("last") << 4 << true << 0 << 0.0f;
+    QTest::newRow("beyond the last") << 5 << false << 120 << 5.0f;
+    QTest::newRow("negative") << -1 << false << 120 << 5.0f;
 }
 
 void TestReplayUDDF::selectDive()
 {
-    QFETCH(QString, entry);
+    QFETCH(int, entry);
     QFETCH(bool, found);
     QFETCH(int, diveTime);
     QFETCH(float, diveDepth);
 
     QScopedPointer<Replay> source(open("uddf-groups.uddf"));
-    QVERIFY(source->selectDive("003"));
+    QVERIFY(source->selectDive(2));
     QCOMPARE(source->selectDive(entry), found);
     QCOMPARE(source->diveTime(), diveTime);
     QCOMPARE(source->diveDepth(), diveDepth);
@@ -93,33 +92,33 @@ void TestReplayUDDF::selectDive()
 void TestReplayUDDF::depth_data()
 {
     QTest::addColumn<QString>("file");
-    QTest::addColumn<QString>("dive");
+    QTest::addColumn<int>("dive");
     QTest::addColumn<int>("t");
     QTest::addColumn<float>("depth");
 
     const QString groups = "uddf-groups.uddf";
-    QTest::newRow("start") << groups << "1" << 0 << 0.0f;
-    QTest::newRow("descending") << groups << "1" << 150 << 5.0f;
-    QTest::newRow("sample") << groups << "1" << 300 << 10.0f;
-    QTest::newRow("ascending") << groups << "1" << 450 << 5.0f;
-    QTest::newRow("after the log") << groups << "1" << 900 << 0.0f;
+    QTest::newRow("start") << groups << 0 << 0 << 0.0f;
+    QTest::newRow("descending") << groups << 0 << 150 << 5.0f;
+    QTest::newRow("sample") << groups << 0 << 300 << 10.0f;
+    QTest::newRow("ascending") << groups << 0 << 450 << 5.0f;
+    QTest::newRow("after the log") << groups << 0 << 900 << 0.0f;
 
     const QString config = "uddf-config.uddf";
-    QTest::newRow("shared first time") << config << "5" << 0 << 2.0f;
-    QTest::newRow("after a shared first time") << config << "5" << 5 << 7.0f;
-    QTest::newRow("single waypoint") << config << "4" << 50 << 3.0f;
-    QTest::newRow("decimal time reached") << config << "8" << 1 << 1.0f;
-    QTest::newRow("between decimal times") << config << "8" << 6 << 6.0f;
-    QTest::newRow("long gap") << config << "8" << 40 << 10.5f;
-    QTest::newRow("time stepping back") << config << "8" << 120 << 9.5f;
-    QTest::newRow("to a decimal time") << config << "8" << 126 << 4.2631579f;
-    QTest::newRow("end at a decimal time") << config << "8" << 131 << 0.0f;
+    QTest::newRow("shared first time") << config << 4 << 0 << 2.0f;
+    QTest::newRow("after a shared first time") << config << 4 << 5 << 7.0f;
+    QTest::newRow("single waypoint") << config << 3 << 50 << 3.0f;
+    QTest::newRow("decimal time reached") << config << 7 << 1 << 1.0f;
+    QTest::newRow("between decimal times") << config << 7 << 6 << 6.0f;
+    QTest::newRow("long gap") << config << 7 << 40 << 10.5f;
+    QTest::newRow("time stepping back") << config << 7 << 120 << 9.5f;
+    QTest::newRow("to a decimal time") << config << 7 << 126 << 4.2631579f;
+    QTest::newRow("end at a decimal time") << config << 7 << 131 << 0.0f;
 }
 
 void TestReplayUDDF::depth()
 {
     QFETCH(QString, file);
-    QFETCH(QString, dive);
+    QFETCH(int, dive);
     QFETCH(int, t);
     QFETCH(float, depth);
 
@@ -137,19 +136,25 @@ void TestReplayUDDF::depth()
 void TestReplayUDDF::report_data()
 {
     QTest::addColumn<QString>("file");
-    QTest::addColumn<QString>("dive");
+    QTest::addColumn<int>("dive");
+    QTest::addColumn<int>("decoType");
     QTest::addColumn<QString>("report");
 
-    QTest::newRow("no mode, no mixes") << "uddf-groups.uddf" << "1"
+    QTest::newRow("no mode, no mixes") << "uddf-groups.uddf" << 0 << 0
                                        << "Reading UDDF 3.1.0 dive\n"
-                                          "Unknown OC/CCR mode.\n";
-    QTest::newRow("closed circuit") << "uddf-config.uddf" << "1"
+                                          "Unknown OC/CCR mode.\n"
+                                          "Dive mode unknown: the form's open circuit mode is kept.\n";
+    QTest::newRow("no mode, closed circuit kept") << "uddf-groups.uddf" << 0 << 5
+                                                  << "Reading UDDF 3.1.0 dive\n"
+                                                     "Unknown OC/CCR mode.\n"
+                                                     "Dive mode unknown: the form's closed circuit mode is kept.\n";
+    QTest::newRow("closed circuit") << "uddf-config.uddf" << 0 << 0
                                     << "Reading UDDF 3.2.0 dive\n"
                                        "This is a CCR dive.\n"
                                        "Gas#1:      air o2=21%, he=0%\n"
                                        "Gas#2:    EAN50 o2=50%, he=0%\n"
                                        "1 setpoint(s) outside 0.16..2.55 bar skipped.\n";
-    QTest::newRow("six mixes") << "uddf-config.uddf" << "2"
+    QTest::newRow("six mixes") << "uddf-config.uddf" << 1 << 0
                                << "Reading UDDF 3.2.0 dive\n"
                                   "This is an OC dive.\n"
                                   "Gas#5:      air o2=21%, he=0%\n"
@@ -158,9 +163,10 @@ void TestReplayUDDF::report_data()
                                   "Gas#6:    EAN50 o2=50%, he=0%\n"
                                   "Gas#3: tx 18/45 o2=18%, he=45%\n"
                                   "Gas#4:   oxygen o2=100%, he=0%\n";
-    QTest::newRow("implausible mixes") << "uddf-config.uddf" << "3"
+    QTest::newRow("implausible mixes") << "uddf-config.uddf" << 2 << 2
                                        << "Reading UDDF 3.2.0 dive\n"
                                           "Unknown OC/CCR mode.\n"
+                                          "Dive mode unknown: the form's closed circuit mode is kept.\n"
                                           "Gas#1: %2 mix %1 o2=36%, he=0%\n"
                                           "Gas#2:    hyper o2=80%, he=30%\n"
                                           "Gas#2 skipped: implausible mix.\n"
@@ -177,15 +183,18 @@ void TestReplayUDDF::report_data()
 void TestReplayUDDF::report()
 {
     QFETCH(QString, file);
-    QFETCH(QString, dive);
+    QFETCH(int, dive);
+    QFETCH(int, decoType);
     QFETCH(QString, report);
 
     QScopedPointer<Replay> source(replayUDDF(replayFixture(qPrintable(file))));
     QVERIFY(source);
     QVERIFY(source->selectDive(dive));
     VARN_eeprom config;
+    config.decoType = ubyte(decoType);
     QCOMPARE(source->diveConfig(&config), report);
-    QCOMPARE(source->diveConfig(nullptr), report);
+    // Without a configuration no mode is kept either.
+    QCOMPARE(source->diveConfig(nullptr), QString(report).remove(QRegularExpression("Dive mode unknown[^\n]*\n")));
 }
 
 void TestReplayUDDF::configuresMixes()
@@ -200,7 +209,7 @@ void TestReplayUDDF::configuresMixes()
     }
     config.changeDepth[1] = 21;
 
-    QVERIFY(source->selectDive("2"));
+    QVERIFY(source->selectDive(1));
     source->diveConfig(&config);
     const int o2[] = {32, 53, 18, 100, 21};
     const int he[] = {0, 0, 45, 0, 0};
@@ -214,7 +223,7 @@ void TestReplayUDDF::configuresMixes()
     QCOMPARE(int(config.changeDepth[1]), 21);
     QCOMPARE(int(config.gas6.currentO2), 21);
 
-    QVERIFY(source->selectDive("1"));
+    QVERIFY(source->selectDive(0));
     QCOMPARE(source->diveDepth(), 40.0f);
     source->diveConfig(&config);
     QCOMPARE(source->diveDepth(), 21.0f);
@@ -232,7 +241,7 @@ void TestReplayUDDF::leavesImplausibleMixesAlone()
         gas.currentO2 = 18;
         gas.currentHe = 45;
     }
-    QVERIFY(source->selectDive("3"));
+    QVERIFY(source->selectDive(2));
     source->diveConfig(&config);
     QCOMPARE(int(config.gases[0].currentO2), 36);
     QCOMPARE(int(config.gases[0].currentHe), 0);
@@ -245,23 +254,23 @@ void TestReplayUDDF::leavesImplausibleMixesAlone()
 
 void TestReplayUDDF::mode_data()
 {
-    QTest::addColumn<QString>("dive");
+    QTest::addColumn<int>("dive");
     QTest::addColumn<int>("before");
     QTest::addColumn<int>("after");
 
-    QTest::newRow("CCR, plain") << "1" << 0 << 2;
-    QTest::newRow("CCR, gradient factors") << "1" << 4 << 5;
-    QTest::newRow("CCR, already") << "1" << 2 << 2;
-    QTest::newRow("OC, plain") << "2" << 2 << 0;
-    QTest::newRow("OC, gradient factors") << "2" << 5 << 4;
-    QTest::newRow("OC, already") << "2" << 0 << 0;
-    QTest::newRow("unknown keeps CCR") << "3" << 5 << 5;
-    QTest::newRow("unknown keeps OC") << "3" << 4 << 4;
+    QTest::newRow("CCR, plain") << 0 << 0 << 2;
+    QTest::newRow("CCR, gradient factors") << 0 << 4 << 5;
+    QTest::newRow("CCR, already") << 0 << 2 << 2;
+    QTest::newRow("OC, plain") << 1 << 2 << 0;
+    QTest::newRow("OC, gradient factors") << 1 << 5 << 4;
+    QTest::newRow("OC, already") << 1 << 0 << 0;
+    QTest::newRow("unknown keeps CCR") << 2 << 5 << 5;
+    QTest::newRow("unknown keeps OC") << 2 << 4 << 4;
 }
 
 void TestReplayUDDF::mode()
 {
-    QFETCH(QString, dive);
+    QFETCH(int, dive);
     QFETCH(int, before);
     QFETCH(int, after);
 
@@ -276,19 +285,19 @@ void TestReplayUDDF::mode()
 void TestReplayUDDF::thrown_data()
 {
     QTest::addColumn<QString>("file");
-    QTest::addColumn<QString>("dive");
+    QTest::addColumn<int>("dive");
     QTest::addColumn<QString>("thrown");
 
-    QTest::newRow("single waypoint") << "uddf-config.uddf" << "4" << "Bad UDDF sampling";
-    QTest::newRow("no time passes") << "uddf-config.uddf" << "6" << "Bad UDDF sampling";
-    QTest::newRow("no waypoint") << "uddf-config.uddf" << "7" << "Bad UDDF structure";
-    QTest::newRow("no waypoint, other file") << "uddf-groups.uddf" << "5" << "Bad UDDF structure";
+    QTest::newRow("single waypoint") << "uddf-config.uddf" << 3 << "Bad UDDF sampling";
+    QTest::newRow("no time passes") << "uddf-config.uddf" << 5 << "Bad UDDF sampling";
+    QTest::newRow("no waypoint") << "uddf-config.uddf" << 6 << "Bad UDDF structure";
+    QTest::newRow("no waypoint, other file") << "uddf-groups.uddf" << 4 << "Bad UDDF structure";
 }
 
 void TestReplayUDDF::thrown()
 {
     QFETCH(QString, file);
-    QFETCH(QString, dive);
+    QFETCH(int, dive);
     QFETCH(QString, thrown);
 
     QScopedPointer<Replay> source(replayUDDF(replayFixture(qPrintable(file))));
@@ -307,14 +316,14 @@ void TestReplayUDDF::thrown()
 void TestReplayUDDF::replayOfADiveWithoutSamplesThrows()
 {
     QScopedPointer<Replay> source(open("uddf-config.uddf"));
-    QVERIFY(source->selectDive("7"));
+    QVERIFY(source->selectDive(6));
     QCOMPARE(source->diveDepth(), 18.0f);
     const QString structure = "Bad UDDF structure";
     QCOMPARE(thrownText([&] { source->depth(0); }), structure);
     QCOMPARE(thrownText([&] { source->gasChange(2); }), structure);
     QCOMPARE(thrownText([&] { source->setpointChange(4); }), structure);
 
-    QVERIFY(source->selectDive("1"));
+    QVERIFY(source->selectDive(0));
     source->diveConfig(nullptr);
     QCOMPARE(source->depth(5), 2.5f);
     QCOMPARE(source->gasChange(6), 1);
@@ -322,27 +331,27 @@ void TestReplayUDDF::replayOfADiveWithoutSamplesThrows()
 
 void TestReplayUDDF::reportsEachChangeOnce_data()
 {
-    QTest::addColumn<QString>("dive");
+    QTest::addColumn<int>("dive");
     QTest::addColumn<int>("end");
     QTest::addColumn<QStringList>("events");
 
-    QTest::newRow("switches and setpoints") << "1" << 800
+    QTest::newRow("switches and setpoints") << 0 << 800
                                             << QStringList({"0 gas 1", "0 sp 130", "600 gas 2", "620 sp 110", "700 gas 1"});
-    QTest::newRow("six mixes") << "2" << 60
+    QTest::newRow("six mixes") << 1 << 60
                                << QStringList({"0 gas 1", "10 gas 2", "20 gas 3", "30 gas 4", "40 gas 5", "50 gas 6"});
-    QTest::newRow("undefined mix keeps its number") << "3" << 60
+    QTest::newRow("undefined mix keeps its number") << 2 << 60
                                                     << QStringList({"0 gas 1", "10 gas 2", "20 gas 3", "30 gas 4",
                                                                     "40 gas 5", "50 gas 6", "60 gas 7"});
-    QTest::newRow("shared first time") << "5" << 20 << QStringList({"0 gas 1"});
+    QTest::newRow("shared first time") << 4 << 20 << QStringList({"0 gas 1"});
     // Changes between two steps come at the next step; of two switches in one step the later counts;
     // irregular gaps and a time stepping back report nothing twice.
-    QTest::newRow("irregular") << "8" << 140
+    QTest::newRow("irregular") << 7 << 140
                                << QStringList({"0 gas 1", "2 gas 2", "2 sp 120", "102 gas 1", "102 sp 90", "120 sp 130"});
 }
 
 void TestReplayUDDF::reportsEachChangeOnce()
 {
-    QFETCH(QString, dive);
+    QFETCH(int, dive);
     QFETCH(int, end);
     QFETCH(QStringList, events);
 
@@ -355,7 +364,7 @@ void TestReplayUDDF::reportsEachChangeOnce()
 void TestReplayUDDF::firstWaypointAfterConfig()
 {
     QScopedPointer<Replay> source(open("uddf-config.uddf"));
-    QVERIFY(source->selectDive("1"));
+    QVERIFY(source->selectDive(0));
     source->diveConfig(nullptr);
     QCOMPARE(source->depth(0), 0.0f);
     QCOMPARE(source->depth(0), 0.0f);
@@ -373,7 +382,7 @@ void TestReplayUDDF::firstWaypointAfterConfig()
 void TestReplayUDDF::earlierTimeStartsOver()
 {
     QScopedPointer<Replay> source(open("uddf-config.uddf"));
-    QVERIFY(source->selectDive("1"));
+    QVERIFY(source->selectDive(0));
     source->diveConfig(nullptr);
     const QStringList first = runReplay(*source, 800).events;
     QCOMPARE(runReplay(*source, 800).events, first);
@@ -385,14 +394,14 @@ void TestReplayUDDF::earlierTimeStartsOver()
     QCOMPARE(qRound(source->setpointChange(610) * 100), 130);
 
     // Selecting the dive again starts it over as well.
-    QVERIFY(source->selectDive("1"));
+    QVERIFY(source->selectDive(0));
     QCOMPARE(source->gasChange(0), 1);
 }
 
 void TestReplayUDDF::changesDoNotDependOnCallOrder()
 {
     QScopedPointer<Replay> source(open("uddf-config.uddf"));
-    QVERIFY(source->selectDive("8"));
+    QVERIFY(source->selectDive(7));
     source->diveConfig(nullptr);
     QStringList gases;
     for (int t = 0; t <= 140; t += 2) {
@@ -401,7 +410,7 @@ void TestReplayUDDF::changesDoNotDependOnCallOrder()
     }
     QCOMPARE(gases, QStringList({"0 gas 1", "2 gas 2", "102 gas 1"}));
 
-    QVERIFY(source->selectDive("8"));
+    QVERIFY(source->selectDive(7));
     QStringList setpoints;
     for (int t = 0; t <= 140; t += 5) {
         source->depth(t);

@@ -1,16 +1,26 @@
+#include "PlannerApplication.h"
+#include "PlotInterface.h"
 #include "Replay.h"
 #include "Settings.h"
+#include "StatusLine.h"
 #include "VARN_eeprom.h"
+#include "p2_deco.h"
+#include "pipewriter.h"
 #include "replayrun.h"
 #include "scriptedwindow.h"
 #include "temporarydefaults.h"
 #include "testutil.h"
 
+#include <QDir>
+#include <QProgressDialog>
 #include <QSettings>
 #include <QtTest>
+#include <sys/stat.h>
 
 // The replay source of the main window: opening a dive log through the replay button, the
-// dive list, and choosing a dive, which sets the planning values and the configuration.
+// dive list, choosing a dive, which sets the planning values and the configuration, and
+// simulating it. Run under the planner's application object: no failure of a log may reach the
+// handler around the event loop.
 class TestReplayActions : public QObject {
     Q_OBJECT
 
@@ -27,15 +37,47 @@ private slots:
     void unreadableFileClosesTheLog_data();
     void unreadableFileClosesTheLog();
     void cancelClosesTheLogSilently();
-    void diveWithoutSamplesLeavesItsFailure();
+    void diveWithoutSamplesIsReportedAndNotReplayed();
+    void rebreatherLogOpensTenTimes();
+    void realDivesReplayWholeOrAreMarked_data();
+    void realDivesReplayWholeOrAreMarked();
+    void replayModeOffGivesTheBoxesBack();
+    void parametersLoadedOverALogDoNotShortenTheReplay();
+    void longLogIsReplayedWhole();
+    void switchToASkippedMixIsIgnored();
+    void fileTextsShowAsTheyStand();
+    void badNumbersNeverReachTheForm();
+    void deepFileIsRefusedAndTheWindowGoesOn();
+    void pipeIsRefused();
+    void duplicateIdsEachReplayThemselves();
+    void longReadShowsProgress();
 
 private:
     TemporaryDefaults dir;
     ScriptedWindow* window = nullptr;
     QString console() const { return window->textEdit->toPlainText(); }
+    PlannerApplication* app() const { return static_cast<PlannerApplication*>(qApp); }
     void open(const QString& fileName);
+    // The user picks entry index of the dive list.
+    void choose(int index);
+    void simulate();
     QString writeDivingLog(const QString& name, int seconds, const QString& depth);
 };
+
+namespace {
+
+QString realLog(const QString& name)
+{
+    return QDir(VARN_TESTDATA_DIR).filePath(name);
+}
+
+// The entry of the dive list as the window shows one that cannot be replayed.
+QString marked(const QString& entry, const QString& reason)
+{
+    return QString("%1 (cannot be replayed: %2)").arg(entry, reason);
+}
+
+} // namespace
 
 void TestReplayActions::initTestCase()
 {
@@ -45,15 +87,26 @@ void TestReplayActions::initTestCase()
 void TestReplayActions::init()
 {
     eeprom = VARN_eeprom();
+    dive_time = -1;
+    PlotInterface::plot = nullptr;
+    PlotInterface::cptPlot = nullptr;
     window = new ScriptedWindow;
     window->replayModeCB->setChecked(true);
+    // No curve ticked: no plot window is drawn.
+    for (QCheckBox* curve : {window->depthGraph, window->ceilGraph, window->leadGraph, window->gfGraph,
+                             window->ppO2Graph, window->cnsGraph, window->ndlGraph})
+        curve->setChecked(false);
 }
 
 void TestReplayActions::cleanup()
 {
+    QCOMPARE(app()->escapedFailures(), 0);
+    QVERIFY(!console().contains("Unhandled exception"));
     delete window->replay;
     delete window;
     window = nullptr;
+    delete PlotInterface::plot;
+    PlotInterface::plot = nullptr;
 }
 
 // The user presses the replay button and picks fileName.
@@ -61,6 +114,17 @@ void TestReplayActions::open(const QString& fileName)
 {
     window->openAnswers << fileName;
     QTest::mouseClick(window->replayButton, Qt::LeftButton);
+}
+
+void TestReplayActions::choose(int index)
+{
+    window->replayListCB->setCurrentIndex(index);
+    emit window->replayListCB->activated(index);
+}
+
+void TestReplayActions::simulate()
+{
+    QTest::mouseClick(window->simulateButton, Qt::LeftButton);
 }
 
 QString TestReplayActions::writeDivingLog(const QString& name, int seconds, const QString& depth)
@@ -98,8 +162,13 @@ void TestReplayActions::opensDivingLogAndSelectsFirstDive()
     QStringList entries;
     for (int i = 0; i < window->replayListCB->count(); ++i)
         entries << window->replayListCB->itemText(i);
-    QCOMPARE(entries, window->replay->diveList());
-    QCOMPARE(entries.size(), 5);
+    QCOMPARE(entries, QStringList({
+                          "007 - 2011-05-14 10:32 Reef - 45' @ 31.5m",
+                          "123 - 2011-05-15 09:00 Wall - 1' @ 20.0m",
+                          "008 - 2011-05-16 14:00 Bay - 0' @ 15.0m",
+                          marked("009 - 2011-05-17 08:00 Pier - 0' @ 12.0m", "the log holds no samples for it"),
+                          "011 - %2 %1 Blue %2 Hole %1 - 1' @ 6.0m",
+                      }));
     QCOMPARE(window->replayListCB->currentIndex(), 0);
 
     // 2712 s is 45.2 minutes: rounded up. 31.5 m: truncated.
@@ -134,8 +203,7 @@ void TestReplayActions::uddfDiveSetsModeAndGases()
 {
     QScopedPointer<Replay> reference(replayUDDF(replayFixture("uddf-config.uddf")));
     QVERIFY(reference);
-    const QString firstEntry = reference->diveList().first();
-    QVERIFY(reference->selectDive(firstEntry));
+    QVERIFY(reference->selectDive(0));
     const int minutes = (reference->diveTime() + 59) / 60;
     const int metres = int(reference->diveDepth());
 
@@ -196,18 +264,25 @@ void TestReplayActions::diveTimeRoundsUpDepthTruncates()
 void TestReplayActions::unreadableFileClosesTheLog_data()
 {
     QTest::addColumn<QString>("fileName");
-    QTest::newRow("not a dive log") << replayFixture("not-a-dive-log.xml");
-    QTest::newRow("truncated") << replayFixture("truncated.xml");
-    QTest::newRow("no dive") << replayFixture("divinglog-empty.xml");
-    QTest::newRow("no UDDF dive") << replayFixture("uddf-empty.uddf");
-    QTest::newRow("missing file") << replayFixture("no-such-file.uddf");
-    QTest::newRow("text file") << QString(VARN_FIXTURE_DIR "/../CMakeLists.txt");
-    QTest::newRow("upper-case XML") << "upper";
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("not a dive log") << replayFixture("not-a-dive-log.xml")
+                                    << "'not-a-dive-log.xml': it holds no dive of a DivingLog XML log";
+    QTest::newRow("truncated") << replayFixture("truncated.xml")
+                               << "'truncated.xml': it is not a complete, well-formed XML file";
+    QTest::newRow("no dive") << replayFixture("divinglog-empty.xml")
+                             << "'divinglog-empty.xml': it holds no dive of a DivingLog XML log";
+    QTest::newRow("no UDDF dive") << replayFixture("uddf-empty.uddf")
+                                  << "'uddf-empty.uddf': it holds no dive of a UDDF log";
+    QTest::newRow("missing file") << replayFixture("no-such-file.uddf") << "'no-such-file.uddf': it does not exist";
+    QTest::newRow("text file") << QString(VARN_FIXTURE_DIR "/../CMakeLists.txt")
+                               << "'CMakeLists.txt': its name ends neither in .xml nor in .uddf";
+    QTest::newRow("upper-case XML") << "upper" << "'DIVES.XML': its name ends neither in .xml nor in .uddf";
 }
 
 void TestReplayActions::unreadableFileClosesTheLog()
 {
     QFETCH(QString, fileName);
+    QFETCH(QString, reason);
     if (fileName == "upper") {
         fileName = dir.filePath("DIVES.XML");
         QFile::remove(fileName);
@@ -226,7 +301,7 @@ void TestReplayActions::unreadableFileClosesTheLog()
     QVERIFY(!window->replayButton->isChecked());
     QVERIFY(window->dive_time->isEnabled());
     QVERIFY(window->dive_depth->isEnabled());
-    QVERIFY(console().endsWith("Unable to read dive profile"));
+    QVERIFY2(console().endsWith("Unable to read dive profile " + reason), qPrintable(console()));
     QVERIFY(window->textEdit->toHtml().contains("color:#ff0000"));
 }
 
@@ -244,22 +319,346 @@ void TestReplayActions::cancelClosesTheLogSilently()
     QCOMPARE(console(), before);
 }
 
-void TestReplayActions::diveWithoutSamplesLeavesItsFailure()
+void TestReplayActions::diveWithoutSamplesIsReportedAndNotReplayed()
 {
     open(replayFixture("divinglog-dives.xml"));
-    const QString before = console();
-    window->replayListCB->setCurrentIndex(3);
-    QCOMPARE(thrownText([&] { window->selectDiveSlot(); }), QString("No samples in this dive"));
-    // The planning values were set before the failure; nothing after it happened.
-    QCOMPARE(window->dive_depth->value(), 12);
-    QCOMPARE(console(), before);
-    QVERIFY(!window->dive_time->isEnabled());
+    QCOMPARE(window->dive_time->value(), 46);
+    window->dive_time->setEnabled(true);
+    QTest::mouseClick(window->replayModeCB, Qt::LeftButton);
+    window->dive_time->setValue(33);
+    window->dive_depth->setValue(27);
+    QTest::mouseClick(window->replayModeCB, Qt::LeftButton);
+
+    choose(3);
+    // Named and explained in red; the planning values are the user's, and free to change.
+    const QString line = "Dive 009 - 2011-05-17 08:00 Pier - 0' @ 12.0m cannot be replayed: "
+                         "the log holds no samples for it.";
+    QVERIFY2(console().endsWith(line), qPrintable(console()));
+    QVERIFY(window->textEdit->toHtml().contains("color:#ff0000"));
+    QCOMPARE(window->dive_time->value(), 33);
+    QCOMPARE(window->dive_depth->value(), 27);
+    QVERIFY(window->dive_time->isEnabled());
+    QVERIFY(window->dive_depth->isEnabled());
+
+    // Simulate says so again and runs nothing.
+    simulate();
+    QVERIFY(console().endsWith(line + "\n" + line));
+    QCOMPARE(dive_time, -1);
 
     // Another dive of the same file is still usable.
-    window->replayListCB->setCurrentIndex(0);
-    window->selectDiveSlot();
+    choose(0);
     QCOMPARE(window->dive_time->value(), 46);
+    QVERIFY(!window->dive_time->isEnabled());
 }
 
-QTEST_MAIN(TestReplayActions)
+// The rebreather log's first dive has no samples; its second is a 104-minute dive to 60.4 m.
+void TestReplayActions::rebreatherLogOpensTenTimes()
+{
+    if (!QFile::exists(realLog("apd-inspiration-ccr.uddf")))
+        QSKIP("No real dive logs beside the checkout");
+    for (int i = 0; i < 10; ++i) {
+        open(realLog("apd-inspiration-ccr.uddf"));
+        QVERIFY(window->replay);
+        QCOMPARE(window->replayListCB->itemText(0),
+                 marked("001 - --/-- --:-- - 0' @ 0.0m", "the log holds no samples for it"));
+        QCOMPARE(window->replayListCB->currentIndex(), 1);
+        QCOMPARE(window->dive_time->value(), 104);
+        QCOMPARE(window->dive_depth->value(), 60);
+        QVERIFY(window->ccrMode->isChecked());
+        QVERIFY(console().endsWith("Gas#2:   48% nx o2=48%, he=0%\n2 setpoint(s) outside 0.16..2.55 bar skipped.")
+                || console().contains("Gas#2:   48% nx o2=48%, he=0%"));
+
+        // The dive without samples, chosen and simulated.
+        choose(0);
+        simulate();
+        QCOMPARE(console().count("Dive 001 - --/-- --:-- - 0' @ 0.0m cannot be replayed"), 2 * (i + 1));
+    }
+    QCOMPARE(dive_time, -1);
+
+    choose(1);
+    window->replayBreakOnStopCB->setChecked(false);
+    simulate();
+    QVERIFY(dive_time >= 6240);
+    QVERIFY(window->isEnabled());
+}
+
+void TestReplayActions::realDivesReplayWholeOrAreMarked_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QList<int>>("marked");
+
+    QTest::newRow("DivingLog XML") << "divinglog-5.08-metric.xml" << QList<int>();
+    QTest::newRow("DivingLog XML, imperial") << "divinglog-5.08-imperial.xml" << QList<int>();
+    QTest::newRow("DivingLog UDDF") << "divinglog-5.08.uddf" << QList<int>();
+    QTest::newRow("AP rebreather") << "apd-inspiration-ccr.uddf" << QList<int>({0});
+    QTest::newRow("Oceanic") << "oceanic-10-dives.uddf" << QList<int>();
+    QTest::newRow("Shearwater OC") << "shearwater-peregrine-oc.uddf" << QList<int>();
+    QTest::newRow("Shearwater CCR") << "shearwater-perdix-ccr.uddf" << QList<int>();
+}
+
+void TestReplayActions::realDivesReplayWholeOrAreMarked()
+{
+    QFETCH(QString, file);
+    QFETCH(QList<int>, marked);
+    if (!QFile::exists(realLog(file)))
+        QSKIP("No real dive logs beside the checkout");
+
+    open(realLog(file));
+    QVERIFY(window->replay);
+    const QStringList entries = window->replay->diveList();
+    QCOMPARE(window->replayListCB->count(), entries.size());
+    QCOMPARE(window->replayListCB->currentIndex(), marked.contains(0) ? 1 : 0);
+    window->replayBreakOnStopCB->setChecked(false);
+    window->interval->setValue(-10);
+    for (int i = 0; i < entries.size(); ++i) {
+        const QString item = window->replayListCB->itemText(i);
+        choose(i);
+        simulate();
+        if (marked.contains(i)) {
+            QVERIFY2(item.startsWith(entries.at(i) + " (cannot be replayed: "), qPrintable(item));
+            QVERIFY(console().endsWith("Dive " + entries.at(i) + " cannot be replayed: the log holds no samples for it."));
+            continue;
+        }
+        QCOMPARE(item, entries.at(i));
+        QVERIFY2(!console().contains("cannot be replayed"), qPrintable(console()));
+        // The whole logged dive, from its start.
+        QVERIFY2(dive_time >= window->replay->diveTime() && dive_time <= window->replay->diveTime() + 60 + 20000,
+                 qPrintable(QString("%1 s of %2 s").arg(dive_time).arg(window->replay->diveTime())));
+        QVERIFY(console().contains("..."));
+    }
+}
+
+void TestReplayActions::replayModeOffGivesTheBoxesBack()
+{
+    open(replayFixture("divinglog-dives.xml"));
+    QVERIFY(!window->dive_time->isEnabled());
+    QVERIFY(!window->dive_depth->isEnabled());
+
+    QTest::mouseClick(window->replayModeCB, Qt::LeftButton);
+    QVERIFY(!window->replayModeCB->isChecked());
+    QVERIFY(window->dive_time->isEnabled());
+    QVERIFY(window->dive_depth->isEnabled());
+    QVERIFY(window->replayButton->isEnabled());
+    // Planning another dive needs nothing else.
+    window->dive_time->setValue(25);
+    simulate();
+    QVERIFY(console().contains("DESCENT DONE"));
+    QCOMPARE(dive_time >= 25 * 60, true);
+
+    QTest::mouseClick(window->replayModeCB, Qt::LeftButton);
+    QVERIFY(!window->dive_time->isEnabled());
+    QVERIFY(!window->dive_depth->isEnabled());
+}
+
+void TestReplayActions::parametersLoadedOverALogDoNotShortenTheReplay()
+{
+    open(replayFixture("divinglog-dives.xml"));
+    const QString parameters = dir.filePath("short.div");
+    {
+        QSettings file(parameters, QSettings::IniFormat);
+        file.setValue("Deco/model", 4);
+        file.setValue("Dive/bottom_time", 20);
+        file.setValue("Dive/bottom_depth", 45);
+    }
+    window->openAnswers << parameters;
+    QTest::mouseClick(window->loadButton, Qt::LeftButton);
+    QCOMPARE(window->dive_time->value(), 20);
+    QCOMPARE(window->dive_depth->value(), 45);
+
+    window->replayBreakOnStopCB->setChecked(false);
+    simulate();
+    // The log lasts 2712 s, rounded up to 46 minutes.
+    QVERIFY2(dive_time >= 2760, qPrintable(QString::number(dive_time)));
+    QVERIFY(console().contains("The replay follows the log's 46 min, not the 20 min of the form."));
+    QVERIFY(console().contains("The replay follows the log's depths (deepest 31 m), not the 45 m of the form."));
+}
+
+void TestReplayActions::longLogIsReplayedWhole()
+{
+    // 320 minutes: more than the bottom time box can hold.
+    open(writeDivingLog("long.xml", 19200, "5"));
+    QCOMPARE(window->dive_time->value(), window->dive_time->maximum());
+    simulate();
+    QVERIFY2(dive_time >= 19200, qPrintable(QString::number(dive_time)));
+    QVERIFY(console().contains(QString("The replay follows the log's 320 min, not the %1 min of the form.")
+                                   .arg(window->dive_time->maximum())));
+    QVERIFY(!console().contains("depths (deepest"));
+}
+
+// The log switches to a mix of 150 % oxygen and to one it never defines; the user's gas 2 is an
+// inactive EAN50 that the log must not make the diver breathe.
+void TestReplayActions::switchToASkippedMixIsIgnored()
+{
+    window->gas_2->setChecked(false);
+    window->O2_2->setValue(50);
+    window->depth_2->setValue(21);
+    window->replayGasSwitchCB->setChecked(true);
+    open(replayFixture("uddf-markup.uddf"));
+    QVERIFY(console().contains("Gas#2 skipped: implausible mix."));
+    QVERIFY(!window->gas_2->isChecked());
+    QVERIFY(!window->gas_3->isChecked());
+
+    simulate();
+    const QStringList switches = console().split('\n').filter("SWITCH");
+    QVERIFY2(switches.size() == 1, qPrintable(console()));
+    QVERIFY2(switches.first().startsWith("  0:00   0.0m SWITCH Gas#1 -> Gas#1"), qPrintable(switches.first()));
+    QVERIFY(console().contains("Gas#2 of the log has no gas set up (its mix was skipped or the gas is off): "
+                               "switch ignored"));
+    QVERIFY(console().contains("Gas#3 of the log has no gas set up (its mix was skipped or the gas is off): "
+                               "switch ignored"));
+    QCOMPARE(int(char_I_current_gas), 1);
+    QCOMPARE(int(char_I_N2_ratio), 79);
+}
+
+void TestReplayActions::fileTextsShowAsTheyStand()
+{
+    open(replayFixture("uddf-markup.uddf"));
+    QVERIFY2(console().contains("Reading UDDF <b>3.2</b> dive"), qPrintable(console()));
+    QVERIFY(console().contains("Gas#1: <font color='red' size='+5'>SAFE TO SKIP STOPS</font> o2=21%, he=0%"));
+    QVERIFY(console().contains("Gas#2: Кислород o2=150%, he=0%"));
+
+    // A dive named with markup, that cannot be replayed (the Console folds the blank of the
+    // missing entry time into one).
+    open(replayFixture("divinglog-ids.xml"));
+    QCOMPARE(window->replayListCB->itemText(4),
+             marked("006 - 2012-01-05  <i>Reef</i> - 0' @ 8.0m", "the log holds no samples for it"));
+    choose(4);
+    QVERIFY2(console().endsWith("Dive 006 - 2012-01-05 <i>Reef</i> - 0' @ 8.0m cannot be replayed: "
+                               "the log holds no samples for it."),
+             qPrintable(console()));
+}
+
+void TestReplayActions::badNumbersNeverReachTheForm()
+{
+    open(replayFixture("uddf-bad-numbers.uddf"));
+    QCOMPARE(window->replayListCB->currentIndex(), 0);
+    QCOMPARE(window->dive_time->value(), 8);
+    QCOMPARE(window->dive_depth->value(), 18);
+    QVERIFY(console().contains("5 depth(s) missing or implausible: taken from the samples around them."));
+    QCOMPARE(window->replayListCB->itemText(1),
+             marked("002 - --/-- --:-- - 0' @ 0.0m", "the log holds no samples for it"));
+    simulate();
+    QVERIFY(!console().contains("inf", Qt::CaseInsensitive));
+    QVERIFY(!console().contains("nan", Qt::CaseInsensitive));
+    QVERIFY(dive_time >= 480);
+}
+
+void TestReplayActions::deepFileIsRefusedAndTheWindowGoesOn()
+{
+    const QString path = dir.filePath("deep.uddf");
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        // Around a dive that would open if the nest were not refused.
+        file.write("<uddf>" + QByteArray("<a>").repeated(30000) + QByteArray("</a>").repeated(30000)
+                   + "<profiledata><repetitiongroup><dive><samples>"
+                     "<waypoint><divetime>0</divetime><depth>0</depth></waypoint>"
+                     "<waypoint><divetime>60</divetime><depth>10</depth></waypoint>"
+                     "</samples></dive></repetitiongroup></profiledata></uddf>");
+    }
+    QTest::ignoreMessage(QtWarningMsg, "Unable to read dive profile");
+    open(path);
+    QVERIFY(!window->replay);
+    QVERIFY(console().endsWith("Unable to read dive profile 'deep.uddf': its elements are nested deeper than 256 levels"));
+
+    open(replayFixture("uddf-groups.uddf"));
+    QVERIFY(window->replay);
+    QCOMPARE(window->dive_time->value(), 10);
+}
+
+void TestReplayActions::pipeIsRefused()
+{
+    const QString path = dir.filePath("pipe.uddf");
+    QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+    QFile fixture(replayFixture("uddf-groups.uddf"));
+    QVERIFY(fixture.open(QIODevice::ReadOnly));
+    PipeWriter writer(path, fixture.readAll());
+    writer.start();
+
+    QTest::ignoreMessage(QtWarningMsg, "Unable to read dive profile");
+    open(path);
+    writer.stop = true;
+    writer.wait();
+    QVERIFY(!writer.wrote);
+    QVERIFY(!window->replay);
+    QVERIFY(console().endsWith("Unable to read dive profile 'pipe.uddf': it is not a regular file"));
+    QFile::remove(path);
+}
+
+void TestReplayActions::duplicateIdsEachReplayThemselves()
+{
+    open(replayFixture("divinglog-ids.xml"));
+    window->replayBreakOnStopCB->setChecked(false);
+    for (int i = 3; i >= 0; --i) {
+        choose(i);
+        QCOMPARE(window->dive_time->value(), 10 * (i + 1));
+        simulate();
+        // Each dive runs its own time; its last step, 2 s before the end, nears its own greatest depth.
+        const int seconds = 600 * (i + 1);
+        QCOMPARE(dive_time, seconds);
+        const float metres[] = {10, 20, 15, 12};
+        const float last = float(double(seconds - 2) / seconds) * metres[i];
+        QCOMPARE(int(int_I_pres_respiration), 1013 + int(last * 99.85f));
+    }
+}
+
+namespace {
+
+// The window with no delay before a read shows its progress.
+class ImpatientWindow : public ScriptedWindow {
+protected:
+    int readProgressDelayMs() const override { return 0; }
+};
+
+} // namespace
+
+void TestReplayActions::longReadShowsProgress()
+{
+    QByteArray xml = "<uddf version=\"3.2.0\"><profiledata><repetitiongroup><dive><samples>\n";
+    for (int i = 0; i < 60000; ++i)
+        xml += "<waypoint><divetime>" + QByteArray::number(2 * i) + "</divetime><depth>10.00</depth></waypoint>\n";
+    xml += "</samples></dive></repetitiongroup></profiledata></uddf>\n";
+    const QString path = dir.filePath("long read.uddf");
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(xml);
+    }
+
+    ImpatientWindow impatient;
+    // What the user sees while the file is read: the dialog keeps the window's events flowing.
+    QList<int> values;
+    QString label;
+    QTimer watcher;
+    connect(&watcher, &QTimer::timeout, [&] {
+        QProgressDialog* progress = impatient.findChild<QProgressDialog*>();
+        if (progress && progress->isVisible()) {
+            values << progress->value();
+            label = progress->labelText();
+            QCOMPARE(progress->maximum(), 1000);
+            QVERIFY(progress->windowModality() != Qt::NonModal);
+        }
+    });
+    watcher.start(0);
+    impatient.openAnswers << path;
+    impatient.replayFileSlot();
+    watcher.stop();
+
+    QVERIFY(impatient.replay);
+    QVERIFY2(values.size() >= 2, qPrintable(QString::number(values.size())));
+    for (int i = 1; i < values.size(); ++i)
+        QVERIFY(values.at(i) > values.at(i - 1));
+    QVERIFY(values.last() < 1000);
+    QCOMPARE(label, QString("Reading %1 ...").arg(QDir::toNativeSeparators(path)));
+    // Gone once the log is open.
+    QVERIFY(!impatient.findChild<QProgressDialog*>());
+    delete impatient.replay;
+}
+
+int main(int argc, char* argv[])
+{
+    PlannerApplication app(argc, argv);
+    TestReplayActions test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_replayactions.moc"

@@ -22,8 +22,7 @@ struct LoggedDive {
     {
         if (!replay)
             return;
-        const QStringList dives = replay->diveList();
-        if (!replay->selectDive(dives.value(index)))
+        if (!replay->selectDive(index))
             return;
         bottomTime = (replay->diveTime() + 59) / 60;
         depth = int(replay->diveDepth());
@@ -42,7 +41,7 @@ public:
     explicit FailingLog(int failAt) : failAt(failAt) {}
 
     QStringList diveList() const override { return {"1 failing"}; }
-    bool selectDive(const QString&) override { return true; }
+    bool selectDive(int) override { return true; }
     QString diveConfig(VARN_eeprom*) override { return QString(); }
     int diveTime() const override { return 600; }
     float diveDepth() const override { return 20; }

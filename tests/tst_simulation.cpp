@@ -23,6 +23,10 @@ struct Tissues {
     }
 };
 
+// The engine's refusal of a ppO2 of 15 cbar or less, as the diver reads it.
+const QString tooLittleOxygen = "a gas breathed near the surface gives a ppO2 of 0.15 bar or less, too little oxygen "
+                                "for the decompression model (p2_deco: char_I_actual_ppO2 > 15)";
+
 QString clockStamp(int seconds)
 {
     return QString::asprintf("%3d:%02d", seconds / 60, seconds % 60);
@@ -53,7 +57,7 @@ class HeldDive : public Replay {
 public:
     HeldDive(float metres, int end, int gasAtEnd) : metres(metres), end(end), gasAtEnd(gasAtEnd) {}
     QStringList diveList() const override { return QStringList(); }
-    bool selectDive(const QString&) override { return false; }
+    bool selectDive(int) override { return false; }
     QString diveConfig(VARN_eeprom*) override { return QString(); }
     int diveTime() const override { return end; }
     float diveDepth() const override { return metres; }
@@ -67,7 +71,8 @@ private:
     int gasAtEnd;
 };
 
-// 72 m on 18/45 with EAN50 from 21 m and oxygen from 6 m; gas 4 has 3 % oxygen.
+// 72 m on 18/45 with EAN50 from 21 m and oxygen from 6 m; gas 4 has 3 % oxygen and is active
+// without a change depth, so only a logged switch reaches it.
 void configureTrimixWithHypoxicGas()
 {
     eeprom.decoType = 4;
@@ -75,6 +80,7 @@ void configureTrimixWithHypoxicGas()
     eeprom.gases[0].currentHe = 45;
     configureDecoGases();
     eeprom.gases[3].currentO2 = 3;
+    eeprom.activeGases |= 0x08;
 }
 
 } // namespace
@@ -103,6 +109,7 @@ private slots:
     void futureTTS_data();
     void futureTTS();
     void verboseBottom();
+    void verbosePlansCountFromTheirStart();
     void verboseAscent();
     void ascentSpeedRefused();
     void descentNeedsNoSpeed();
@@ -457,15 +464,33 @@ void TestSimulation::futureTTS()
     }
     const int plan = indexOfMatch(lines, "^\\tCNS =");
     QVERIFY(plan > 0);
+    const int clock = dive_time;
+    const Tissues tissues = Tissues::now();
+    const int extra = int_O_extra_ascenttime;
+
+    // The same dive without the future plan, which is then driven here: each of its engine
+    // calls is a real 2-second step at the bottom, for the tissues and for the clock.
+    resetSimulation();
+    QTextEdit without;
+    simulate(&without, -10, 10, 25, depth, nullptr);
+    QCOMPARE(consoleLines(without), lines.mid(0, plan + 1));
+    eeprom.cf(58).value = (unsigned short)minutes;
+    char_O_deco_status = DECO_STATUS_EXTRA_TIME | DECO_STATUS_START;
+    int steps = 0;
+    do {
+        int_I_divemins = (unsigned short)((dive_time + 2 * steps) / 60);
+        deco_calc_hauptroutine();
+        ++steps;
+    } while (char_O_deco_status != DECO_STATUS_DONE);
+    QVERIFY(steps > 1);
+    QCOMPARE(clock, dive_time + 2 * steps);
+    QVERIFY(tissues == Tissues::now());
+    QCOMPARE(extra, int(int_O_extra_ascenttime));
+
     QCOMPARE(lines.mid(plan + 1, 1), QStringList({""}));
-    QCOMPARE(lines.at(plan + 2), QString("    Future TTS @+5' = %1'").arg(int_O_extra_ascenttime));
-    QCOMPARE(lines.at(plan + 3),
-             QString("    Future RT  @+5' = %1'").arg(int_O_extra_ascenttime + 5 + dive_time / 60));
-    QVERIFY(int_O_extra_ascenttime > int_O_ascenttime);
-    // The engine's future plan took real steps after the plan was stamped.
-    const int stamped = lines.filter(QRegularExpression("40\\.0m Deco:")).last().left(7).trimmed().split(':').first().toInt();
-    QVERIFY(dive_time / 60 >= stamped);
-    QCOMPARE(int(char_O_deco_status), DECO_STATUS_DONE);
+    QCOMPARE(lines.at(plan + 2), QString("    Future TTS @+5' = %1'").arg(extra));
+    QCOMPARE(lines.at(plan + 3), QString("    Future RT  @+5' = %1'").arg(extra + 5 + clock / 60));
+    QVERIFY(extra > int_O_ascenttime);
 }
 
 void TestSimulation::verboseBottom()
@@ -479,6 +504,47 @@ void TestSimulation::verboseBottom()
     QCOMPARE(lines.filter(QRegularExpression("12\\.0m NDL = ")).size(), 59 + 1);
     QVERIFY(lines.filter("Deco:").isEmpty());
     QCOMPARE(dive_time, 120);
+}
+
+// Every intermediate plan counts its run times from the step at which the engine computed it,
+// the step before it was finished and printed; the final plan from the end of the bottom.
+void TestSimulation::verbosePlansCountFromTheirStart()
+{
+    // A dive whose plans print run times where 2 seconds more or less change the minute shown.
+    Settings::verboseSim = true;
+    simulate(&console, -10, 10, 30, 33, nullptr);
+
+    const QStringList lines = consoleLines(console);
+    const QRegularExpression status("^ *(\\d+):(\\d\\d) +([\\d.]+)m Deco:");
+    const QRegularExpression stop("^\\t *(\\d+) m :\\t *(\\d+) '\\t *(\\d+) '");
+    const int last = lines.lastIndexOf(status);
+    QVERIFY(last > 0);
+    int plans = 0;
+    int stopLines = 0;
+    for (int i = 0; i < lines.size(); ++i) {
+        const QRegularExpressionMatch head = status.match(lines.at(i));
+        if (!head.hasMatch())
+            continue;
+        const int stamp = head.captured(1).toInt() * 60 + head.captured(2).toInt();
+        const int start = i == last ? stamp : stamp - 2;
+        float runtime = start / 60.0f;
+        // The diver's depth as the engine holds it: 99.85 mbar per metre, truncated.
+        float previous = int(head.captured(3).toFloat() * 99.85f) / 99.85f;
+        for (int k = i + 1; k < lines.size(); ++k) {
+            const QRegularExpressionMatch line = stop.match(lines.at(k));
+            if (!line.hasMatch())
+                break;
+            const int depth = line.captured(1).toInt();
+            runtime += (previous - depth) * 0.1f;
+            runtime += line.captured(2).toInt();
+            previous = depth;
+            QCOMPARE(line.captured(3), QString::asprintf("%.0f", runtime));
+            ++stopLines;
+        }
+        ++plans;
+    }
+    QVERIFY2(plans > 50, qPrintable(QString::number(plans)));
+    QVERIFY(stopLines > plans);
 }
 
 void TestSimulation::verboseAscent()
@@ -592,8 +658,10 @@ void TestSimulation::engineRefusalInAscent()
     ascent(&console, 0, 10);
 
     const QStringList lines = consoleLines(console);
-    QCOMPARE(lines.last(), QString("p2_deco: char_I_actual_ppO2 > 15"));
-    QVERIFY(shownInRed(console, "p2_deco"));
+    // Said where it happened and why, with the engine's own check for reference.
+    const QString stopped = QString::asprintf("Ascent stopped at %.1f m: ", engineDepth());
+    QCOMPARE(lines.last(), stopped + tooLittleOxygen);
+    QVERIFY(shownInRed(console, stopped));
     QVERIFY(lines.filter("ASCENT DONE").isEmpty());
     QVERIFY(lines.filter("Desat").isEmpty());
     QVERIFY(!simulationRunning());
@@ -623,7 +691,7 @@ void TestSimulation::ascentAfterRefusedStepKeepsDecoGases()
     configureTrimixWithHypoxicGas();
     HeldDive refused(72, end, 4);
     simulate(&console, -10, 10, 60, 72, &refused);
-    QCOMPARE(consoleLines(console).last(), QString("p2_deco: (N2_ratio + He_ratio) <= 0.95"));
+    QVERIFY(consoleLines(console).last().endsWith("(p2_deco: (N2_ratio + He_ratio) <= 0.95)"));
     QCOMPARE(dive_time, end);
     console.clear();
     ascent(&console, 0, 10);
@@ -636,7 +704,9 @@ void TestSimulation::engineRefusalAtStart()
     // The engine cannot clear the tissues below 800 mbar.
     int_I_pres_surface = 780;
     simulate(&console, -10, 10, 10, 15, nullptr);
-    QCOMPARE(consoleLines(console), QStringList({"p2_deco: 0.800 < pres_respiration && pres_respiration < 14.0"}));
+    QCOMPARE(consoleLines(console),
+             QStringList({"Simulation stopped at 0.0 m: the ambient pressure is outside the decompression model's "
+                          "0.8 to 14 bar (p2_deco: 0.800 < pres_respiration && pres_respiration < 14.0)"}));
     QCOMPARE(dive_time, -1);
 }
 
@@ -648,7 +718,7 @@ void TestSimulation::engineRefusalInSimulation()
     simulate(&console, -10, 10, 10, 1, nullptr);
 
     const QStringList lines = consoleLines(console);
-    QCOMPARE(lines.last(), QString("p2_deco: char_I_actual_ppO2 > 15"));
+    QCOMPARE(lines.last(), "Simulation stopped at 1.0 m: " + tooLittleOxygen);
     QVERIFY(lines.filter("NDL").isEmpty());
     QVERIFY(!simulationRunning());
     QCOMPARE(dive_time, 0);

@@ -10,6 +10,7 @@
 #include <QtTest>
 #include <qwt_plot.h>
 #include <qwt_plot_curve.h>
+#include <qwt_plot_marker.h>
 
 // The planner end to end: the form set as a user sets it, the simulation, ascent, gas volume,
 // runtime and plot actions triggered by their actions and buttons, and the Console read back.
@@ -30,11 +31,20 @@ private slots:
     void gasVolumes_data();
     void gasVolumes();
     void runtimesAndClear();
+    void runtimeNeedsAFinishedPlan();
+    void ascentNeedsADive();
+    void noNoFlyTimeWithoutDesaturation();
+    void repetitiveDiveIntervalAtTheSurface();
     void tissuesPlotIsFed();
+    void tissuesRangeFollowsTheDeepestDive();
+    void tissuesRangeCoversALoggedDive();
     void replayedDive();
+    void replayedSetpointsAreLabelled();
     void replayModeWithoutLogPlansTheDive();
-    void surfacePressureTheEngineRefuses_data();
-    void surfacePressureTheEngineRefuses();
+    void valuesTheEngineRefuses_data();
+    void valuesTheEngineRefuses();
+    void refusedSegmentKeepsTheDiveReport();
+    void unusedGasIsNotChecked();
     void actionsDuringARunAreRefused();
 
 private:
@@ -262,6 +272,101 @@ void TestSimulationActions::runtimesAndClear()
     QVERIFY(!plot->qwtPlot->itemList(QwtPlotItem::Rtti_PlotCurve).isEmpty());
 }
 
+void TestSimulationActions::runtimeNeedsAFinishedPlan()
+{
+    const QString simulateFirst = "No finished plan to draw: simulate first";
+    // Nothing simulated yet: no plan, no window, no made-up curve.
+    window->addRuntime->click();
+    QCOMPARE(console(), simulateFirst);
+    QVERIFY(shownInRed(*window->textEdit, simulateFirst));
+    QVERIFY(!PlotInterface::plot);
+
+    window->actionSimulate->trigger();
+    window->actionAddRuntime->trigger();
+    PlotInterface* plot = PlotInterface::plot;
+    QCOMPARE(plot->depthCurves.size(), 1);
+    QVERIFY(!console().contains(simulateFirst));
+
+    // At the surface the engine holds no plan of the dive any more.
+    window->actionAscent->trigger();
+    window->addRuntime->click();
+    QVERIFY(console().endsWith("\n" + simulateFirst));
+    QCOMPARE(plot->depthCurves.size(), 1);
+
+    // Gas volumes plan afresh from where the dive stands: that plan can be drawn.
+    window->actionSimulate->trigger();
+    window->actionGasVolumes->trigger();
+    window->addRuntime->click();
+    QVERIFY(!console().contains(simulateFirst));
+    QCOMPARE(plot->depthCurves.size(), 2);
+
+    // A run that the engine stops leaves no plan either: 10 % oxygen near the surface.
+    window->O2_1->setValue(10);
+    window->He_1->setValue(50);
+    window->dive_depth->setValue(1);
+    window->actionSimulate->trigger();
+    QVERIFY(console().contains("Simulation stopped at 1.0 m: "));
+    window->addRuntime->click();
+    QVERIFY(console().endsWith("\n" + simulateFirst));
+    QCOMPARE(plot->depthCurves.size(), 2);
+}
+
+void TestSimulationActions::ascentNeedsADive()
+{
+    window->ascentButton->click();
+    QCOMPARE(console(), QString("No dive to ascend from: simulate first"));
+    QVERIFY(shownInRed(*window->textEdit, "No dive to ascend from"));
+    QCOMPARE(dive_time, -1);
+
+    window->actionSimulate->trigger();
+    window->actionAscent->trigger();
+    QVERIFY(console().contains(QRegularExpression("\\n +\\d+:\\d\\d +0\\.0m ASCENT DONE")));
+    QVERIFY(!console().contains(":-"));
+}
+
+// Saturated at the surface, the diver has nothing to give off: a desaturation time of 0 and
+// no no-fly time at all.
+void TestSimulationActions::noNoFlyTimeWithoutDesaturation()
+{
+    window->dive_depth->setValue(0);
+    window->dive_time->setValue(5);
+    window->actionSimulate->trigger();
+    QVERIFY2(consoleLines(*window->textEdit).contains("  0:00   0.0m Desat"), qPrintable(console()));
+    QVERIFY(!console().contains("NoFly"));
+
+    // After a dive both are there.
+    window->dive_depth->setValue(30);
+    window->dive_time->setValue(20);
+    window->actionSimulate->trigger();
+    window->actionAscent->trigger();
+    QVERIFY2(console().contains(QRegularExpression(" 0\\.0m NoFly = +\\d+")), qPrintable(console()));
+    QVERIFY(console().contains(QRegularExpression(" 0\\.0m Desat = +\\d+")));
+}
+
+void TestSimulationActions::repetitiveDiveIntervalAtTheSurface()
+{
+    window->depthGraph->setChecked(true);
+    window->actionSimulate->trigger();
+    window->interval->setValue(30);
+    window->dive_depth->setValue(20);
+    window->dive_time->setValue(10);
+    window->actionSimulate->trigger();
+
+    QList<QwtPlotCurve*> depthCurves;
+    for (QwtPlotItem* item : PlotInterface::plot->qwtPlot->itemList(QwtPlotItem::Rtti_PlotCurve)) {
+        if (item->title().text() == "depth")
+            depthCurves << static_cast<QwtPlotCurve*>(item);
+    }
+    // First dive, climb before the interval, second dive.
+    QCOMPARE(depthCurves.size(), 3);
+    const QwtPlotCurve* second = depthCurves.last();
+    // 30 minutes at the surface, then straight down to 20 m.
+    QCOMPARE(second->sample(0), QPointF(0, 0));
+    QCOMPARE(second->sample(1), QPointF(30, 0));
+    QCOMPARE(second->sample(2), QPointF(30, 20));
+    QCOMPARE(second->sample(int(second->dataSize()) - 1).y(), 20.0);
+}
+
 void TestSimulationActions::tissuesPlotIsFed()
 {
     window->pressurePlot->click();
@@ -278,6 +383,71 @@ void TestSimulationActions::tissuesPlotIsFed()
     const QwtSeriesData<QPointF>* fast = static_cast<ProfileImpl*>(tissues->tissueCurves.first())->curve.data();
     const QPointF last = fast->sample(fast->size() - 1);
     QVERIFY2(qAbs(last.x() - (1.013 + 45 * 0.09985)) < 0.1, qPrintable(QString::number(last.x())));
+}
+
+// The tissues plot shows pressures up to the ambient pressure of the deepest dive it draws.
+void TestSimulationActions::tissuesRangeFollowsTheDeepestDive()
+{
+    window->dive_depth->setValue(30);
+    window->pressurePlot->click();
+    PlotInterface* tissues = PlotInterface::cptPlot;
+    QwtPlot* plot = tissues->qwtPlot;
+    auto top = [plot] { return plot->axisScaleDiv(QwtPlot::xBottom).upperBound(); };
+    // Surface 1.013 bar plus a tenth of a bar per metre.
+    QCOMPARE(top(), 1.013 + 3.0);
+
+    window->dive_depth->setValue(100);
+    window->actionSimulate->trigger();
+    QCOMPARE(top(), 1.013 + 10.0);
+    QCOMPARE(plot->axisScaleDiv(QwtPlot::yLeft).upperBound(), 1.013 + 10.0);
+    // Every point of the dive lies inside, and so do the lines drawn to the top.
+    for (Profile* tissue : tissues->tissueCurves) {
+        const QRectF points = static_cast<ProfileImpl*>(tissue)->curve.boundingRect();
+        QVERIFY(points.right() <= top());
+        QVERIFY(points.bottom() <= top());
+    }
+    int linesToTheTop = 0;
+    for (QwtPlotItem* item : plot->itemList(QwtPlotItem::Rtti_PlotCurve)) {
+        const QwtPlotCurve* line = static_cast<QwtPlotCurve*>(item);
+        if (line->dataSize() == 2) {
+            QCOMPARE(line->sample(0).x(), 1.013);
+            QCOMPARE(line->sample(1).x(), top());
+            ++linesToTheTop;
+        }
+    }
+    // The ambient-pressure line and the 16 M-value lines.
+    QCOMPARE(linesToTheTop, 17);
+
+    // A new dive at another surface pressure draws only itself.
+    window->press_surface->setValue(913);
+    window->dive_depth->setValue(20);
+    window->actionSimulate->trigger();
+    QCOMPARE(top(), 0.913 + 2.0);
+    // A deeper segment of the same dive widens the plot; a shallower one keeps it.
+    window->interval->setValue(0);
+    window->dive_depth->setValue(40);
+    window->actionSimulate->trigger();
+    QCOMPARE(top(), 0.913 + 4.0);
+    window->dive_depth->setValue(10);
+    window->actionSimulate->trigger();
+    QCOMPARE(top(), 0.913 + 4.0);
+}
+
+void TestSimulationActions::tissuesRangeCoversALoggedDive()
+{
+    window->replayModeCB->setChecked(true);
+    window->openAnswers << replayFixture("divinglog-dives.xml");
+    window->replayButton->click();
+    // The log's 31.5 m shows as 31 m in the depth box.
+    QCOMPARE(window->dive_depth->value(), 31);
+    window->pressurePlot->click();
+    window->actionSimulate->trigger();
+
+    // Its deepest points at 31.5 m lie inside: the plot reaches the next whole metre.
+    QwtPlot* plot = PlotInterface::cptPlot->qwtPlot;
+    QCOMPARE(plot->axisScaleDiv(QwtPlot::xBottom).upperBound(), 1.013 + 3.2);
+    const QRectF fast = static_cast<ProfileImpl*>(PlotInterface::cptPlot->tissueCurves.first())->curve.boundingRect();
+    QVERIFY2(fast.right() > 1.013 + 3.1, qPrintable(QString::number(fast.right())));
 }
 
 void TestSimulationActions::replayedDive()
@@ -303,6 +473,29 @@ void TestSimulationActions::replayedDive()
     QVERIFY(!console().contains(QRegularExpression("\\n +46:00 ")));
 }
 
+// A closed-circuit log's setpoint changes are marked on the depth curve where they happen.
+void TestSimulationActions::replayedSetpointsAreLabelled()
+{
+    window->depthGraph->setChecked(true);
+    window->replayModeCB->setChecked(true);
+    window->openAnswers << QString(VARN_FIXTURE_DIR "/simulation/switches.uddf");
+    window->replayButton->click();
+    window->replayListCB->setCurrentIndex(1);
+    emit window->replayListCB->activated(1);
+    QVERIFY(window->ccrMode->isChecked());
+    window->actionSimulate->trigger();
+    QVERIFY(console().contains("SWITCH Setpoint 0.7 -> 1.3"));
+
+    QStringList labels;
+    for (QwtPlotItem* item : PlotInterface::plot->qwtPlot->itemList(QwtPlotItem::Rtti_PlotMarker)) {
+        const QwtPlotMarker* marker = static_cast<QwtPlotMarker*>(item);
+        if (marker->title().text().startsWith("SP"))
+            labels << QString("%1 at %2 min, %3 m").arg(marker->title().text()).arg(marker->xValue()).arg(marker->yValue());
+    }
+    // Logged 0.7 bar at the start and 1.3 bar at 5 minutes and 20 m.
+    QCOMPARE(labels, QStringList({"SP0.70 at 0 min, 0 m", "SP1.30 at 5 min, 20 m"}));
+}
+
 void TestSimulationActions::replayModeWithoutLogPlansTheDive()
 {
     window->replayModeCB->setChecked(true);
@@ -311,40 +504,101 @@ void TestSimulationActions::replayModeWithoutLogPlansTheDive()
     QVERIFY(console().contains(QRegularExpression("45\\.0m DESCENT DONE")));
 }
 
-void TestSimulationActions::surfacePressureTheEngineRefuses_data()
+void TestSimulationActions::valuesTheEngineRefuses_data()
 {
-    QTest::addColumn<int>("pressure");
-    QTest::newRow("800 mbar") << 800;
-    QTest::newRow("1100 mbar") << 1100;
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<QString>("refusal");
+    QTest::addColumn<bool>("everyAction");
+
+    // The engine surfaces only strictly between 800 and 1100 mbar.
+    QTest::newRow("700 mbar") << "press_surface" << 700 << "Surface pressure must be above 800 mbar" << true;
+    QTest::newRow("800 mbar") << "press_surface" << 800 << "Surface pressure must be above 800 mbar" << true;
+    QTest::newRow("1100 mbar") << "press_surface" << 1100 << "Surface pressure must be below 1100 mbar" << true;
+    // Less than 5 % oxygen leaves more than 95 % inert gas; 0/55 breaks no other rule of the row.
+    QTest::newRow("first gas 0/55") << "O2_1" << 0 << "Gas 1 has less than 5 % O2" << true;
+    QTest::newRow("deco gas 4/0") << "O2_2" << 4 << "Gas 2 has less than 5 % O2" << true;
+    // 50/96: no nitrogen left, and more helium than the engine takes.
+    QTest::newRow("deco gas 50/96") << "He_2" << 96 << "Gas 2 has more than 100 % O2 and He together" << true;
+    // 1020 + trunc(130 x 99.85) = 14000 mbar, beyond the engine's 14 bar; 129 m gives 13900.
+    // Only Simulate takes the diver there.
+    QTest::newRow("130 m at 1020 mbar") << "dive_depth" << 130
+                                        << "Dive depth must be at most 129 m at a surface pressure of 1020 mbar" << false;
 }
 
-void TestSimulationActions::surfacePressureTheEngineRefuses()
+// A value that the engine would refuse is refused by the window, in the diver's words, before
+// anything is computed; the plan of the earlier run is no longer shown as if it were the result.
+void TestSimulationActions::valuesTheEngineRefuses()
 {
-    QFETCH(int, pressure);
-    const QString refusal = "p2_deco: 800 < int_I_pres_surface && int_I_pres_surface < 1100";
+    QFETCH(QString, box);
+    QFETCH(int, value);
+    QFETCH(QString, refusal);
+    QFETCH(bool, everyAction);
 
-    // A dive at the surface reaches the desaturation at once.
-    window->press_surface->setValue(pressure);
-    window->dive_depth->setValue(0);
+    window->gas_2->setChecked(true);
+    window->O2_2->setValue(50);
+    window->depth_2->setValue(21);
+    window->press_surface->setValue(1020);
+    window->dive_depth->setValue(40);
     window->actionSimulate->trigger();
-    QVERIFY2(shownInRed(*window->textEdit, refusal), qPrintable(console()));
-    QVERIFY(!simulationRunning());
+    QVERIFY(console().contains("*  dive started at Pamb = 1020 mbar"));
+    const int clock = dive_time;
+    const float depth = engineDepth();
 
-    // A dive, then the ascent to the surface.
-    window->dive_depth->setValue(30);
-    window->dive_time->setValue(15);
-    window->actionSimulate->trigger();
-    QVERIFY(console().contains(QRegularExpression("30\\.0m DESCENT DONE")));
-    window->actionAscent->trigger();
-    QVERIFY(console().contains(QRegularExpression(" 0\\.0m ASCENT DONE")));
-    QVERIFY(shownInRed(*window->textEdit, refusal));
+    window->findChild<QSpinBox*>(box)->setValue(value);
+    if (everyAction) {
+        // Gas volumes and Ascent continue from the dive: they leave it where it is.
+        window->actionGasVolumes->trigger();
+        window->actionAscent->trigger();
+        QVERIFY(console().endsWith("\nNo gas volumes: " + refusal + "\nNo ascent: " + refusal));
+        QVERIFY(shownInRed(*window->textEdit, "No ascent: " + refusal));
+        QCOMPARE(dive_time, clock);
+        QCOMPARE(engineDepth(), depth);
+    }
+    window->simulateButton->click();
 
-    // The program goes on: the same dive at sea level.
-    window->press_surface->setValue(1013);
+    // A new dive would have cleared the Console: the refusal takes its place.
+    QCOMPARE(console(), "Not simulated: " + refusal);
+    QVERIFY(shownInRed(*window->textEdit, "Not simulated: " + refusal));
+    QCOMPARE(dive_time, clock);
+    // Nor can the earlier plan be drawn as if it were this run's.
+    window->addRuntime->click();
+    QVERIFY(console().endsWith("\nNo finished plan to draw: simulate first"));
+    QVERIFY(!console().contains("p2_deco"));
+
+    if (!everyAction) {
+        // The depth box does not take the diver anywhere in these two.
+        window->actionGasVolumes->trigger();
+        window->actionAscent->trigger();
+        QVERIFY(console().contains("==== OC Runtime ===="));
+        QVERIFY(console().contains(QRegularExpression(" 0\\.0m ASCENT DONE")));
+    }
+}
+
+void TestSimulationActions::refusedSegmentKeepsTheDiveReport()
+{
     window->actionSimulate->trigger();
-    window->actionAscent->trigger();
-    QVERIFY(!console().contains(refusal));
-    QVERIFY(console().contains(QRegularExpression(" 0\\.0m Desat = ")));
+    const QString dive = console();
+    window->interval->setValue(0);
+    window->press_surface->setValue(800);
+    window->actionSimulate->trigger();
+    // The segment would have been appended to the dive: so is its refusal.
+    QCOMPARE(console(), dive + "\nNot simulated: Surface pressure must be above 800 mbar");
+
+    window->press_surface->setValue(900);
+    window->actionSimulate->trigger();
+    QVERIFY(console().contains("==================================="));
+    QVERIFY(console().contains(QRegularExpression("\\n +\\d+:\\d\\d +45\\.0m Deco:|45\\.0m NDL")));
+}
+
+void TestSimulationActions::unusedGasIsNotChecked()
+{
+    // Gas 4 is neither ticked nor the first gas: the engine never breathes it.
+    window->O2_4->setValue(0);
+    window->He_4->setValue(100);
+    window->actionSimulate->trigger();
+    QVERIFY2(console().contains(QRegularExpression("45\\.0m DESCENT DONE")), qPrintable(console()));
+    QVERIFY(!console().contains("Gas 4"));
 }
 
 void TestSimulationActions::actionsDuringARunAreRefused()

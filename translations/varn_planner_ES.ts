@@ -318,6 +318,17 @@
     </message>
 </context>
 <context>
+    <name>PlannerApplication</name>
+    <message>
+        <source>VARN Planner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>VARN Planner met %1 failures it could not handle and ends now. The values of the form are saved; the Console is lost.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PlotDialog</name>
     <message>
         <source>Save image...</source>
@@ -1486,6 +1497,207 @@
     <message>
         <source>Version %1 of the &lt;i&gt;VARN&lt;/i&gt; firmware is available. Please consider upgrading your computer...</source>
         <translation>La versión %1 del firmware del &lt;i&gt;VARN&lt;/i&gt; está disponible. Se recomienda actualizar el ordenador...</translation>
+    </message>
+    <message>
+        <source>No gas volumes: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The logged greatest depth is missing or implausible: the deepest sample is used.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sample(s) without a usable time left out.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n depth(s) missing or implausible: taken from the samples around them.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it does not exist</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its text encoding %1 is unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its elements are nested deeper than %1 levels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not a complete, well-formed XML file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dive mode unknown: the form&apos;s closed circuit mode is kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dive mode unknown: the form&apos;s open circuit mode is kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more mix(es) not listed: the computer has five gases.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>it holds no dive of a %1 log</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The log names no gases: the gases of the form are used.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a gas breathed near the surface gives a ppO2 of 0.15 bar or less, too little oxygen for the decompression model</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a gas of the plan has more than 95 % nitrogen or helium, more than the decompression model takes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the gas breathed has more than 95 % inert gas, less than 5 % oxygen for the decompression model</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the gas breathed there has a nitrogen pressure beyond the decompression model&apos;s range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the gas breathed there has a helium pressure beyond the decompression model&apos;s range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the surface pressure is outside the decompression model&apos;s 801 to 1099 mbar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the ambient pressure is outside the decompression model&apos;s 0.8 to 14 bar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a value is outside what the decompression model can compute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gas#%1 of the log has no gas set up (its mix was skipped or the gas is off): switch ignored</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No dive to ascend from: simulate first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ascent stopped at %1 m: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Simulation stopped at %1 m: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Surface pressure must be above 800 mbar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Surface pressure must be below 1100 mbar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gas %1 has less than 5 % O2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gas %1 has more than 100 % O2 and He together</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dive depth must be at most %1 m at a surface pressure of %2 mbar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading %1 ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not simulated: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No ascent: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No finished plan to draw: simulate first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its name ends neither in .xml nor in .uddf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to read dive profile &apos;%1&apos;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (cannot be replayed: %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the log holds no samples for it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its samples span no time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dive %1 cannot be replayed: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The replay follows the log&apos;s %1 min, not the %2 min of the form.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The replay follows the log&apos;s depths (deepest %1 m), not the %2 m of the form.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; no longer exists: nothing was loaded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; cannot be read: nothing was loaded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a dive parameter file: nothing was loaded</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
