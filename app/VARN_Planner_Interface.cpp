@@ -333,9 +333,3 @@ void VARN_Planner_Interface::spModEadEnd(QDoubleSpinBox* box)
 {
     box->setEnabled(ccrMode->isChecked());
 }
-
-void VARN_Planner_Interface::upgradeFWSlot() {}
-void VARN_Planner_Interface::downloadVARNSlot() {}
-void VARN_Planner_Interface::uploadVARNSlot() {}
-void VARN_Planner_Interface::setDateTimeSlot() {}
-void VARN_Planner_Interface::screenDumpSlot() {}

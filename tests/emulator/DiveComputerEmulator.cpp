@@ -221,14 +221,23 @@ void DiveComputerEmulator::catchUp(QMutexLocker& lock) const
     // the host sent has been taken.
     QElapsedTimer waited;
     waited.start();
-    for (;;) {
-        int unread = 0;
-        if (master < 0 || ioctl(master, FIONREAD, &unread) != 0 || unread <= 0 || waited.elapsed() > 2000)
-            return;
+    while (unreadBytes() > 0 && waited.elapsed() <= 2000) {
         lock.unlock();
         QThread::msleep(1);
         lock.relock();
     }
+}
+
+int DiveComputerEmulator::unreadBytes() const
+{
+    if (master < 0)
+        return 0;
+    // The kernel passes what the host writes on to this side a little later: a poll hands
+    // over what is on its way, which the count alone would miss.
+    pollfd line = {master, POLLIN, 0};
+    poll(&line, 1, 0);
+    int unread = 0;
+    return ioctl(master, FIONREAD, &unread) == 0 ? unread : 0;
 }
 
 void DiveComputerEmulator::run()
@@ -254,11 +263,7 @@ void DiveComputerEmulator::run()
         if (stopping || hangUpWanted)
             continue;
 
-        // Without a host the line reports a hang-up until the next open: everything half-done
-        // belongs to the host that left.
         const bool hungUp = ready > 0 && (line.revents & POLLHUP);
-        if (hungUp)
-            hostClosed();
         bool tookData = false;
         if (ready > 0 && (line.revents & POLLIN)) {
             // Everything there, so that a new session is seen before anything more is sent.
@@ -282,12 +287,20 @@ void DiveComputerEmulator::run()
                     break;
             }
         }
+        // Without a host the line reports a hang-up until the next open: everything half-done
+        // belongs to the host that left, but only after the bytes it sent before leaving. A
+        // hang-up seen together with bytes may be older than the session that they begin (a new
+        // session starts with a flush); one that lasts is seen again without bytes.
+        if (hungUp && !tookData)
+            hostClosed();
         if (master >= 0 && !output.isEmpty()) {
             const ssize_t written = ::write(master, output.constData(), size_t(output.size()));
             if (written > 0)
                 output.remove(0, int(written));
         }
-        if (state != State::Command && sinceLastByte.elapsed() > FORGET_MS) {
+        // Silence is the host's: bytes already waiting were sent in time, however late this
+        // thread comes to read them.
+        if (state != State::Command && sinceLastByte.elapsed() > FORGET_MS && unreadBytes() == 0) {
             state = State::Command;
             pending.clear();
         }

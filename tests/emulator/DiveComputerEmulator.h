@@ -91,6 +91,7 @@ private:
     void run();
     // Waits until the thread has taken everything the host sent.
     void catchUp(QMutexLocker& lock) const;
+    int unreadBytes() const;
     void take(unsigned char byte);
     void command(unsigned char byte);
     void bootSync();

@@ -1,0 +1,207 @@
+// The device actions of the main window: read and write the dive computer's configuration, set
+// its clock, fetch its screen and replace its firmware.
+
+#include "VARN_Planner_Interface.h"
+
+#include "FirmwareFolder.h"
+#include "HexFile.h"
+#include "Settings.h"
+#include "VARN_eeprom.h"
+
+#include <QBuffer>
+#include <QDateTime>
+#include <QFileInfo>
+#include <QImage>
+#include <QImageWriter>
+#include <QSaveFile>
+
+namespace {
+
+// A line shown exactly as written. Escaped, and marked as rich text: append guesses the format,
+// and would show the entities of a name holding "&" as they are.
+void appendPlain(QTextEdit* console, const QString& text)
+{
+    console->append("<span>" + text.toHtmlEscaped() + "</span>");
+}
+
+// A caught failure text, ready for the Console: the link's texts are fixed, but one that ever
+// carries a file name must not turn into markup.
+QString caught(const char* text)
+{
+    return QString::fromLatin1(text).toHtmlEscaped();
+}
+
+QString noPortChosen()
+{
+    return VARN_Planner_Interface::tr(
+        "No serial port is chosen for the dive computer: choose its port with Settings... (button or File menu).");
+}
+
+// The failure line of download and upload.
+QString transferFailure(const QString& message)
+{
+    return "<font color='red'>" + VARN_Planner_Interface::tr("FAILED: ") + "</font> " + message;
+}
+
+// The failure line of the clock, the screen dump and the firmware upgrade.
+QString labelledFailure(const QString& label, const QString& message)
+{
+    return QString("<font color='red'>%1</font>: %2").arg(label, message);
+}
+
+QString connecting()
+{
+    return VARN_Planner_Interface::tr("Connecting %1").arg(Settings::port);
+}
+
+// The screen shrunk to 200 x 150 as PNG bytes, to be shown inline in the Console.
+QByteArray thumbnailPng(const QImage& screen)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "PNG");
+    writer.write(screen.scaled(200, 150, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    return bytes;
+}
+
+// Written in the format its suffix names, through a temporary file: an existing file is
+// replaced only by a complete image.
+bool saveImage(const QImage& image, const QString& fileName)
+{
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    QImageWriter writer(&file, QFileInfo(fileName).suffix().toLatin1());
+    return writer.write(image) && file.commit();
+}
+
+} // namespace
+
+void VARN_Planner_Interface::downloadVARNSlot()
+{
+    if (refusedWhileRunning())
+        return;
+    if (Settings::port.isEmpty()) {
+        textEdit->append(transferFailure(noPortChosen()));
+        return;
+    }
+    // The form and the configuration change only once the whole image has arrived.
+    VARN_eeprom image;
+    appendPlain(textEdit, connecting());
+    try {
+        image.download(Settings::port);
+    } catch (const char* text) {
+        textEdit->append(transferFailure(caught(text)));
+        return;
+    }
+    appendPlain(textEdit, tr("Reading VARN %1 done.").arg(unsigned(image.serial)));
+    eeprom = image;
+    reload();
+}
+
+void VARN_Planner_Interface::uploadVARNSlot()
+{
+    if (refusedWhileRunning())
+        return;
+    if (Settings::port.isEmpty()) {
+        textEdit->append(transferFailure(noPortChosen()));
+        return;
+    }
+    // The computer gets what the form shows, values typed since the last action included; the
+    // configuration itself changes only when the computer has confirmed them.
+    const VARN_eeprom before = eeprom;
+    formToConfiguration();
+    VARN_eeprom image = eeprom;
+    eeprom = before;
+
+    appendPlain(textEdit, connecting());
+    try {
+        image.upload(Settings::port);
+    } catch (const char* text) {
+        textEdit->append(transferFailure(caught(text)));
+        return;
+    }
+    eeprom = image;
+    appendPlain(textEdit, tr("Programming VARN %1 done.").arg(unsigned(eeprom.serial)));
+    if (Settings::autoSetDateTime)
+        setDateTimeSlot();
+    reload();
+}
+
+void VARN_Planner_Interface::setDateTimeSlot()
+{
+    if (refusedWhileRunning())
+        return;
+    if (Settings::port.isEmpty()) {
+        textEdit->append(labelledFailure(tr("SYNC FAILED"), noPortChosen()));
+        return;
+    }
+    // Read once: the line shows exactly what the computer was sent.
+    const QDateTime now = QDateTime::currentDateTime();
+    try {
+        VARN_eeprom::setDateTime(Settings::port, now);
+    } catch (const char* text) {
+        textEdit->append(labelledFailure(tr("SYNC FAILED"), caught(text)));
+        return;
+    }
+    appendPlain(textEdit, tr("Date and time set to %1").arg(now.toString("hh:mm:ss dd.MM.yyyy")));
+}
+
+void VARN_Planner_Interface::screenDumpSlot()
+{
+    if (refusedWhileRunning())
+        return;
+    if (Settings::port.isEmpty()) {
+        textEdit->append(labelledFailure(tr("FAILED"), noPortChosen()));
+        return;
+    }
+    appendPlain(textEdit, connecting());
+    QImage screen;
+    try {
+        screen = eeprom.dumpScreen(Settings::port);
+    } catch (const char* text) {
+        textEdit->append(labelledFailure(tr("FAILED"), caught(text)));
+        return;
+    }
+    textEdit->append(
+        QString("<img src='data:image/png;base64,%1'>").arg(QString::fromLatin1(thumbnailPng(screen).toBase64())));
+
+    QString fileName = askSaveFileName(tr("Save screen dump..."), QString(), "Image (*.png *.jpeg *.jpg *.tiff)");
+    if (fileName.isEmpty())
+        return;
+    // Case-sensitive on purpose: any other name is saved as PNG, under the name with ".png" added.
+    if (!fileName.endsWith(".png") && !fileName.endsWith(".jpeg") && !fileName.endsWith(".jpg")
+        && !fileName.endsWith(".tiff"))
+        fileName += ".png";
+    if (!saveImage(screen, fileName))
+        textEdit->append(QString("<font color='red'>%1</font>")
+                             .arg(tr("Unable to save the screen dump to '%1'.").arg(fileName.toHtmlEscaped())));
+}
+
+void VARN_Planner_Interface::upgradeFWSlot()
+{
+    if (refusedWhileRunning())
+        return;
+    if (Settings::port.isEmpty()) {
+        textEdit->append(labelledFailure(tr("UPGRADE FAILED"), noPortChosen()));
+        return;
+    }
+    const QString fileName = askOpenFileName(tr("Firmware..."), firmwareFolder(), "*.hex");
+    if (fileName.isEmpty())
+        return;
+    appendPlain(textEdit, tr("Loading '%1'").arg(fileName.section('/', -1)));
+    // The whole file is read and checked before the port is opened: a bad file never reaches
+    // the computer.
+    try {
+        HexFile hex;
+        hex.allocate(VARN_eeprom::FIRMWARE_SIZE, 0xFF);
+        hex.load(fileName, nullptr);
+        appendPlain(textEdit, connecting());
+        textEdit->append(QString("<font color='orange'>%1</font>").arg(tr("Starting VARN upgrade...")));
+        VARN_eeprom::upgrade(Settings::port, hex.data(), int(hex.size()));
+        textEdit->append(QString("<font color='green'>%1</font>").arg(tr("VARN upgrade done. rebooting...")));
+    } catch (const char* text) {
+        textEdit->append(labelledFailure(tr("UPGRADE FAILED"), caught(text)));
+    }
+}
