@@ -1699,5 +1699,65 @@
         <source>&apos;%1&apos; is not a dive parameter file: nothing was loaded</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>No serial port is chosen for the dive computer: choose its port with Settings... (button or File menu).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FAILED: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connecting %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading VARN %1 done.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Programming VARN %1 done.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SYNC FAILED</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date and time set to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FAILED</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save screen dump...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to save the screen dump to &apos;%1&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UPGRADE FAILED</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Firmware...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loading &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Starting VARN upgrade...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>VARN upgrade done. rebooting...</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>
