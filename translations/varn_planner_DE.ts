@@ -321,11 +321,11 @@
     <name>PlannerApplication</name>
     <message>
         <source>VARN Planner</source>
-        <translation type="unfinished"></translation>
+        <translation>VARN Planner</translation>
     </message>
     <message>
         <source>VARN Planner met %1 failures it could not handle and ends now. The values of the form are saved; the Console is lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>VARN Planner ist auf %1 Fehler gestoßen, die es nicht behandeln konnte, und wird jetzt beendet. Die Werte des Formulars werden gespeichert; der Inhalt der Konsole geht verloren.</translation>
     </message>
 </context>
 <context>
@@ -1500,264 +1500,264 @@
     </message>
     <message>
         <source>No gas volumes: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Gasmengen: %1</translation>
     </message>
     <message>
         <source>The logged greatest depth is missing or implausible: the deepest sample is used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die aufgezeichnete Maximaltiefe fehlt oder ist unplausibel: der tiefste Profilpunkt wird verwendet.</translation>
     </message>
     <message numerus="yes">
         <source>%n sample(s) without a usable time left out.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Profilpunkt ohne brauchbare Zeitangabe ausgelassen.</numerusform>
+            <numerusform>%n Profilpunkte ohne brauchbare Zeitangabe ausgelassen.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n depth(s) missing or implausible: taken from the samples around them.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Tiefe fehlt oder ist unplausibel: aus den benachbarten Profilpunkten ergänzt.</numerusform>
+            <numerusform>%n Tiefen fehlen oder sind unplausibel: aus den benachbarten Profilpunkten ergänzt.</numerusform>
         </translation>
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist keine normale Datei</translation>
     </message>
     <message>
         <source>it does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei existiert nicht</translation>
     </message>
     <message>
         <source>it cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist nicht lesbar</translation>
     </message>
     <message>
         <source>it is larger than %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist größer als %1 MB</translation>
     </message>
     <message>
         <source>its text encoding %1 is unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>die Textkodierung %1 ist unbekannt</translation>
     </message>
     <message>
         <source>its elements are nested deeper than %1 levels</source>
-        <translation type="unfinished"></translation>
+        <translation>die Elemente sind tiefer als %1 Ebenen verschachtelt</translation>
     </message>
     <message>
         <source>it is not a complete, well-formed XML file</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist keine vollständige, wohlgeformte XML-Datei</translation>
     </message>
     <message>
         <source>Dive mode unknown: the form&apos;s closed circuit mode is kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tauchmodus unbekannt: der im Formular gewählte geschlossene Kreislauf (CCR) bleibt erhalten.</translation>
     </message>
     <message>
         <source>Dive mode unknown: the form&apos;s open circuit mode is kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tauchmodus unbekannt: der im Formular gewählte offene Kreislauf (OC) bleibt erhalten.</translation>
     </message>
     <message numerus="yes">
         <source>%n more mix(es) not listed: the computer has five gases.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n weiteres Gemisch nicht aufgeführt: der Tauchcomputer hat fünf Gase.</numerusform>
+            <numerusform>%n weitere Gemische nicht aufgeführt: der Tauchcomputer hat fünf Gase.</numerusform>
         </translation>
     </message>
     <message>
         <source>it holds no dive of a %1 log</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei enthält keinen Tauchgang im Format %1</translation>
     </message>
     <message>
         <source>The log names no gases: the gases of the form are used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Log nennt keine Gase: die Gase des Formulars werden verwendet.</translation>
     </message>
     <message>
         <source>a gas breathed near the surface gives a ppO2 of 0.15 bar or less, too little oxygen for the decompression model</source>
-        <translation type="unfinished"></translation>
+        <translation>ein nahe der Oberfläche geatmetes Gas ergibt einen ppO2 von 0.15 bar oder weniger, zu wenig Sauerstoff für das Dekompressionsmodell</translation>
     </message>
     <message>
         <source>a gas of the plan has more than 95 % nitrogen or helium, more than the decompression model takes</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Gas des Plans enthält mehr als 95 % Stickstoff oder Helium, mehr als das Dekompressionsmodell verarbeitet</translation>
     </message>
     <message>
         <source>the gas breathed has more than 95 % inert gas, less than 5 % oxygen for the decompression model</source>
-        <translation type="unfinished"></translation>
+        <translation>das geatmete Gas enthält mehr als 95 % Inertgas, also weniger als die 5 % Sauerstoff, die das Dekompressionsmodell braucht</translation>
     </message>
     <message>
         <source>the gas breathed there has a nitrogen pressure beyond the decompression model&apos;s range</source>
-        <translation type="unfinished"></translation>
+        <translation>der Stickstoffdruck des dort geatmeten Gases liegt außerhalb des Bereichs des Dekompressionsmodells</translation>
     </message>
     <message>
         <source>the gas breathed there has a helium pressure beyond the decompression model&apos;s range</source>
-        <translation type="unfinished"></translation>
+        <translation>der Heliumdruck des dort geatmeten Gases liegt außerhalb des Bereichs des Dekompressionsmodells</translation>
     </message>
     <message>
         <source>the surface pressure is outside the decompression model&apos;s 801 to 1099 mbar</source>
-        <translation type="unfinished"></translation>
+        <translation>der Oberflächendruck liegt außerhalb der 801 bis 1099 mbar des Dekompressionsmodells</translation>
     </message>
     <message>
         <source>the ambient pressure is outside the decompression model&apos;s 0.8 to 14 bar</source>
-        <translation type="unfinished"></translation>
+        <translation>der Umgebungsdruck liegt außerhalb der 0.8 bis 14 bar des Dekompressionsmodells</translation>
     </message>
     <message>
         <source>a value is outside what the decompression model can compute</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Wert liegt außerhalb dessen, was das Dekompressionsmodell berechnen kann</translation>
     </message>
     <message>
         <source>Gas#%1 of the log has no gas set up (its mix was skipped or the gas is off): switch ignored</source>
-        <translation type="unfinished"></translation>
+        <translation>Für Gas#%1 des Logs ist kein Gas eingerichtet (sein Gemisch wurde übersprungen oder das Gas ist aus): Wechsel ignoriert</translation>
     </message>
     <message>
         <source>No dive to ascend from: simulate first</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Tauchgang für einen Aufstieg: zuerst simulieren</translation>
     </message>
     <message>
         <source>Ascent stopped at %1 m: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufstieg bei %1 m gestoppt: %2</translation>
     </message>
     <message>
         <source>Simulation stopped at %1 m: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulation bei %1 m gestoppt: %2</translation>
     </message>
     <message>
         <source>Surface pressure must be above 800 mbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Oberflächendruck muss über 800 mbar liegen</translation>
     </message>
     <message>
         <source>Surface pressure must be below 1100 mbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Oberflächendruck muss unter 1100 mbar liegen</translation>
     </message>
     <message>
         <source>Gas %1 has less than 5 % O2</source>
-        <translation type="unfinished"></translation>
+        <translation>Gas %1 hat weniger als 5 % O2</translation>
     </message>
     <message>
         <source>Gas %1 has more than 100 % O2 and He together</source>
-        <translation type="unfinished"></translation>
+        <translation>Gas %1 hat zusammen mehr als 100 % O2 und He</translation>
     </message>
     <message>
         <source>Dive depth must be at most %1 m at a surface pressure of %2 mbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Tauchtiefe darf bei einem Oberflächendruck von %2 mbar höchstens %1 m betragen</translation>
     </message>
     <message>
         <source>Reading %1 ...</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird gelesen ...</translation>
     </message>
     <message>
         <source>Not simulated: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht simuliert: %1</translation>
     </message>
     <message>
         <source>No ascent: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Aufstieg: %1</translation>
     </message>
     <message>
         <source>No finished plan to draw: simulate first</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein fertiger Plan zum Zeichnen: zuerst simulieren</translation>
     </message>
     <message>
         <source>its name ends neither in .xml nor in .uddf</source>
-        <translation type="unfinished"></translation>
+        <translation>der Dateiname endet weder auf .xml noch auf .uddf</translation>
     </message>
     <message>
         <source>Unable to read dive profile &apos;%1&apos;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Tauchprofil „%1“ kann nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>%1 (cannot be replayed: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (nicht wiedergebbar: %2)</translation>
     </message>
     <message>
         <source>the log holds no samples for it</source>
-        <translation type="unfinished"></translation>
+        <translation>das Log enthält keine Profilpunkte für diesen Tauchgang</translation>
     </message>
     <message>
         <source>its samples span no time</source>
-        <translation type="unfinished"></translation>
+        <translation>die Profilpunkte umfassen keine Zeitspanne</translation>
     </message>
     <message>
         <source>Dive %1 cannot be replayed: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tauchgang %1 kann nicht wiedergegeben werden: %2.</translation>
     </message>
     <message>
         <source>The replay follows the log&apos;s %1 min, not the %2 min of the form.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Wiedergabe folgt den %1 min des Logs, nicht den %2 min des Formulars.</translation>
     </message>
     <message>
         <source>The replay follows the log&apos;s depths (deepest %1 m), not the %2 m of the form.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Wiedergabe folgt den Tiefen des Logs (maximal %1 m), nicht den %2 m des Formulars.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; no longer exists: nothing was loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ existiert nicht mehr: es wurde nichts geladen</translation>
     </message>
     <message>
         <source>&apos;%1&apos; cannot be read: nothing was loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ kann nicht gelesen werden: es wurde nichts geladen</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a dive parameter file: nothing was loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Datei mit Tauchparametern: es wurde nichts geladen</translation>
     </message>
     <message>
         <source>No serial port is chosen for the dive computer: choose its port with Settings... (button or File menu).</source>
-        <translation type="unfinished"></translation>
+        <translation>Für den Tauchcomputer ist kein serieller Port gewählt: Wählen Sie seinen Port unter Optionen... (Schaltfläche oder Menü Datei).</translation>
     </message>
     <message>
         <source>FAILED: </source>
-        <translation type="unfinished"></translation>
+        <translation>FEHLER: </translation>
     </message>
     <message>
         <source>Connecting %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung mit %1</translation>
     </message>
     <message>
         <source>Reading VARN %1 done.</source>
-        <translation type="unfinished"></translation>
+        <translation>VARN %1 ausgelesen.</translation>
     </message>
     <message>
         <source>Programming VARN %1 done.</source>
-        <translation type="unfinished"></translation>
+        <translation>VARN %1 programmiert.</translation>
     </message>
     <message>
         <source>SYNC FAILED</source>
-        <translation type="unfinished"></translation>
+        <translation>UHRZEIT NICHT GESTELLT</translation>
     </message>
     <message>
         <source>Date and time set to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum und Uhrzeit auf %1 gestellt</translation>
     </message>
     <message>
         <source>FAILED</source>
-        <translation type="unfinished"></translation>
+        <translation>FEHLER</translation>
     </message>
     <message>
         <source>Save screen dump...</source>
-        <translation type="unfinished"></translation>
+        <translation>Screenshot speichern...</translation>
     </message>
     <message>
         <source>Unable to save the screen dump to &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Screenshot kann nicht unter „%1“ gespeichert werden.</translation>
     </message>
     <message>
         <source>UPGRADE FAILED</source>
-        <translation type="unfinished"></translation>
+        <translation>UPDATE FEHLGESCHLAGEN</translation>
     </message>
     <message>
         <source>Firmware...</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware...</translation>
     </message>
     <message>
         <source>Loading &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ wird geladen</translation>
     </message>
     <message>
         <source>Starting VARN upgrade...</source>
-        <translation type="unfinished"></translation>
+        <translation>VARN-Update wird gestartet...</translation>
     </message>
     <message>
         <source>VARN upgrade done. rebooting...</source>
-        <translation type="unfinished"></translation>
+        <translation>VARN-Update abgeschlossen. Neustart...</translation>
     </message>
 </context>
 </TS>

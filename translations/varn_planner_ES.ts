@@ -321,11 +321,11 @@
     <name>PlannerApplication</name>
     <message>
         <source>VARN Planner</source>
-        <translation type="unfinished"></translation>
+        <translation>VARN Planner</translation>
     </message>
     <message>
         <source>VARN Planner met %1 failures it could not handle and ends now. The values of the form are saved; the Console is lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>VARN Planner ha sufrido %1 fallos que no ha podido gestionar y se cierra ahora. Los valores del formulario se guardan; el contenido de la consola se pierde.</translation>
     </message>
 </context>
 <context>
@@ -1500,264 +1500,264 @@
     </message>
     <message>
         <source>No gas volumes: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin volúmenes de gas: %1</translation>
     </message>
     <message>
         <source>The logged greatest depth is missing or implausible: the deepest sample is used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta la profundidad máxima registrada o es inverosímil: se usa la muestra más profunda.</translation>
     </message>
     <message numerus="yes">
         <source>%n sample(s) without a usable time left out.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n muestra sin tiempo utilizable descartada.</numerusform>
+            <numerusform>%n muestras sin tiempo utilizable descartadas.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n depth(s) missing or implausible: taken from the samples around them.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n profundidad ausente o inverosímil: tomada de las muestras vecinas.</numerusform>
+            <numerusform>%n profundidades ausentes o inverosímiles: tomadas de las muestras vecinas.</numerusform>
         </translation>
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo normal</translation>
     </message>
     <message>
         <source>it does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>no existe</translation>
     </message>
     <message>
         <source>it cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer</translation>
     </message>
     <message>
         <source>it is larger than %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>ocupa más de %1 MB</translation>
     </message>
     <message>
         <source>its text encoding %1 is unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>su codificación de texto %1 es desconocida</translation>
     </message>
     <message>
         <source>its elements are nested deeper than %1 levels</source>
-        <translation type="unfinished"></translation>
+        <translation>sus elementos están anidados en más de %1 niveles</translation>
     </message>
     <message>
         <source>it is not a complete, well-formed XML file</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo XML completo y bien formado</translation>
     </message>
     <message>
         <source>Dive mode unknown: the form&apos;s closed circuit mode is kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de inmersión desconocido: se mantiene el modo de circuito cerrado del formulario.</translation>
     </message>
     <message>
         <source>Dive mode unknown: the form&apos;s open circuit mode is kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de inmersión desconocido: se mantiene el modo de circuito abierto del formulario.</translation>
     </message>
     <message numerus="yes">
         <source>%n more mix(es) not listed: the computer has five gases.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n mezcla más no listada: el ordenador tiene cinco gases.</numerusform>
+            <numerusform>%n mezclas más no listadas: el ordenador tiene cinco gases.</numerusform>
         </translation>
     </message>
     <message>
         <source>it holds no dive of a %1 log</source>
-        <translation type="unfinished"></translation>
+        <translation>no contiene ninguna inmersión de un registro %1</translation>
     </message>
     <message>
         <source>The log names no gases: the gases of the form are used.</source>
-        <translation type="unfinished"></translation>
+        <translation>El registro no indica gases: se usan los gases del formulario.</translation>
     </message>
     <message>
         <source>a gas breathed near the surface gives a ppO2 of 0.15 bar or less, too little oxygen for the decompression model</source>
-        <translation type="unfinished"></translation>
+        <translation>un gas respirado cerca de la superficie da una ppO2 de 0.15 bar o menos, demasiado poco oxígeno para el modelo de descompresión</translation>
     </message>
     <message>
         <source>a gas of the plan has more than 95 % nitrogen or helium, more than the decompression model takes</source>
-        <translation type="unfinished"></translation>
+        <translation>un gas del plan tiene más del 95 % de nitrógeno o helio, más de lo que admite el modelo de descompresión</translation>
     </message>
     <message>
         <source>the gas breathed has more than 95 % inert gas, less than 5 % oxygen for the decompression model</source>
-        <translation type="unfinished"></translation>
+        <translation>el gas respirado tiene más del 95 % de gas inerte, es decir, menos del 5 % de oxígeno que exige el modelo de descompresión</translation>
     </message>
     <message>
         <source>the gas breathed there has a nitrogen pressure beyond the decompression model&apos;s range</source>
-        <translation type="unfinished"></translation>
+        <translation>el gas respirado ahí tiene una presión de nitrógeno fuera del rango del modelo de descompresión</translation>
     </message>
     <message>
         <source>the gas breathed there has a helium pressure beyond the decompression model&apos;s range</source>
-        <translation type="unfinished"></translation>
+        <translation>el gas respirado ahí tiene una presión de helio fuera del rango del modelo de descompresión</translation>
     </message>
     <message>
         <source>the surface pressure is outside the decompression model&apos;s 801 to 1099 mbar</source>
-        <translation type="unfinished"></translation>
+        <translation>la presión en superficie está fuera de los 801 a 1099 mbar del modelo de descompresión</translation>
     </message>
     <message>
         <source>the ambient pressure is outside the decompression model&apos;s 0.8 to 14 bar</source>
-        <translation type="unfinished"></translation>
+        <translation>la presión ambiente está fuera de los 0.8 a 14 bar del modelo de descompresión</translation>
     </message>
     <message>
         <source>a value is outside what the decompression model can compute</source>
-        <translation type="unfinished"></translation>
+        <translation>un valor está fuera de lo que el modelo de descompresión puede calcular</translation>
     </message>
     <message>
         <source>Gas#%1 of the log has no gas set up (its mix was skipped or the gas is off): switch ignored</source>
-        <translation type="unfinished"></translation>
+        <translation>El Gas#%1 del registro no tiene gas configurado (su mezcla se omitió o el gas está desactivado): cambio ignorado</translation>
     </message>
     <message>
         <source>No dive to ascend from: simulate first</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay inmersión desde la que ascender: simule primero</translation>
     </message>
     <message>
         <source>Ascent stopped at %1 m: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ascenso detenido a %1 m: %2</translation>
     </message>
     <message>
         <source>Simulation stopped at %1 m: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulación detenida a %1 m: %2</translation>
     </message>
     <message>
         <source>Surface pressure must be above 800 mbar</source>
-        <translation type="unfinished"></translation>
+        <translation>la presión en superficie debe ser mayor que 800 mbar</translation>
     </message>
     <message>
         <source>Surface pressure must be below 1100 mbar</source>
-        <translation type="unfinished"></translation>
+        <translation>la presión en superficie debe ser menor que 1100 mbar</translation>
     </message>
     <message>
         <source>Gas %1 has less than 5 % O2</source>
-        <translation type="unfinished"></translation>
+        <translation>el gas %1 tiene menos del 5 % de O2</translation>
     </message>
     <message>
         <source>Gas %1 has more than 100 % O2 and He together</source>
-        <translation type="unfinished"></translation>
+        <translation>el gas %1 tiene más del 100 % de O2 y He juntos</translation>
     </message>
     <message>
         <source>Dive depth must be at most %1 m at a surface pressure of %2 mbar</source>
-        <translation type="unfinished"></translation>
+        <translation>la profundidad debe ser como máximo %1 m con una presión en superficie de %2 mbar</translation>
     </message>
     <message>
         <source>Reading %1 ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Leyendo %1 ...</translation>
     </message>
     <message>
         <source>Not simulated: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No simulado: %1</translation>
     </message>
     <message>
         <source>No ascent: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin ascenso: %1</translation>
     </message>
     <message>
         <source>No finished plan to draw: simulate first</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún plan terminado que dibujar: simule primero</translation>
     </message>
     <message>
         <source>its name ends neither in .xml nor in .uddf</source>
-        <translation type="unfinished"></translation>
+        <translation>su nombre no termina en .xml ni en .uddf</translation>
     </message>
     <message>
         <source>Unable to read dive profile &apos;%1&apos;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el perfil de inmersión «%1»: %2</translation>
     </message>
     <message>
         <source>%1 (cannot be replayed: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (no reproducible: %2)</translation>
     </message>
     <message>
         <source>the log holds no samples for it</source>
-        <translation type="unfinished"></translation>
+        <translation>el registro no tiene muestras de esta inmersión</translation>
     </message>
     <message>
         <source>its samples span no time</source>
-        <translation type="unfinished"></translation>
+        <translation>sus muestras no abarcan ningún tiempo</translation>
     </message>
     <message>
         <source>Dive %1 cannot be replayed: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La inmersión %1 no se puede reproducir: %2.</translation>
     </message>
     <message>
         <source>The replay follows the log&apos;s %1 min, not the %2 min of the form.</source>
-        <translation type="unfinished"></translation>
+        <translation>La reproducción sigue los %1 min del registro, no los %2 min del formulario.</translation>
     </message>
     <message>
         <source>The replay follows the log&apos;s depths (deepest %1 m), not the %2 m of the form.</source>
-        <translation type="unfinished"></translation>
+        <translation>La reproducción sigue las profundidades del registro (máx. %1 m), no los %2 m del formulario.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; no longer exists: nothing was loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» ya no existe: no se ha cargado nada</translation>
     </message>
     <message>
         <source>&apos;%1&apos; cannot be read: nothing was loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no se puede leer: no se ha cargado nada</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a dive parameter file: nothing was loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es un archivo de parámetros de inmersión: no se ha cargado nada</translation>
     </message>
     <message>
         <source>No serial port is chosen for the dive computer: choose its port with Settings... (button or File menu).</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha elegido ningún puerto serie para el ordenador de buceo: elija su puerto en Ajustes... (botón o menú Archivo).</translation>
     </message>
     <message>
         <source>FAILED: </source>
-        <translation type="unfinished"></translation>
+        <translation>ERROR: </translation>
     </message>
     <message>
         <source>Connecting %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectando con %1</translation>
     </message>
     <message>
         <source>Reading VARN %1 done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lectura del VARN %1 terminada.</translation>
     </message>
     <message>
         <source>Programming VARN %1 done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Programación del VARN %1 terminada.</translation>
     </message>
     <message>
         <source>SYNC FAILED</source>
-        <translation type="unfinished"></translation>
+        <translation>ERROR DE SINCRONIZACIÓN</translation>
     </message>
     <message>
         <source>Date and time set to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha y hora ajustadas a %1</translation>
     </message>
     <message>
         <source>FAILED</source>
-        <translation type="unfinished"></translation>
+        <translation>ERROR</translation>
     </message>
     <message>
         <source>Save screen dump...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar captura de pantalla...</translation>
     </message>
     <message>
         <source>Unable to save the screen dump to &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar la captura de pantalla en «%1».</translation>
     </message>
     <message>
         <source>UPGRADE FAILED</source>
-        <translation type="unfinished"></translation>
+        <translation>ERROR DE ACTUALIZACIÓN</translation>
     </message>
     <message>
         <source>Firmware...</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware...</translation>
     </message>
     <message>
         <source>Loading &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargando «%1»</translation>
     </message>
     <message>
         <source>Starting VARN upgrade...</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciando la actualización del VARN...</translation>
     </message>
     <message>
         <source>VARN upgrade done. rebooting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualización del VARN terminada. Reiniciando...</translation>
     </message>
 </context>
 </TS>

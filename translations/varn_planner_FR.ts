@@ -321,11 +321,11 @@
     <name>PlannerApplication</name>
     <message>
         <source>VARN Planner</source>
-        <translation type="unfinished"></translation>
+        <translation>VARN Planner</translation>
     </message>
     <message>
         <source>VARN Planner met %1 failures it could not handle and ends now. The values of the form are saved; the Console is lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>VARN Planner a rencontré %1 erreurs qu&apos;il n&apos;a pas pu traiter et va se fermer. Les valeurs du formulaire sont enregistrées ; le contenu de la console est perdu.</translation>
     </message>
 </context>
 <context>
@@ -1500,264 +1500,264 @@
     </message>
     <message>
         <source>No gas volumes: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de volumes de gaz : %1</translation>
     </message>
     <message>
         <source>The logged greatest depth is missing or implausible: the deepest sample is used.</source>
-        <translation type="unfinished"></translation>
+        <translation>La profondeur maximale enregistrée manque ou est invraisemblable : l&apos;échantillon le plus profond est utilisé.</translation>
     </message>
     <message numerus="yes">
         <source>%n sample(s) without a usable time left out.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n échantillon sans temps exploitable écarté.</numerusform>
+            <numerusform>%n échantillons sans temps exploitable écartés.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n depth(s) missing or implausible: taken from the samples around them.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n profondeur manquante ou invraisemblable : déduite des échantillons voisins.</numerusform>
+            <numerusform>%n profondeurs manquantes ou invraisemblables : déduites des échantillons voisins.</numerusform>
         </translation>
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>it does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier n&apos;existe pas</translation>
     </message>
     <message>
         <source>it cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier est illisible</translation>
     </message>
     <message>
         <source>it is larger than %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier dépasse %1 Mo</translation>
     </message>
     <message>
         <source>its text encoding %1 is unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>son encodage de texte %1 est inconnu</translation>
     </message>
     <message>
         <source>its elements are nested deeper than %1 levels</source>
-        <translation type="unfinished"></translation>
+        <translation>ses éléments sont imbriqués sur plus de %1 niveaux</translation>
     </message>
     <message>
         <source>it is not a complete, well-formed XML file</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas un fichier XML complet et bien formé</translation>
     </message>
     <message>
         <source>Dive mode unknown: the form&apos;s closed circuit mode is kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode de plongée inconnu : le mode circuit fermé du formulaire est conservé.</translation>
     </message>
     <message>
         <source>Dive mode unknown: the form&apos;s open circuit mode is kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode de plongée inconnu : le mode circuit ouvert du formulaire est conservé.</translation>
     </message>
     <message numerus="yes">
         <source>%n more mix(es) not listed: the computer has five gases.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n mélange de plus non listé : l&apos;ordinateur a cinq gaz.</numerusform>
+            <numerusform>%n mélanges de plus non listés : l&apos;ordinateur a cinq gaz.</numerusform>
         </translation>
     </message>
     <message>
         <source>it holds no dive of a %1 log</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier ne contient aucune plongée au format %1</translation>
     </message>
     <message>
         <source>The log names no gases: the gases of the form are used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le profil enregistré ne nomme aucun gaz : les gaz du formulaire sont utilisés.</translation>
     </message>
     <message>
         <source>a gas breathed near the surface gives a ppO2 of 0.15 bar or less, too little oxygen for the decompression model</source>
-        <translation type="unfinished"></translation>
+        <translation>un gaz respiré près de la surface donne une ppO2 de 0.15 bar ou moins, trop peu d&apos;oxygène pour le modèle de décompression</translation>
     </message>
     <message>
         <source>a gas of the plan has more than 95 % nitrogen or helium, more than the decompression model takes</source>
-        <translation type="unfinished"></translation>
+        <translation>un gaz du plan contient plus de 95 % d&apos;azote ou d&apos;hélium, plus que ce qu&apos;accepte le modèle de décompression</translation>
     </message>
     <message>
         <source>the gas breathed has more than 95 % inert gas, less than 5 % oxygen for the decompression model</source>
-        <translation type="unfinished"></translation>
+        <translation>le gaz respiré contient plus de 95 % de gaz inerte, soit moins des 5 % d&apos;oxygène requis par le modèle de décompression</translation>
     </message>
     <message>
         <source>the gas breathed there has a nitrogen pressure beyond the decompression model&apos;s range</source>
-        <translation type="unfinished"></translation>
+        <translation>le gaz respiré à cet endroit a une pression d&apos;azote hors de la plage du modèle de décompression</translation>
     </message>
     <message>
         <source>the gas breathed there has a helium pressure beyond the decompression model&apos;s range</source>
-        <translation type="unfinished"></translation>
+        <translation>le gaz respiré à cet endroit a une pression d&apos;hélium hors de la plage du modèle de décompression</translation>
     </message>
     <message>
         <source>the surface pressure is outside the decompression model&apos;s 801 to 1099 mbar</source>
-        <translation type="unfinished"></translation>
+        <translation>la pression en surface est hors des 801 à 1099 mbar du modèle de décompression</translation>
     </message>
     <message>
         <source>the ambient pressure is outside the decompression model&apos;s 0.8 to 14 bar</source>
-        <translation type="unfinished"></translation>
+        <translation>la pression ambiante est hors des 0.8 à 14 bar du modèle de décompression</translation>
     </message>
     <message>
         <source>a value is outside what the decompression model can compute</source>
-        <translation type="unfinished"></translation>
+        <translation>une valeur sort de ce que le modèle de décompression peut calculer</translation>
     </message>
     <message>
         <source>Gas#%1 of the log has no gas set up (its mix was skipped or the gas is off): switch ignored</source>
-        <translation type="unfinished"></translation>
+        <translation>Le Gaz#%1 du profil enregistré n&apos;a aucun gaz configuré (son mélange a été ignoré ou le gaz est désactivé) : changement ignoré</translation>
     </message>
     <message>
         <source>No dive to ascend from: simulate first</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune plongée d&apos;où remonter : simulez d&apos;abord</translation>
     </message>
     <message>
         <source>Ascent stopped at %1 m: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Remontée interrompue à %1 m : %2</translation>
     </message>
     <message>
         <source>Simulation stopped at %1 m: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulation interrompue à %1 m : %2</translation>
     </message>
     <message>
         <source>Surface pressure must be above 800 mbar</source>
-        <translation type="unfinished"></translation>
+        <translation>la pression en surface doit être supérieure à 800 mbar</translation>
     </message>
     <message>
         <source>Surface pressure must be below 1100 mbar</source>
-        <translation type="unfinished"></translation>
+        <translation>la pression en surface doit être inférieure à 1100 mbar</translation>
     </message>
     <message>
         <source>Gas %1 has less than 5 % O2</source>
-        <translation type="unfinished"></translation>
+        <translation>le gaz %1 contient moins de 5 % d&apos;O2</translation>
     </message>
     <message>
         <source>Gas %1 has more than 100 % O2 and He together</source>
-        <translation type="unfinished"></translation>
+        <translation>le gaz %1 contient plus de 100 % d&apos;O2 et d&apos;He cumulés</translation>
     </message>
     <message>
         <source>Dive depth must be at most %1 m at a surface pressure of %2 mbar</source>
-        <translation type="unfinished"></translation>
+        <translation>la profondeur ne doit pas dépasser %1 m pour une pression en surface de %2 mbar</translation>
     </message>
     <message>
         <source>Reading %1 ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture de %1 ...</translation>
     </message>
     <message>
         <source>Not simulated: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Non simulé : %1</translation>
     </message>
     <message>
         <source>No ascent: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de remontée : %1</translation>
     </message>
     <message>
         <source>No finished plan to draw: simulate first</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun plan terminé à tracer : simulez d&apos;abord</translation>
     </message>
     <message>
         <source>its name ends neither in .xml nor in .uddf</source>
-        <translation type="unfinished"></translation>
+        <translation>son nom ne se termine ni par .xml ni par .uddf</translation>
     </message>
     <message>
         <source>Unable to read dive profile &apos;%1&apos;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire le profil de plongée « %1 » : %2</translation>
     </message>
     <message>
         <source>%1 (cannot be replayed: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (non rejouable : %2)</translation>
     </message>
     <message>
         <source>the log holds no samples for it</source>
-        <translation type="unfinished"></translation>
+        <translation>le profil enregistré ne contient aucun échantillon pour cette plongée</translation>
     </message>
     <message>
         <source>its samples span no time</source>
-        <translation type="unfinished"></translation>
+        <translation>ses échantillons ne couvrent aucune durée</translation>
     </message>
     <message>
         <source>Dive %1 cannot be replayed: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La plongée %1 ne peut pas être rejouée : %2.</translation>
     </message>
     <message>
         <source>The replay follows the log&apos;s %1 min, not the %2 min of the form.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le rejeu suit les %1 min du profil enregistré, pas les %2 min du formulaire.</translation>
     </message>
     <message>
         <source>The replay follows the log&apos;s depths (deepest %1 m), not the %2 m of the form.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le rejeu suit les profondeurs du profil enregistré (max %1 m), pas les %2 m du formulaire.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; no longer exists: nothing was loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;existe plus : rien n&apos;a été chargé</translation>
     </message>
     <message>
         <source>&apos;%1&apos; cannot be read: nothing was loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » est illisible : rien n&apos;a été chargé</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a dive parameter file: nothing was loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;est pas un fichier de paramètres de plongée : rien n&apos;a été chargé</translation>
     </message>
     <message>
         <source>No serial port is chosen for the dive computer: choose its port with Settings... (button or File menu).</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun port série n&apos;est choisi pour l&apos;ordinateur de plongée : choisissez son port avec Réglages... (bouton ou menu Fichier).</translation>
     </message>
     <message>
         <source>FAILED: </source>
-        <translation type="unfinished"></translation>
+        <translation>ÉCHEC : </translation>
     </message>
     <message>
         <source>Connecting %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion à %1</translation>
     </message>
     <message>
         <source>Reading VARN %1 done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture du VARN %1 terminée.</translation>
     </message>
     <message>
         <source>Programming VARN %1 done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmation du VARN %1 terminée.</translation>
     </message>
     <message>
         <source>SYNC FAILED</source>
-        <translation type="unfinished"></translation>
+        <translation>ÉCHEC DE LA SYNCHRONISATION</translation>
     </message>
     <message>
         <source>Date and time set to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Date et heure réglées sur %1</translation>
     </message>
     <message>
         <source>FAILED</source>
-        <translation type="unfinished"></translation>
+        <translation>ÉCHEC</translation>
     </message>
     <message>
         <source>Save screen dump...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la capture d&apos;écran...</translation>
     </message>
     <message>
         <source>Unable to save the screen dump to &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer la capture d&apos;écran dans « %1 ».</translation>
     </message>
     <message>
         <source>UPGRADE FAILED</source>
-        <translation type="unfinished"></translation>
+        <translation>ÉCHEC DE LA MISE À JOUR</translation>
     </message>
     <message>
         <source>Firmware...</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware...</translation>
     </message>
     <message>
         <source>Loading &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargement de « %1 »</translation>
     </message>
     <message>
         <source>Starting VARN upgrade...</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrage de la mise à jour du VARN...</translation>
     </message>
     <message>
         <source>VARN upgrade done. rebooting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise à jour du VARN terminée. Redémarrage...</translation>
     </message>
 </context>
 </TS>

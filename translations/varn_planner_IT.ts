@@ -321,11 +321,11 @@
     <name>PlannerApplication</name>
     <message>
         <source>VARN Planner</source>
-        <translation type="unfinished"></translation>
+        <translation>VARN Planner</translation>
     </message>
     <message>
         <source>VARN Planner met %1 failures it could not handle and ends now. The values of the form are saved; the Console is lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>VARN Planner ha incontrato %1 errori che non è riuscito a gestire e ora si chiude. I valori del modulo sono salvati; il contenuto della console va perso.</translation>
     </message>
 </context>
 <context>
@@ -1500,264 +1500,264 @@
     </message>
     <message>
         <source>No gas volumes: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Niente volumi di gas: %1</translation>
     </message>
     <message>
         <source>The logged greatest depth is missing or implausible: the deepest sample is used.</source>
-        <translation type="unfinished"></translation>
+        <translation>La profondità massima registrata manca o non è plausibile: si usa il campione più profondo.</translation>
     </message>
     <message numerus="yes">
         <source>%n sample(s) without a usable time left out.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n campione senza un tempo utilizzabile scartato.</numerusform>
+            <numerusform>%n campioni senza un tempo utilizzabile scartati.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n depth(s) missing or implausible: taken from the samples around them.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n profondità mancante o non plausibile: ricavata dai campioni vicini.</numerusform>
+            <numerusform>%n profondità mancanti o non plausibili: ricavate dai campioni vicini.</numerusform>
         </translation>
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un file normale</translation>
     </message>
     <message>
         <source>it does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>non esiste</translation>
     </message>
     <message>
         <source>it cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>non si può leggere</translation>
     </message>
     <message>
         <source>it is larger than %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>è più grande di %1 MB</translation>
     </message>
     <message>
         <source>its text encoding %1 is unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>la sua codifica del testo %1 è sconosciuta</translation>
     </message>
     <message>
         <source>its elements are nested deeper than %1 levels</source>
-        <translation type="unfinished"></translation>
+        <translation>i suoi elementi sono annidati oltre %1 livelli</translation>
     </message>
     <message>
         <source>it is not a complete, well-formed XML file</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un file XML completo e ben formato</translation>
     </message>
     <message>
         <source>Dive mode unknown: the form&apos;s closed circuit mode is kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalità di immersione sconosciuta: resta il circuito chiuso impostato nel modulo.</translation>
     </message>
     <message>
         <source>Dive mode unknown: the form&apos;s open circuit mode is kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalità di immersione sconosciuta: resta il circuito aperto impostato nel modulo.</translation>
     </message>
     <message numerus="yes">
         <source>%n more mix(es) not listed: the computer has five gases.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n miscela in più non elencata: il computer ha cinque gas.</numerusform>
+            <numerusform>%n miscele in più non elencate: il computer ha cinque gas.</numerusform>
         </translation>
     </message>
     <message>
         <source>it holds no dive of a %1 log</source>
-        <translation type="unfinished"></translation>
+        <translation>non contiene alcuna immersione di un log %1</translation>
     </message>
     <message>
         <source>The log names no gases: the gases of the form are used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il log non indica gas: si usano i gas del modulo.</translation>
     </message>
     <message>
         <source>a gas breathed near the surface gives a ppO2 of 0.15 bar or less, too little oxygen for the decompression model</source>
-        <translation type="unfinished"></translation>
+        <translation>un gas respirato vicino alla superficie dà una ppO2 di 0.15 bar o meno, troppo poco ossigeno per il modello di decompressione</translation>
     </message>
     <message>
         <source>a gas of the plan has more than 95 % nitrogen or helium, more than the decompression model takes</source>
-        <translation type="unfinished"></translation>
+        <translation>un gas del piano ha più del 95 % di azoto o elio, più di quanto accetti il modello di decompressione</translation>
     </message>
     <message>
         <source>the gas breathed has more than 95 % inert gas, less than 5 % oxygen for the decompression model</source>
-        <translation type="unfinished"></translation>
+        <translation>il gas respirato ha più del 95 % di gas inerte, cioè meno del 5 % di ossigeno richiesto dal modello di decompressione</translation>
     </message>
     <message>
         <source>the gas breathed there has a nitrogen pressure beyond the decompression model&apos;s range</source>
-        <translation type="unfinished"></translation>
+        <translation>il gas respirato lì ha una pressione di azoto fuori dall&apos;intervallo del modello di decompressione</translation>
     </message>
     <message>
         <source>the gas breathed there has a helium pressure beyond the decompression model&apos;s range</source>
-        <translation type="unfinished"></translation>
+        <translation>il gas respirato lì ha una pressione di elio fuori dall&apos;intervallo del modello di decompressione</translation>
     </message>
     <message>
         <source>the surface pressure is outside the decompression model&apos;s 801 to 1099 mbar</source>
-        <translation type="unfinished"></translation>
+        <translation>la pressione in superficie è fuori dall&apos;intervallo da 801 a 1099 mbar del modello di decompressione</translation>
     </message>
     <message>
         <source>the ambient pressure is outside the decompression model&apos;s 0.8 to 14 bar</source>
-        <translation type="unfinished"></translation>
+        <translation>la pressione ambiente è fuori dall&apos;intervallo da 0.8 a 14 bar del modello di decompressione</translation>
     </message>
     <message>
         <source>a value is outside what the decompression model can compute</source>
-        <translation type="unfinished"></translation>
+        <translation>un valore è fuori da ciò che il modello di decompressione può calcolare</translation>
     </message>
     <message>
         <source>Gas#%1 of the log has no gas set up (its mix was skipped or the gas is off): switch ignored</source>
-        <translation type="unfinished"></translation>
+        <translation>Il Gas#%1 del log non ha un gas impostato (la sua miscela è stata ignorata o il gas è disattivato): cambio ignorato</translation>
     </message>
     <message>
         <source>No dive to ascend from: simulate first</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna immersione da cui risalire: prima simula</translation>
     </message>
     <message>
         <source>Ascent stopped at %1 m: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Risalita interrotta a %1 m: %2</translation>
     </message>
     <message>
         <source>Simulation stopped at %1 m: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulazione interrotta a %1 m: %2</translation>
     </message>
     <message>
         <source>Surface pressure must be above 800 mbar</source>
-        <translation type="unfinished"></translation>
+        <translation>la pressione in superficie deve superare 800 mbar</translation>
     </message>
     <message>
         <source>Surface pressure must be below 1100 mbar</source>
-        <translation type="unfinished"></translation>
+        <translation>la pressione in superficie deve essere inferiore a 1100 mbar</translation>
     </message>
     <message>
         <source>Gas %1 has less than 5 % O2</source>
-        <translation type="unfinished"></translation>
+        <translation>il gas %1 ha meno del 5 % di O2</translation>
     </message>
     <message>
         <source>Gas %1 has more than 100 % O2 and He together</source>
-        <translation type="unfinished"></translation>
+        <translation>il gas %1 ha più del 100 % di O2 e He insieme</translation>
     </message>
     <message>
         <source>Dive depth must be at most %1 m at a surface pressure of %2 mbar</source>
-        <translation type="unfinished"></translation>
+        <translation>la profondità deve essere al massimo %1 m con una pressione in superficie di %2 mbar</translation>
     </message>
     <message>
         <source>Reading %1 ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettura di %1 ...</translation>
     </message>
     <message>
         <source>Not simulated: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Non simulato: %1</translation>
     </message>
     <message>
         <source>No ascent: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna risalita: %1</translation>
     </message>
     <message>
         <source>No finished plan to draw: simulate first</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun piano completo da tracciare: prima simula</translation>
     </message>
     <message>
         <source>its name ends neither in .xml nor in .uddf</source>
-        <translation type="unfinished"></translation>
+        <translation>il suo nome non termina né in .xml né in .uddf</translation>
     </message>
     <message>
         <source>Unable to read dive profile &apos;%1&apos;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere il profilo d&apos;immersione &apos;%1&apos;: %2</translation>
     </message>
     <message>
         <source>%1 (cannot be replayed: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (non riproducibile: %2)</translation>
     </message>
     <message>
         <source>the log holds no samples for it</source>
-        <translation type="unfinished"></translation>
+        <translation>il log non contiene campioni per questa immersione</translation>
     </message>
     <message>
         <source>its samples span no time</source>
-        <translation type="unfinished"></translation>
+        <translation>i suoi campioni non coprono alcun intervallo di tempo</translation>
     </message>
     <message>
         <source>Dive %1 cannot be replayed: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;immersione %1 non può essere riprodotta: %2.</translation>
     </message>
     <message>
         <source>The replay follows the log&apos;s %1 min, not the %2 min of the form.</source>
-        <translation type="unfinished"></translation>
+        <translation>La riproduzione segue i %1 min del log, non i %2 min del modulo.</translation>
     </message>
     <message>
         <source>The replay follows the log&apos;s depths (deepest %1 m), not the %2 m of the form.</source>
-        <translation type="unfinished"></translation>
+        <translation>La riproduzione segue le profondità del log (massima %1 m), non i %2 m del modulo.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; no longer exists: nothing was loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; non esiste più: non è stato caricato nulla</translation>
     </message>
     <message>
         <source>&apos;%1&apos; cannot be read: nothing was loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; non si può leggere: non è stato caricato nulla</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a dive parameter file: nothing was loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; non è un file di parametri d&apos;immersione: non è stato caricato nulla</translation>
     </message>
     <message>
         <source>No serial port is chosen for the dive computer: choose its port with Settings... (button or File menu).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna porta seriale scelta per il computer subacqueo: scegli la sua porta con Opzioni... (pulsante o menu File).</translation>
     </message>
     <message>
         <source>FAILED: </source>
-        <translation type="unfinished"></translation>
+        <translation>ERRORE: </translation>
     </message>
     <message>
         <source>Connecting %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Connessione a %1</translation>
     </message>
     <message>
         <source>Reading VARN %1 done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettura del VARN %1 completata.</translation>
     </message>
     <message>
         <source>Programming VARN %1 done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmazione del VARN %1 completata.</translation>
     </message>
     <message>
         <source>SYNC FAILED</source>
-        <translation type="unfinished"></translation>
+        <translation>SINCRONIZZAZIONE FALLITA</translation>
     </message>
     <message>
         <source>Date and time set to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Data e ora impostate a %1</translation>
     </message>
     <message>
         <source>FAILED</source>
-        <translation type="unfinished"></translation>
+        <translation>ERRORE</translation>
     </message>
     <message>
         <source>Save screen dump...</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva schermata...</translation>
     </message>
     <message>
         <source>Unable to save the screen dump to &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare la schermata in &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>UPGRADE FAILED</source>
-        <translation type="unfinished"></translation>
+        <translation>AGGIORNAMENTO FALLITO</translation>
     </message>
     <message>
         <source>Firmware...</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware...</translation>
     </message>
     <message>
         <source>Loading &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Caricamento di &apos;%1&apos;</translation>
     </message>
     <message>
         <source>Starting VARN upgrade...</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvio dell&apos;aggiornamento del VARN...</translation>
     </message>
     <message>
         <source>VARN upgrade done. rebooting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiornamento del VARN completato. Riavvio...</translation>
     </message>
 </context>
 </TS>
