@@ -11,7 +11,7 @@ ColorPicker::ColorPicker(QWidget* parent)
     , _pressed(false)
 {
     setMouseTracking(true);
-    setToolTip(tr("Click to change color", "CF color"));
+    setToolTip(QLabel::tr("Click to change color", "CF color"));
 
     // The device's default colours of battery, standard, dive mask and warnings.
     QColorDialog::setCustomColor(0, QColor(219, 36, 255));
@@ -51,7 +51,7 @@ void ColorPicker::fill()
 
 void ColorPicker::pickColor()
 {
-    const QColor chosen = QColorDialog::getColor(QColor(_rgb), this, tr("Choose color", "CF color"));
+    const QColor chosen = QColorDialog::getColor(QColor(_rgb), this, QLabel::tr("Choose color", "CF color"));
     if (!chosen.isValid())
         return;
     _rgb = chosen.rgb();

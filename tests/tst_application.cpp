@@ -7,6 +7,7 @@
 #include "ClosingGroupBox.h"
 #include "Updates.h"
 #include "loopbackhttp.h"
+#include "columncheck.h"
 #include "replayrun.h"
 #include "scriptedwindow.h"
 #include "testutil.h"
@@ -281,33 +282,8 @@ void TestApplication::widthGoesToTheConsole()
 void TestApplication::nothingInTheColumnCutsItsText()
 {
     app()->startUp();
-    for (ClosingGroupBox* box : mainWindow->findChildren<ClosingGroupBox*>())
-        box->setChecked(true);
-    mainWindow->resize(mainWindow->minimumSizeHint().width(), mainWindow->height());
-    mainWindow->splitter->setSizes({0, mainWindow->width()});
-    QTRY_COMPARE(mainWindow->scrollArea->width(), mainWindow->scrollArea->minimumWidth());
-
-    mainWindow->ccrMode->setChecked(true);
-    mainWindow->replayModeCB->setChecked(true);
-    // The longest gas texts: three-digit depths.
-    mainWindow->O2_1->setValue(5);
-    mainWindow->gas_2->setChecked(true);
-    mainWindow->O2_2->setValue(5);
-    mainWindow->depth_2->setValue(110);
-    QCoreApplication::processEvents();
     int inputs = 0;
-    QStringList cut;
-    for (QWidget* input : mainWindow->scrollAreaWidgetContents->findChildren<QWidget*>()) {
-        if (!qobject_cast<QAbstractSpinBox*>(input) && !qobject_cast<QComboBox*>(input)
-            && !qobject_cast<QLineEdit*>(input) && !qobject_cast<QLabel*>(input)
-            && !qobject_cast<QAbstractButton*>(input))
-            continue;
-        if (input->objectName().startsWith("qt_"))
-            continue;
-        ++inputs;
-        if (input->width() < input->sizeHint().width())
-            cut << QString("%1 %2 < %3").arg(input->objectName()).arg(input->width()).arg(input->sizeHint().width());
-    }
+    const QStringList cut = cutColumnInputs(mainWindow, &inputs);
     QVERIFY2(cut.isEmpty(), qPrintable(cut.join(", ")));
     QVERIFY(inputs > 30);
 }
