@@ -12,7 +12,6 @@
 #include "p2_deco.h"
 
 #include <QFileInfo>
-
 #include <QScrollBar>
 #include <QTextCursor>
 
