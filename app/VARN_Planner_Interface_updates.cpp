@@ -5,6 +5,7 @@
 #include "HexFile.h"
 #include "Settings.h"
 #include "Updates.h"
+#include "VARN_eeprom.h"
 #include "Version.h"
 
 #include <QRegularExpression>
@@ -16,9 +17,6 @@
 #include <algorithm>
 
 namespace {
-
-// The dive computer's program memory below its boot loader: what a firmware file fills.
-const quint64 firmwareAreaSize = 0x17F40;
 
 // A firmware version as the firmware text names it, such as 2.51. It becomes part of a file name.
 const char* const versionPattern = "[0-9]+[.][0-9]{2,2}";
@@ -36,7 +34,7 @@ const char* firmwareFault(const QByteArray& body)
     if (!file.open() || file.write(body) != body.size() || !file.flush())
         return "Can't write a temporary file";
     HexFile hex;
-    hex.allocate(firmwareAreaSize, 0xFF);
+    hex.allocate(VARN_eeprom::FIRMWARE_SIZE, 0xFF);
     try {
         // Checking a download is not a firmware load the user asked for: keep its line out of the Console.
         QuietDeviceConsole quiet;
