@@ -67,9 +67,11 @@ bool sendBytes(int fd, const char* data, int n)
     return true;
 }
 
-bool receiveBytes(int fd, unsigned char* buffer, int n)
+bool receiveBytes(int fd, unsigned char* buffer, int n, const QDeadlineTimer& deadline)
 {
     while (n > 0) {
+        if (deadline.hasExpired())
+            return false;
         const ssize_t got = ::read(fd, buffer, size_t(n));
         if (got < 0 && errno == EINTR)
             continue;
@@ -79,6 +81,11 @@ bool receiveBytes(int fd, unsigned char* buffer, int n)
         n -= int(got);
     }
     return true;
+}
+
+void discardInput(int fd)
+{
+    tcflush(fd, TCIFLUSH);
 }
 
 void closePort(int fd)

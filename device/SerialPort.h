@@ -1,6 +1,7 @@
 #ifndef SERIALPORT_H
 #define SERIALPORT_H
 
+#include <QDeadlineTimer>
 #include <QString>
 
 // The POSIX serial line to the dive computer, shared by the device operations and the firmware
@@ -13,9 +14,13 @@ namespace SerialPort {
 int openPort(const QString& port);
 // Writes all n bytes and waits until they have left; false on a write error.
 bool sendBytes(int fd, const char* data, int n);
-// Reads exactly n bytes; false on a read error or after 0.2 s without a byte. Bytes read
-// before a failure stay in the buffer.
-bool receiveBytes(int fd, unsigned char* buffer, int n);
+// Reads exactly n bytes; false on a read error, after 0.2 s without a byte, or once the
+// deadline has passed (a computer that trickles its answer must not hold the window forever).
+// Bytes read before a failure stay in the buffer.
+bool receiveBytes(int fd, unsigned char* buffer, int n,
+                  const QDeadlineTimer& deadline = QDeadlineTimer(QDeadlineTimer::Forever));
+// Drops whatever the computer sent that nobody has read: stray bytes must not pass for an answer.
+void discardInput(int fd);
 // Gives up the exclusive use of the terminal and closes it; -1 is no port.
 void closePort(int fd);
 
