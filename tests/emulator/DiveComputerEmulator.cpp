@@ -176,6 +176,16 @@ void DiveComputerEmulator::sendUnasked(const QByteArray& bytes)
     }
 }
 
+void DiveComputerEmulator::waitForHost() const
+{
+    QMutexLocker lock(&mutex);
+    while (opened == 0) {
+        lock.unlock();
+        QThread::msleep(1);
+        lock.relock();
+    }
+}
+
 QByteArray DiveComputerEmulator::received() const
 {
     QMutexLocker lock(&mutex);
@@ -296,8 +306,10 @@ void DiveComputerEmulator::run()
                 if (got <= 0)
                     break;
                 if (packet[0] != TIOCPKT_DATA) {
-                    if (packet[0] & TIOCPKT_FLUSHREAD)
+                    if (packet[0] & TIOCPKT_FLUSHREAD) {
                         hostClosed();
+                        ++opened;
+                    }
                     continue;
                 }
                 packetTime = clockTime.nsecsElapsed() / 1000;

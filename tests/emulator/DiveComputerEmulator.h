@@ -81,6 +81,9 @@ public:
 
     // Bytes nobody asked for, such as a noisy adapter sends; returns once they are on the line.
     void sendUnasked(const QByteArray& bytes);
+    // Returns once it has seen the host open the line: from then on it reads what comes at once
+    // (while no host has the line open it looks only every few milliseconds).
+    void waitForHost() const;
 
     // What it recorded, up to the last byte the host sent.
     QByteArray received() const;            // every byte, in order
@@ -136,6 +139,7 @@ private:
     QByteArray pending;
     QByteArray output;
     QElapsedTimer sinceLastByte;
+    int opened = 0;
     bool trickling = false;
     int trickleMs = 0;
     QElapsedTimer sinceLastSent;
