@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QImage>
 #include <QRandomGenerator>
+#include <QThread>
 #include <QTimer>
 #include <QtTest>
 #include <cstring>
@@ -116,7 +117,9 @@ private slots:
     void readBackFails();
     void strayBytes_data();
     void strayBytes();
-    void staleBytesBeforeDownload();
+    void staleBytes_data();
+    void staleBytes();
+    void windowTimeIsNotTheComputers();
     void trickle_data();
     void trickle();
     void pauses();
@@ -416,19 +419,55 @@ void TestDeviceTransfer::strayBytes()
         QCOMPARE(raw(image), raw(device));
 }
 
-void TestDeviceTransfer::staleBytesBeforeDownload()
+void TestDeviceTransfer::staleBytes_data()
 {
+    QTest::addColumn<int>("operation");
+    QTest::addColumn<int>("commandsBefore");
+    QTest::addColumn<QByteArray>("commands");
+    // Junk reaches the line while the operation lets the window work: after the port was opened
+    // for the first read, or in the pause after bank 0 was written.
+    QTest::newRow("before a download") << 0 << 0 << QByteArray("gjm");
+    QTest::newRow("before an upload") << 1 << 0 << QByteArray("gjmdingjm");
+    QTest::newRow("between banks written") << 1 << 4 << QByteArray("gjmdingjm");
+}
+
+void TestDeviceTransfer::staleBytes()
+{
+    QFETCH(int, operation);
+    QFETCH(int, commandsBefore);
+    QFETCH(QByteArray, commands);
     DiveComputerEmulator computer;
     const VARN_eeprom device = computerImage(2, 40, 23);
     computer.setImage(device);
-    // Junk reaches the line after the port was opened, before the computer is asked anything.
-    QTimer::singleShot(0, [&] { computer.sendUnasked(QByteArray(5, '\xA5')); });
+    AfterCommands junk(computer, commandsBefore, [&] { computer.sendUnasked(QByteArray(5, '\xA5')); });
 
+    VARN_eeprom image = userImage();
+    const VARN_eeprom user = image;
+    if (operation == 0) {
+        image.download(computer.portPath());
+        QCOMPARE(raw(image), raw(device));
+    } else {
+        image.upload(computer.portPath());
+        QCOMPARE(raw(computer.image()), written(device, user, 3));
+    }
+    // Dropped before the next command: no attempt failed for them.
+    QCOMPARE(computer.commands(), commands);
+}
+
+// The window may take its time while a download lets it work (a dialog the diver opened):
+// that time is not the computer's.
+void TestDeviceTransfer::windowTimeIsNotTheComputers()
+{
+    ScaledDeadlines deadlines(0.1);
+    DiveComputerEmulator computer;
+    const VARN_eeprom device = computerImage(2, 40, 37);
+    computer.setImage(device);
+    // Longer than the whole download may take, at a tenth of 10 s.
+    QTimer::singleShot(0, [] { QThread::msleep(1500); });
     VARN_eeprom image;
     image.download(computer.portPath());
     QCOMPARE(raw(image), raw(device));
-    // Dropped before the first command: the first attempt succeeds.
-    QCOMPARE(computer.received(), QByteArray("gjm"));
+    QCOMPARE(computer.commands(), QByteArray("gjm"));
 }
 
 void TestDeviceTransfer::trickle_data()
