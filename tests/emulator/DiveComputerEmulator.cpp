@@ -167,13 +167,11 @@ void DiveComputerEmulator::hangUp()
 
 void DiveComputerEmulator::sendUnasked(const QByteArray& bytes)
 {
+    // Straight onto the line: what its thread is about to send goes when the host flushes its
+    // input, as a session that was already over, but these come after that.
     QMutexLocker lock(&mutex);
-    output += bytes;
-    while (!output.isEmpty() && master >= 0) {
-        lock.unlock();
-        QThread::msleep(1);
-        lock.relock();
-    }
+    if (master >= 0 && ::write(master, bytes.constData(), size_t(bytes.size())) != bytes.size())
+        qFatal("the emulator could not send unasked bytes");
 }
 
 void DiveComputerEmulator::waitForHost() const
