@@ -117,6 +117,7 @@ private slots:
     void readBackFails();
     void strayBytes_data();
     void strayBytes();
+    void strayBytesInReadBack();
     void staleBytes_data();
     void staleBytes();
     void windowTimeIsNotTheComputers();
@@ -417,6 +418,21 @@ void TestDeviceTransfer::strayBytes()
     QCOMPARE(raw(image).left(512), raw(device).left(512));
     if (minor >= 22)
         QCOMPARE(raw(image), raw(device));
+}
+
+void TestDeviceTransfer::strayBytesInReadBack()
+{
+    DiveComputerEmulator computer;
+    const VARN_eeprom device = computerImage(2, 30, 41);
+    computer.setImage(device);
+    // Once the banks are written, every bank 2 the computer sends has a tail.
+    AfterCommands written(computer, 6, [&] { computer.setFault(Fault::Surplus, 2); });
+
+    VARN_eeprom image = userImage();
+    const VARN_eeprom user = image;
+    QCOMPARE(thrownText([&] { image.upload(computer.portPath()); }), QString("Downloading VARN configuration"));
+    QCOMPARE(raw(image), raw(user));
+    QCOMPARE(computer.commands(), "gjmdin" + QByteArray("gjm").repeated(10));
 }
 
 void TestDeviceTransfer::staleBytes_data()
