@@ -105,7 +105,7 @@ void pause(int milliseconds)
 
 QDeadlineTimer deadlineIn(int milliseconds)
 {
-    return QDeadlineTimer(qint64(milliseconds * deadlineScale));
+    return QDeadlineTimer(qint64(milliseconds * deadlineScale), Qt::PreciseTimer);
 }
 
 ExclusiveOperation::ExclusiveOperation()

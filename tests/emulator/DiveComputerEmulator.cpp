@@ -167,8 +167,8 @@ void DiveComputerEmulator::hangUp()
 
 void DiveComputerEmulator::sendUnasked(const QByteArray& bytes)
 {
-    // Straight onto the line: what its thread is about to send goes when the host flushes its
-    // input, as a session that was already over, but these come after that.
+    // Written at once, not queued with the answers: those go when the host flushes its input,
+    // as it may just have done, while these come after the flush.
     QMutexLocker lock(&mutex);
     if (master >= 0 && ::write(master, bytes.constData(), size_t(bytes.size())) != bytes.size())
         qFatal("the emulator could not send unasked bytes");

@@ -87,8 +87,9 @@ public:
 
     // What it recorded, up to the last byte the host sent.
     QByteArray received() const;            // every byte, in order
-    QVector<qint64> receivedTimes() const;  // when each of them came, in microseconds since the
-                                            // emulator started (read at once, never earlier)
+    QVector<qint64> receivedTimes() const;  // when its thread read each of them, in microseconds
+                                            // since it started: never before the byte came, at
+                                            // times a little after
     QByteArray commands() const;            // the bytes it took as commands, in order
     QVector<int> banksWritten() const;      // bank numbers of completed bank writes, in order
     QByteArray clockBytes() const;          // the six bytes of the last clock setting
