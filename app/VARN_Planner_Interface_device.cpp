@@ -14,6 +14,7 @@
 #include <QImage>
 #include <QImageWriter>
 #include <QSaveFile>
+#include <cstring>
 
 namespace {
 
@@ -47,6 +48,27 @@ QString transferFailure(const QString& message)
 QString labelledFailure(const QString& label, const QString& message)
 {
     return QString("<font color='red'>%1</font>: %2").arg(label, message);
+}
+
+// What the diver can do about a failed transfer, said after the link's own text; empty when
+// the text says enough.
+QString transferAdvice(const char* text)
+{
+    if (std::strcmp(text, "Readback differ") == 0)
+        return VARN_Planner_Interface::tr("The dive computer may now hold settings other than the form's: "
+                                          "download to see them, or upload again.");
+    if (std::strcmp(text, "Downloading VARN configuration") == 0)
+        return VARN_Planner_Interface::tr("The dive computer did not answer: check the cable, and that the "
+                                          "computer is awake in its PC mode.");
+    return QString();
+}
+
+void appendTransferFailure(QTextEdit* console, const char* text)
+{
+    console->append(transferFailure(caught(text)));
+    const QString advice = transferAdvice(text);
+    if (!advice.isEmpty())
+        appendPlain(console, advice);
 }
 
 QString connecting()
@@ -92,7 +114,7 @@ void VARN_Planner_Interface::downloadVARNSlot()
     try {
         image.download(Settings::port);
     } catch (const char* text) {
-        textEdit->append(transferFailure(caught(text)));
+        appendTransferFailure(textEdit, text);
         return;
     }
     appendPlain(textEdit, tr("Reading VARN %1 done.").arg(unsigned(image.serial)));
@@ -119,7 +141,7 @@ void VARN_Planner_Interface::uploadVARNSlot()
     try {
         image.upload(Settings::port);
     } catch (const char* text) {
-        textEdit->append(transferFailure(caught(text)));
+        appendTransferFailure(textEdit, text);
         return;
     }
     eeprom = image;

@@ -11,6 +11,7 @@
 namespace SerialPort {
 
 double pauseScale = 1.0;
+double deadlineScale = 1.0;
 
 namespace {
 bool operationRunning = false;
@@ -100,6 +101,11 @@ void closePort(int fd)
 void pause(int milliseconds)
 {
     QThread::usleep((unsigned long)(milliseconds * 1000.0 * pauseScale));
+}
+
+QDeadlineTimer deadlineIn(int milliseconds)
+{
+    return QDeadlineTimer(qint64(milliseconds * deadlineScale), Qt::PreciseTimer);
 }
 
 ExclusiveOperation::ExclusiveOperation()

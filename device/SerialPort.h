@@ -30,6 +30,13 @@ void pause(int milliseconds);
 // For tests only: every pause lasts this multiple of its time. The program never changes it.
 extern double pauseScale;
 
+// The overall time limit of a device operation, starting now: a computer that trickles its
+// answer fails the operation instead of holding the window for minutes.
+QDeadlineTimer deadlineIn(int milliseconds);
+
+// For tests only: every such limit lasts this multiple of its time. The program never changes it.
+extern double deadlineScale;
+
 // Held for the whole of one device operation. The operations process events while they run,
 // so the user can start a second one; it is refused instead of mixing its bytes into the line.
 class ExclusiveOperation {

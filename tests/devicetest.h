@@ -1,9 +1,12 @@
 #ifndef DEVICETEST_H
 #define DEVICETEST_H
 
+#include "DiveComputerEmulator.h"
 #include "SerialPort.h"
 
 #include <QDir>
+#include <QTimer>
+#include <functional>
 
 // Open file descriptors of this process: a device operation must give back every one it took.
 inline int openDescriptors()
@@ -21,6 +24,38 @@ public:
 
 private:
     double saved;
+};
+
+// The device operations' deadlines scaled for the life of this object.
+class ScaledDeadlines {
+public:
+    explicit ScaledDeadlines(double scale) : saved(SerialPort::deadlineScale) { SerialPort::deadlineScale = scale; }
+    ~ScaledDeadlines() { SerialPort::deadlineScale = saved; }
+    ScaledDeadlines(const ScaledDeadlines&) = delete;
+    ScaledDeadlines& operator=(const ScaledDeadlines&) = delete;
+
+private:
+    double saved;
+};
+
+// Runs an action once, at the first processing of events after the computer has taken `count`
+// commands: the device operations process events only at their fixed points.
+class AfterCommands {
+public:
+    AfterCommands(const DiveComputerEmulator& computer, int count, std::function<void()> action)
+    {
+        timer.setInterval(0);
+        QObject::connect(&timer, &QTimer::timeout, [this, &computer, count, action] {
+            if (computer.commands().size() < count)
+                return;
+            timer.stop();
+            action();
+        });
+        timer.start();
+    }
+
+private:
+    QTimer timer;
 };
 
 #endif

@@ -30,6 +30,10 @@ const QString noPort =
     "No serial port is chosen for the dive computer: choose its port with Settings... (button or File menu).";
 const QString refusal = "A simulation is running: try again when it has ended.";
 const QString busy = "The dive computer is busy";
+const QString noAnswer =
+    "The dive computer did not answer: check the cable, and that the computer is awake in its PC mode.";
+const QString mayDiffer =
+    "The dive computer may now hold settings other than the form's: download to see them, or upload again.";
 
 // Image offset of the value word of custom function n.
 int cfValue(int n)
@@ -206,6 +210,28 @@ bool writeFile(const QString& path, const QByteArray& content)
 
 } // namespace
 
+// Runs an action whenever a widget receives an event of a type, before the widget handles it.
+class EventWatch : public QObject {
+public:
+    EventWatch(QWidget* widget, QEvent::Type type, std::function<void()> action)
+        : type(type), action(std::move(action))
+    {
+        widget->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == type)
+            action();
+        return false;
+    }
+
+private:
+    QEvent::Type type;
+    std::function<void()> action;
+};
+
 // The device actions through the real window, against the emulated computer on the port that
 // the settings name.
 class TestDeviceActions : public QObject {
@@ -218,6 +244,7 @@ private slots:
     void download();
     void failedDownload_data();
     void failedDownload();
+    void connectingDrawnBeforeTheComputerIsAsked();
     void upload_data();
     void upload();
     void failedUpload_data();
@@ -373,7 +400,8 @@ void TestDeviceActions::failedDownload_data()
     QTest::addColumn<QByteArray>("received");
     const QString failed = "FAILED: ";
     QTest::newRow("silent computer") << "emulator" << Fault::Silent << 5
-                                     << QStringList(failed + "Downloading VARN configuration") << QByteArray(10, 'g');
+                                     << QStringList({failed + "Downloading VARN configuration", noAnswer})
+                                     << QByteArray(10, 'g');
     QTest::newRow("unusable image") << "emulator" << Fault::None << 7 << QStringList(failed + "EEPROM: bad deco type")
                                     << QByteArray("gjm");
     QTest::newRow("missing port") << "/dev/varn-missing" << Fault::None << 5
@@ -410,6 +438,26 @@ void TestDeviceActions::failedDownload()
     QCOMPARE(raw(eeprom), before);
     QCOMPARE(formValues(window), shown);
     QCOMPARE(computer.received(), received);
+}
+
+void TestDeviceActions::connectingDrawnBeforeTheComputerIsAsked()
+{
+    DiveComputerEmulator computer;
+    computer.setFault(Fault::Silent);
+    Settings::port = computer.portPath();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    // What the computer had been asked when the Console was first drawn with the line.
+    int askedWhenDrawn = -1;
+    EventWatch paints(window->textEdit->viewport(), QEvent::Paint, [&] {
+        if (askedWhenDrawn < 0 && window->textEdit->toPlainText().startsWith("Connecting"))
+            askedWhenDrawn = computer.received().size();
+    });
+
+    window->downloadCFButton->click();
+
+    QCOMPARE(askedWhenDrawn, 0);
+    QCOMPARE(computer.received(), QByteArray(10, 'g'));
 }
 
 void TestDeviceActions::upload_data()
@@ -521,8 +569,14 @@ void TestDeviceActions::failedUpload()
     QStringList expected("FAILED: " + message);
     if (!port.isEmpty())
         expected.prepend("Connecting " + Settings::port);
+    // The diver's words follow the link's text.
+    const QString advice = fault == Fault::StoreDifferent ? mayDiffer : fault == Fault::Silent ? noAnswer : QString();
+    if (!advice.isEmpty())
+        expected << advice;
     QCOMPARE(lines(), expected);
     QCOMPARE(colourOf("FAILED:"), QColor(Qt::red));
+    if (!advice.isEmpty())
+        QCOMPARE(colourOf(advice), QColor(Qt::black));
     // No clock, no reload, and the configuration as it was before the action.
     QCOMPARE(computer.commands(), commands);
     QCOMPARE(formValues(window), shown);

@@ -1759,5 +1759,13 @@
         <source>VARN upgrade done. rebooting...</source>
         <translation>VARN-Update abgeschlossen. Neustart...</translation>
     </message>
+    <message>
+        <source>The dive computer may now hold settings other than the form&apos;s: download to see them, or upload again.</source>
+        <translation>Der Tauchcomputer enthält jetzt womöglich andere Einstellungen als das Formular: Lesen Sie ihn mit „Auslesen“ aus, um sie zu sehen, oder senden Sie erneut mit „CF senden“.</translation>
+    </message>
+    <message>
+        <source>The dive computer did not answer: check the cable, and that the computer is awake in its PC mode.</source>
+        <translation>Der Tauchcomputer hat nicht geantwortet: Prüfen Sie das Kabel und ob der Computer eingeschaltet und in seinem PC-Modus ist.</translation>
+    </message>
 </context>
 </TS>

@@ -1759,5 +1759,13 @@
         <source>VARN upgrade done. rebooting...</source>
         <translation>Actualización del VARN terminada. Reiniciando...</translation>
     </message>
+    <message>
+        <source>The dive computer may now hold settings other than the form&apos;s: download to see them, or upload again.</source>
+        <translation>El ordenador de buceo puede contener ahora ajustes distintos de los del formulario: use «Leer CF» para verlos, o «Enviar CF» para enviar de nuevo los del formulario.</translation>
+    </message>
+    <message>
+        <source>The dive computer did not answer: check the cable, and that the computer is awake in its PC mode.</source>
+        <translation>El ordenador de buceo no ha respondido: compruebe el cable y que el ordenador esté encendido y en su modo PC.</translation>
+    </message>
 </context>
 </TS>

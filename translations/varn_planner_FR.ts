@@ -1759,5 +1759,13 @@
         <source>VARN upgrade done. rebooting...</source>
         <translation>Mise à jour du VARN terminée. Redémarrage...</translation>
     </message>
+    <message>
+        <source>The dive computer may now hold settings other than the form&apos;s: download to see them, or upload again.</source>
+        <translation>L&apos;ordinateur de plongée contient peut-être maintenant d&apos;autres réglages que ceux du formulaire : lisez-le (Lire) pour les voir, ou écrivez à nouveau la configuration (Écrire).</translation>
+    </message>
+    <message>
+        <source>The dive computer did not answer: check the cable, and that the computer is awake in its PC mode.</source>
+        <translation>L&apos;ordinateur de plongée n&apos;a pas répondu : vérifiez le câble, et que l&apos;ordinateur est allumé et dans son mode PC.</translation>
+    </message>
 </context>
 </TS>

@@ -1759,5 +1759,13 @@
         <source>VARN upgrade done. rebooting...</source>
         <translation>Aggiornamento del VARN completato. Riavvio...</translation>
     </message>
+    <message>
+        <source>The dive computer may now hold settings other than the form&apos;s: download to see them, or upload again.</source>
+        <translation>Il computer subacqueo potrebbe ora contenere impostazioni diverse da quelle del modulo: usa Scarica per vederle, oppure Invia CF per inviare di nuovo quelle del modulo.</translation>
+    </message>
+    <message>
+        <source>The dive computer did not answer: check the cable, and that the computer is awake in its PC mode.</source>
+        <translation>Il computer subacqueo non ha risposto: controlla il cavo e che il computer sia acceso e nella sua modalità PC.</translation>
+    </message>
 </context>
 </TS>

@@ -44,6 +44,9 @@ public:
         BootRejectFrame, // answers the frame at address `parameter` with a byte other than 'K'
         BootIgnoreFrame, // does not answer the frame at address `parameter`
         BootHangUp,      // hangs up the line when the frame at address `parameter` has arrived
+        Surplus,         // sends three junk bytes more after bank `parameter` when asked for it
+        Trickle,         // sends what a command makes it answer one byte every `parameter` ms
+                         // (the answers to a bank write's data included); a strike per command
     };
 
     DiveComputerEmulator();
@@ -76,8 +79,17 @@ public:
     // Pulls the plug: closes the line at once; the port's path is gone afterwards.
     void hangUp();
 
+    // Bytes nobody asked for, such as a noisy adapter sends; returns once they are on the line.
+    void sendUnasked(const QByteArray& bytes);
+    // Returns once it has seen the host open the line: from then on it reads what comes at once
+    // (while no host has the line open it looks only every few milliseconds).
+    void waitForHost() const;
+
     // What it recorded, up to the last byte the host sent.
     QByteArray received() const;            // every byte, in order
+    QVector<qint64> receivedTimes() const;  // when its thread read each of them, in microseconds
+                                            // since it started: never before the byte came, at
+                                            // times a little after
     QByteArray commands() const;            // the bytes it took as commands, in order
     QVector<int> banksWritten() const;      // bank numbers of completed bank writes, in order
     QByteArray clockBytes() const;          // the six bytes of the last clock setting
@@ -100,6 +112,8 @@ private:
     void closeLine();
     bool strikes(Fault fault);
     bool hasBank2() const;
+    // Whether the next byte of the output may go: at once, or once a trickle's interval has passed.
+    bool sendingDue() const;
 
     mutable QMutex mutex;
     // Signals the start of the thread and the end of the line.
@@ -126,8 +140,15 @@ private:
     QByteArray pending;
     QByteArray output;
     QElapsedTimer sinceLastByte;
+    int opened = 0;
+    bool trickling = false;
+    int trickleMs = 0;
+    QElapsedTimer sinceLastSent;
+    QElapsedTimer clockTime;
+    qint64 packetTime = 0;
 
     QByteArray receivedBytes;
+    QVector<qint64> receivedAt;
     QByteArray commandBytes;
     QVector<int> writtenBanks;
     QByteArray clock;
