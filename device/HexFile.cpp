@@ -2,9 +2,11 @@
 
 #include "DeviceConsole.h"
 
+#include <QFileInfo>
 #include <QProgressBar>
 #include <QTextEdit>
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -69,6 +71,10 @@ bool HexFile::allocate(quint64 n, unsigned char fill)
 void HexFile::load(const QString& path, QProgressBar* progressBar)
 {
     Q_ASSERT(_buffer);
+    // Opening a fifo waits for a writer, and a device may never end.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        throw "HEX file is not a regular file";
     _file.setFileName(path);
     if (!_file.open(QIODevice::ReadOnly))
         throw "Can't open HEX file";
@@ -145,6 +151,12 @@ void HexFile::store(int offset, const QByteArray& data)
         _buffer[position] = uchar(data.at(j));
         ++bytes;
     }
+}
+
+bool HexFile::hasData() const
+{
+    const unsigned char* begin = _buffer.data();
+    return std::any_of(begin, begin + _size, [](unsigned char byte) { return byte != 0xFF; });
 }
 
 unsigned char* HexFile::data()
