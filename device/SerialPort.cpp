@@ -114,4 +114,9 @@ ExclusiveOperation::~ExclusiveOperation()
     operationRunning = false;
 }
 
+bool ExclusiveOperation::running()
+{
+    return operationRunning;
+}
+
 } // namespace SerialPort

@@ -243,6 +243,7 @@ int DiveComputerEmulator::unreadBytes() const
 void DiveComputerEmulator::run()
 {
     sinceLastByte.start();
+    trickleClock.start();
     QMutexLocker lock(&mutex);
     running = true;
     lineClosed.wakeAll();
@@ -293,6 +294,7 @@ void DiveComputerEmulator::run()
         // session starts with a flush); one that lasts is seen again without bytes.
         if (hungUp && !tookData)
             hostClosed();
+        sendTrickled();
         if (master >= 0 && !output.isEmpty()) {
             const ssize_t written = ::write(master, output.constData(), size_t(output.size()));
             if (written > 0)
@@ -441,9 +443,30 @@ void DiveComputerEmulator::bootSync()
 {
     ++syncTries;
     if (fault == Fault::BootNeverSyncs)
-        output += "W?";
+        bootAnswer("W?");
     else if (fault != Fault::BootSyncAtTry || syncTries >= faultParameter)
-        output += "WK";
+        bootAnswer("WK");
+}
+
+void DiveComputerEmulator::bootAnswer(const QByteArray& bytes)
+{
+    // Behind a trickled answer even one that is not trickled waits its turn.
+    if (!strikes(Fault::BootTrickle) && trickle.isEmpty()) {
+        output += bytes;
+        return;
+    }
+    if (trickle.isEmpty())
+        trickleDue = trickleClock.elapsed() + faultParameter;
+    trickle += bytes;
+}
+
+void DiveComputerEmulator::sendTrickled()
+{
+    if (trickle.isEmpty() || trickleClock.elapsed() < trickleDue)
+        return;
+    output += trickle.at(0);
+    trickle.remove(0, 1);
+    trickleDue += faultParameter;
 }
 
 void DiveComputerEmulator::frame()
@@ -464,27 +487,30 @@ void DiveComputerEmulator::frame()
         if (fault == Fault::BootIgnoreFrame && strikes(Fault::BootIgnoreFrame))
             return;
         if (fault == Fault::BootRejectFrame && strikes(Fault::BootRejectFrame)) {
-            output += '-';
+            bootAnswer("-");
             return;
         }
     }
     if (!valid) {
-        output += '-';
+        bootAnswer("-");
         return;
     }
     program.replace(address, 0x40, pending.mid(4, 0x40));
-    output += 'K';
+    bootAnswer("K");
+    if (address == faultParameter && fault == Fault::BootSurplus && strikes(Fault::BootSurplus))
+        bootAnswer("W");
     // Block 0 comes last: the computer restarts into its new firmware.
     if (address == 0)
         bootLoader = false;
 }
 
+// The boot loader stays: only block 0 returns the computer to its program.
 void DiveComputerEmulator::hostClosed()
 {
     state = State::Command;
     pending.clear();
     output.clear();
-    bootLoader = false;
+    trickle.clear();
 }
 
 void DiveComputerEmulator::closeLine()
@@ -492,5 +518,6 @@ void DiveComputerEmulator::closeLine()
     ::close(master);
     master = -1;
     output.clear();
+    trickle.clear();
     lineClosed.wakeAll();
 }

@@ -25,8 +25,9 @@ class QThread;
 // It reads its input as a stream of commands with their data, not byte by byte as commands:
 // a half-received command is forgotten after 100 ms of silence or when the host closes the port.
 // It starts in normal mode; the first BOOT_SYNC byte starts its boot loader, which takes the
-// firmware frames into its program memory and returns to normal mode after block 0 (or when the
-// host closes the port).
+// firmware frames into its program memory and returns to normal mode after block 0 only. An
+// upgrade cut off before (the host closed the port, the line dropped) leaves it waiting in its
+// boot loader, which then answers every BOOT_SYNC with "WK", the next upgrade's first included.
 class DiveComputerEmulator {
 public:
     enum class Fault {
@@ -44,6 +45,9 @@ public:
         BootRejectFrame, // answers the frame at address `parameter` with a byte other than 'K'
         BootIgnoreFrame, // does not answer the frame at address `parameter`
         BootHangUp,      // hangs up the line when the frame at address `parameter` has arrived
+        BootTrickle,     // sends the boot loader's answers one byte at a time, each `parameter`
+                         // milliseconds after the one before (a strike is one answer)
+        BootSurplus,     // answers the frame at address `parameter` with one stray byte after its 'K'
     };
 
     DiveComputerEmulator();
@@ -96,6 +100,8 @@ private:
     void command(unsigned char byte);
     void bootSync();
     void frame();
+    void bootAnswer(const QByteArray& bytes);
+    void sendTrickled();
     void hostClosed();
     void closeLine();
     bool strikes(Fault fault);
@@ -126,6 +132,11 @@ private:
     QByteArray pending;
     QByteArray output;
     QElapsedTimer sinceLastByte;
+    // Answers of a trickling boot loader, waiting for their time; the next one goes out when
+    // the clock reaches trickleDue.
+    QByteArray trickle;
+    QElapsedTimer trickleClock;
+    qint64 trickleDue = 0;
 
     QByteArray receivedBytes;
     QByteArray commandBytes;
