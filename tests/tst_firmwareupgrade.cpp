@@ -275,7 +275,7 @@ void TestFirmwareUpgrade::cutOffUpgradeFinished()
     cutOff(computer, address);
 
     QByteArray image = firmware();
-    VARN_eeprom::upgrade(computer.portPath(), bytes(image), image.size());
+    QCOMPARE(thrownText([&] { VARN_eeprom::upgrade(computer.portPath(), bytes(image), image.size()); }), QString());
     QCOMPARE(computer.commands(), QByteArray("\xC1\xC1"));
     QCOMPARE(computer.bootFrames().size(), 1533);
     QCOMPARE(computer.programMemory(), patched(firmware()));
@@ -291,7 +291,7 @@ void TestFirmwareUpgrade::lateSecondSyncAnswer()
     // when the first has been read.
     computer.setFault(Fault::BootTrickle, 60, 2);
     QByteArray image = firmware();
-    VARN_eeprom::upgrade(computer.portPath(), bytes(image), image.size());
+    QCOMPARE(thrownText([&] { VARN_eeprom::upgrade(computer.portPath(), bytes(image), image.size()); }), QString());
     QCOMPARE(computer.bootFrames().size(), 1533);
     QCOMPARE(computer.programMemory(), patched(firmware()));
 }
@@ -301,7 +301,7 @@ void TestFirmwareUpgrade::strayByteBeforeFrame()
     DiveComputerEmulator computer;
     computer.setFault(Fault::BootSurplus, 0x1000);
     QByteArray image = firmware();
-    VARN_eeprom::upgrade(computer.portPath(), bytes(image), image.size());
+    QCOMPARE(thrownText([&] { VARN_eeprom::upgrade(computer.portPath(), bytes(image), image.size()); }), QString());
     QCOMPARE(computer.bootFrames().size(), 1533);
     QCOMPARE(computer.programMemory(), patched(firmware()));
 }
@@ -353,7 +353,7 @@ void TestFirmwareUpgrade::eventsDuringBlocks()
         }
     });
     QByteArray image = firmware();
-    VARN_eeprom::upgrade(computer.portPath(), bytes(image), image.size());
+    QCOMPARE(thrownText([&] { VARN_eeprom::upgrade(computer.portPath(), bytes(image), image.size()); }), QString());
     QVERIFY(started);
     QVERIFY2(framesWhenFired >= 0 && framesWhenFired < 1533, qPrintable(QString::number(framesWhenFired)));
     QCOMPARE(computer.programMemory(), patched(firmware()));

@@ -504,13 +504,13 @@ void DiveComputerEmulator::frame()
         bootLoader = false;
 }
 
-// The boot loader stays: only block 0 returns the computer to its program.
+// The boot loader stays: only block 0 returns the computer to its program. Trickled answers
+// are on their way and come all the same.
 void DiveComputerEmulator::hostClosed()
 {
     state = State::Command;
     pending.clear();
     output.clear();
-    trickle.clear();
 }
 
 void DiveComputerEmulator::closeLine()
