@@ -4,7 +4,6 @@
 
 #include <QFileInfo>
 #include <QProgressBar>
-#include <QTextEdit>
 
 #include <algorithm>
 #include <cstring>
@@ -98,10 +97,8 @@ void HexFile::load(const QString& path, QProgressBar* progressBar)
 
     const float kilobytes = bytes / 1024.0f;
     const float percent = bytes * 100.0f / _size;
-    if (QTextEdit* console = DeviceConsole::console())
-        console->append(QString("%1KB loaded (%2% of firmware area)")
-                            .arg(kilobytes, 0, 'f', 1)
-                            .arg(percent, 0, 'f', 1));
+    DeviceConsole::appendLine(
+        QString("%1KB loaded (%2% of firmware area)").arg(kilobytes, 0, 'f', 1).arg(percent, 0, 'f', 1));
 }
 
 bool HexFile::readLine()

@@ -5,7 +5,6 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QPointer>
-#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextEdit>
@@ -98,23 +97,17 @@ public:
         if (console == shownIn && !cursor.isNull() && cursor.block().text() == shown) {
             cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
             cursor.insertText(text, QTextCharFormat());
+            // At the end of the line, the cursor would move into a line appended after it.
+            cursor.movePosition(QTextCursor::StartOfBlock);
+            // A change above the Console's own cursor makes it take up the look of the text
+            // before it, and every plain line appended later would wear that look (the italics
+            // of a refusal). The user's selection keeps its look.
+            if (!console->textCursor().hasSelection())
+                console->setCurrentCharFormat(QTextCharFormat());
         } else {
-            QScrollBar* scrollBar = console->verticalScrollBar();
-            const bool atBottom = scrollBar->value() >= scrollBar->maximum();
-            cursor = QTextCursor(console->document());
-            cursor.movePosition(QTextCursor::End);
-            // One change of the Console: a new line that already holds its text.
-            cursor.beginEditBlock();
-            if (!console->document()->isEmpty())
-                cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
-            cursor.insertText(text, QTextCharFormat());
-            cursor.endEditBlock();
-            if (atBottom)
-                scrollBar->setValue(scrollBar->maximum());
+            cursor = DeviceConsole::appendLine(text);
             shownIn = console;
         }
-        // At the end of the line, the cursor would move into a line appended after it.
-        cursor.movePosition(QTextCursor::StartOfBlock);
         shown = text;
     }
 

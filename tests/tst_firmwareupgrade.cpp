@@ -104,6 +104,7 @@ private slots:
     void tricklingBootLoader();
     void eventsDuringBlocks();
     void progressAfterConsoleCleared();
+    void plainLinesAfterUpgrade();
     void lineDeadAtStart();
     void lineDeadWhileSyncing();
     void wrongSize_data();
@@ -313,7 +314,7 @@ void TestFirmwareUpgrade::strayByteBeforeFrame()
 void TestFirmwareUpgrade::tricklingBootLoader()
 {
     DiveComputerEmulator computer;
-    const int trickle = 150;
+    const int trickle = 120;
     computer.setFault(Fault::BootTrickle, trickle);
     QTextEdit console;
     DeviceConsole::setConsole(&console);
@@ -382,6 +383,28 @@ void TestFirmwareUpgrade::progressAfterConsoleCleared()
     QCOMPARE(thrownText([&] { VARN_eeprom::upgrade(computer.portPath(), bytes(image), image.size()); }), QString());
     QVERIFY(cleared);
     QCOMPARE(console.toPlainText(), QString("CNS = 22%\n  100%"));
+}
+
+// A refusal in italics came while the percentage went on: a plain line appended after the
+// upgrade is plain.
+void TestFirmwareUpgrade::plainLinesAfterUpgrade()
+{
+    DiveComputerEmulator computer;
+    QTextEdit console;
+    DeviceConsole::setConsole(&console);
+    bool refused = false;
+    connect(&console, &QTextEdit::textChanged, this, [&] {
+        if (!refused && console.document()->lastBlock().text() == "  50%") {
+            refused = true;
+            QTimer::singleShot(0, this, [&] { console.append("<i>The dive computer is busy</i>"); });
+        }
+    });
+    QByteArray image = firmware();
+    QCOMPARE(thrownText([&] { VARN_eeprom::upgrade(computer.portPath(), bytes(image), image.size()); }), QString());
+    QVERIFY(refused);
+    console.append("CNS = 22%");
+    QCOMPARE(console.toPlainText(), waiting(1) + "\n  100%\nThe dive computer is busy\nCNS = 22%");
+    QVERIFY(!console.document()->lastBlock().begin().fragment().charFormat().fontItalic());
 }
 
 void TestFirmwareUpgrade::lineDeadAtStart()

@@ -9,6 +9,7 @@
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTextBlock>
 #include <QTextEdit>
 #include <QtTest>
 
@@ -85,6 +86,7 @@ private slots:
     void progressBarFollowsLines();
     void fileClosedAfterLoad();
     void loadsWithoutConsole();
+    void summaryInPlainLook();
 
 private:
     QString writeFile(const QByteArray& content);
@@ -523,6 +525,26 @@ void TestHexFile::loadsWithoutConsole()
     DeviceConsole::setConsole(&console);
     QCOMPARE(areaOf(hex), Area().at(0, {1, 2, 3, 4}).bytes);
     QCOMPARE(console.toPlainText(), QString());
+}
+
+// The line before is a refusal in red italics, and a line above it was rewritten since (which
+// makes the Console's own cursor take up the look of the text before it): the summary does not
+// take that look.
+void TestHexFile::summaryInPlainLook()
+{
+    console.append("Waiting");
+    console.append("<i><font color='red'>Refused</font></i>");
+    QTextCursor first(console.document());
+    first.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+    first.insertText("Still waiting", QTextCharFormat());
+    HexFile hex;
+    hex.allocate(areaSize, 0xFF);
+    hex.load(writeFile(":0400000001020304F2\n:00000001FF\n"), nullptr);
+    const QTextBlock last = console.document()->lastBlock();
+    QCOMPARE(last.text(), QString("0.0KB loaded (0.0% of firmware area)"));
+    const QTextCharFormat look = last.begin().fragment().charFormat();
+    QVERIFY(!look.fontItalic());
+    QVERIFY(!look.hasProperty(QTextFormat::ForegroundBrush));
 }
 
 QTEST_MAIN(TestHexFile)
