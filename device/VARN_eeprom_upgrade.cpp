@@ -43,12 +43,13 @@ QDeadlineTimer blocksDeadline(int blocks)
 
 // Reads and drops what the boot loader still sends until the line is silent for a read timeout.
 // A boot loader left waiting by an upgrade that was cut off answers the first sync as well:
-// its second "WK" may still be on its way when the sync has been read. Bounded, so that a line
-// that never falls silent cannot hold the upgrade: the blocks' answers judge it then.
+// its second "WK" may still be on its way when the sync has been read. Bounded in time, so that
+// a line that never falls silent cannot hold the upgrade: the blocks' answers judge it then.
 void skipUntilSilent(int fd)
 {
+    const QDeadlineTimer deadline(1000);
     unsigned char byte;
-    for (int i = 0; i < 2 * (SYNC_ATTEMPTS + 1) && receiveBytes(fd, &byte, 1); ++i) {
+    while (receiveBytes(fd, &byte, 1, deadline)) {
     }
 }
 
