@@ -289,9 +289,9 @@ void TestFirmwareUpgrade::lateSecondSyncAnswer()
 {
     DiveComputerEmulator computer;
     cutOff(computer, 0x1000);
-    // Both sync answers, "WK" and "WK", come a byte every 60 ms: the second is still on its way
+    // Both sync answers, "WK" and "WK", come a byte every 25 ms: the second is still on its way
     // when the first has been read.
-    computer.setFault(Fault::BootTrickle, 60, 2);
+    computer.setFault(Fault::BootTrickle, 25, 2);
     QByteArray image = firmware();
     QCOMPARE(thrownText([&] { VARN_eeprom::upgrade(computer.portPath(), bytes(image), image.size()); }), QString());
     QCOMPARE(computer.bootFrames().size(), 1533);
@@ -314,7 +314,7 @@ void TestFirmwareUpgrade::strayByteBeforeFrame()
 void TestFirmwareUpgrade::tricklingBootLoader()
 {
     DiveComputerEmulator computer;
-    const int trickle = 120;
+    const int trickle = 100;
     computer.setFault(Fault::BootTrickle, trickle);
     QTextEdit console;
     DeviceConsole::setConsole(&console);
