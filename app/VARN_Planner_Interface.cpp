@@ -150,6 +150,8 @@ void VARN_Planner_Interface::closeAllWindows()
 // A dialog built for each use, so it always starts from the stored options.
 void VARN_Planner_Interface::settingsSlot()
 {
+    if (refusedWhileRunning())
+        return;
     QScopedPointer<Settings> dialog(new Settings(this));
     runSettings(dialog.data());
 }

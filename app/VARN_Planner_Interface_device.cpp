@@ -212,18 +212,36 @@ void VARN_Planner_Interface::upgradeFWSlot()
     const QString fileName = askOpenFileName(tr("Firmware..."), firmwareFolder(), "*.hex");
     if (fileName.isEmpty())
         return;
-    appendPlain(textEdit, tr("Loading '%1'").arg(fileName.section('/', -1)));
+    const QString name = fileName.section('/', -1);
+    appendPlain(textEdit, tr("Loading '%1'").arg(name));
     // The whole file is read and checked before the port is opened: a bad file never reaches
     // the computer.
+    bool fileRead = false;
+    bool blocksSent = false;
     try {
         HexFile hex;
         hex.allocate(VARN_eeprom::FIRMWARE_SIZE, 0xFF);
         hex.load(fileName, nullptr);
+        // The firmware download's rule: writing it would leave the computer without a program.
+        if (!hex.hasData())
+            throw "No data in HEX file";
+        fileRead = true;
         appendPlain(textEdit, connecting());
         textEdit->append(QString("<font color='orange'>%1</font>").arg(tr("Starting VARN upgrade...")));
-        VARN_eeprom::upgrade(Settings::port, hex.data(), int(hex.size()));
+        VARN_eeprom::upgrade(Settings::port, hex.data(), int(hex.size()), &blocksSent);
         textEdit->append(QString("<font color='green'>%1</font>").arg(tr("VARN upgrade done. rebooting...")));
     } catch (const char* text) {
         textEdit->append(labelledFailure(tr("UPGRADE FAILED"), caught(text)));
+        // What the diver has in hand now, and what to do about it.
+        QString aftermath;
+        if (!fileRead)
+            aftermath = tr("'%1' was not sent: the dive computer still holds its old firmware.").arg(name);
+        else if (blocksSent)
+            aftermath = tr("The upgrade did not finish: the dive computer waits in its boot loader. Start the "
+                           "upgrade again with the same file, '%1'.")
+                            .arg(name);
+        else
+            aftermath = tr("No firmware was sent: the dive computer still holds its old firmware.");
+        textEdit->append(QString("<font color='red'>%1</font>").arg(aftermath.toHtmlEscaped()));
     }
 }

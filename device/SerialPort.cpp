@@ -120,4 +120,9 @@ ExclusiveOperation::~ExclusiveOperation()
     operationRunning = false;
 }
 
+bool ExclusiveOperation::running()
+{
+    return operationRunning;
+}
+
 } // namespace SerialPort

@@ -44,6 +44,8 @@ public:
     // Throws "The dive computer is busy" while another operation runs.
     ExclusiveOperation();
     ~ExclusiveOperation();
+    // Whether one runs now: the window refuses what would disturb it.
+    static bool running();
     ExclusiveOperation(const ExclusiveOperation&) = delete;
     ExclusiveOperation& operator=(const ExclusiveOperation&) = delete;
 };

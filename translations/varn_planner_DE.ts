@@ -1767,5 +1767,25 @@
         <source>The dive computer did not answer: check the cable, and that the computer is awake in its PC mode.</source>
         <translation>Der Tauchcomputer hat nicht geantwortet: Prüfen Sie das Kabel und ob der Computer eingeschaltet und in seinem PC-Modus ist.</translation>
     </message>
+    <message>
+        <source>Waiting for the dive computer&apos;s boot loader... (try %1 of %2)</source>
+        <translation>Warten auf den Bootloader des Tauchcomputers... (Versuch %1 von %2)</translation>
+    </message>
+    <message>
+        <source>The dive computer is busy: try again when its transfer has ended.</source>
+        <translation>Der Tauchcomputer ist beschäftigt: Bitte versuchen Sie es nach dem Ende der Übertragung erneut.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; was not sent: the dive computer still holds its old firmware.</source>
+        <translation>„%1“ wurde nicht übertragen: Der Tauchcomputer hat weiterhin seine alte Firmware.</translation>
+    </message>
+    <message>
+        <source>The upgrade did not finish: the dive computer waits in its boot loader. Start the upgrade again with the same file, &apos;%1&apos;.</source>
+        <translation>Das Update wurde nicht beendet: Der Tauchcomputer wartet in seinem Bootloader. Starten Sie das Update erneut mit derselben Datei, „%1“.</translation>
+    </message>
+    <message>
+        <source>No firmware was sent: the dive computer still holds its old firmware.</source>
+        <translation>Es wurde keine Firmware übertragen: Der Tauchcomputer hat weiterhin seine alte Firmware.</translation>
+    </message>
 </context>
 </TS>

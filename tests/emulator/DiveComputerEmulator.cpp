@@ -272,6 +272,7 @@ int DiveComputerEmulator::unreadBytes() const
 void DiveComputerEmulator::run()
 {
     sinceLastByte.start();
+    bootTrickleClock.start();
     QMutexLocker lock(&mutex);
     running = true;
     lineClosed.wakeAll();
@@ -325,6 +326,7 @@ void DiveComputerEmulator::run()
         // session starts with a flush); one that lasts is seen again without bytes.
         if (hungUp && !tookData)
             hostClosed();
+        sendBootTrickle();
         if (master >= 0 && !output.isEmpty() && sendingDue()) {
             const ssize_t written = ::write(master, output.constData(), size_t(trickling ? 1 : output.size()));
             if (written > 0) {
@@ -486,9 +488,30 @@ void DiveComputerEmulator::bootSync()
 {
     ++syncTries;
     if (fault == Fault::BootNeverSyncs)
-        output += "W?";
+        bootAnswer("W?");
     else if (fault != Fault::BootSyncAtTry || syncTries >= faultParameter)
-        output += "WK";
+        bootAnswer("WK");
+}
+
+void DiveComputerEmulator::bootAnswer(const QByteArray& bytes)
+{
+    // Behind a trickled answer even one that is not trickled waits its turn.
+    if (!strikes(Fault::BootTrickle) && bootTrickle.isEmpty()) {
+        output += bytes;
+        return;
+    }
+    if (bootTrickle.isEmpty())
+        bootTrickleDue = bootTrickleClock.elapsed() + faultParameter;
+    bootTrickle += bytes;
+}
+
+void DiveComputerEmulator::sendBootTrickle()
+{
+    if (bootTrickle.isEmpty() || bootTrickleClock.elapsed() < bootTrickleDue)
+        return;
+    output += bootTrickle.at(0);
+    bootTrickle.remove(0, 1);
+    bootTrickleDue += faultParameter;
 }
 
 void DiveComputerEmulator::frame()
@@ -509,28 +532,31 @@ void DiveComputerEmulator::frame()
         if (fault == Fault::BootIgnoreFrame && strikes(Fault::BootIgnoreFrame))
             return;
         if (fault == Fault::BootRejectFrame && strikes(Fault::BootRejectFrame)) {
-            output += '-';
+            bootAnswer("-");
             return;
         }
     }
     if (!valid) {
-        output += '-';
+        bootAnswer("-");
         return;
     }
     program.replace(address, 0x40, pending.mid(4, 0x40));
-    output += 'K';
+    bootAnswer("K");
+    if (address == faultParameter && fault == Fault::BootSurplus && strikes(Fault::BootSurplus))
+        bootAnswer("W");
     // Block 0 comes last: the computer restarts into its new firmware.
     if (address == 0)
         bootLoader = false;
 }
 
+// The boot loader stays: only block 0 returns the computer to its program. Trickled answers
+// are on their way and come all the same.
 void DiveComputerEmulator::hostClosed()
 {
     state = State::Command;
     pending.clear();
     output.clear();
     trickling = false;
-    bootLoader = false;
 }
 
 void DiveComputerEmulator::closeLine()
@@ -538,5 +564,6 @@ void DiveComputerEmulator::closeLine()
     ::close(master);
     master = -1;
     output.clear();
+    bootTrickle.clear();
     lineClosed.wakeAll();
 }

@@ -25,8 +25,9 @@ class QThread;
 // It reads its input as a stream of commands with their data, not byte by byte as commands:
 // a half-received command is forgotten after 100 ms of silence or when the host closes the port.
 // It starts in normal mode; the first BOOT_SYNC byte starts its boot loader, which takes the
-// firmware frames into its program memory and returns to normal mode after block 0 (or when the
-// host closes the port).
+// firmware frames into its program memory and returns to normal mode after block 0 only. An
+// upgrade cut off before (the host closed the port, the line dropped) leaves it waiting in its
+// boot loader, which then answers every BOOT_SYNC with "WK", the next upgrade's first included.
 class DiveComputerEmulator {
 public:
     enum class Fault {
@@ -47,6 +48,9 @@ public:
         Surplus,         // sends three junk bytes more after bank `parameter` when asked for it
         Trickle,         // sends what a command makes it answer one byte every `parameter` ms
                          // (the answers to a bank write's data included); a strike per command
+        BootTrickle,     // sends the boot loader's answers one byte at a time, each `parameter`
+                         // milliseconds after the one before (a strike is one answer)
+        BootSurplus,     // answers the frame at address `parameter` with one stray byte after its 'K'
     };
 
     DiveComputerEmulator();
@@ -108,11 +112,13 @@ private:
     void command(unsigned char byte);
     void bootSync();
     void frame();
+    void bootAnswer(const QByteArray& bytes);
+    void sendBootTrickle();
     void hostClosed();
     void closeLine();
     bool strikes(Fault fault);
     bool hasBank2() const;
-    // Whether the next byte of the output may go: at once, or once a trickle's interval has passed.
+    // Whether the next byte of the output may go: at once, or once a bootTrickle's interval has passed.
     bool sendingDue() const;
 
     mutable QMutex mutex;
@@ -146,6 +152,11 @@ private:
     QElapsedTimer sinceLastSent;
     QElapsedTimer clockTime;
     qint64 packetTime = 0;
+    // Answers of a trickling boot loader, waiting for their time; the next one goes out when
+    // the clock reaches bootTrickleDue.
+    QByteArray bootTrickle;
+    QElapsedTimer bootTrickleClock;
+    qint64 bootTrickleDue = 0;
 
     QByteArray receivedBytes;
     QVector<qint64> receivedAt;
