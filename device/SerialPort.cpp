@@ -1,5 +1,6 @@
 #include "SerialPort.h"
 
+#include <QCoreApplication>
 #include <QThread>
 
 #include <cerrno>
@@ -101,6 +102,13 @@ void closePort(int fd)
 void pause(int milliseconds)
 {
     QThread::usleep((unsigned long)(milliseconds * 1000.0 * pauseScale));
+}
+
+void processEvents(QDeadlineTimer& deadline)
+{
+    const qint64 left = deadline.remainingTimeNSecs();
+    QCoreApplication::processEvents();
+    deadline.setPreciseRemainingTime(0, left);
 }
 
 QDeadlineTimer deadlineIn(int milliseconds)

@@ -37,6 +37,10 @@ QDeadlineTimer deadlineIn(int milliseconds);
 // For tests only: every such limit lasts this multiple of its time. The program never changes it.
 extern double deadlineScale;
 
+// Lets the window work while an operation runs against its deadline. The time the window takes
+// (a message box the diver leaves open, say) is not the computer's: the deadline waits meanwhile.
+void processEvents(QDeadlineTimer& deadline);
+
 // Held for the whole of one device operation. The operations process events while they run,
 // so the user can start a second one; it is refused instead of mixing its bytes into the line.
 class ExclusiveOperation {

@@ -48,14 +48,6 @@ bool hasBank2(const VARN_eeprom& image)
     return image.firmwareMajor > 2 || (image.firmwareMajor == 2 && image.firmwareMinor >= 22);
 }
 
-// Lets the window work. The time it takes is not the computer's: the deadline waits meanwhile.
-void processEvents(QDeadlineTimer& deadline)
-{
-    const qint64 left = deadline.remainingTimeNSecs();
-    QCoreApplication::processEvents();
-    deadline.setPreciseRemainingTime(0, left);
-}
-
 bool readBank(int fd, char command, ubyte* bank, const QDeadlineTimer& deadline)
 {
     return sendBytes(fd, &command, 1) && receiveBytes(fd, bank, BANK_SIZE, deadline);

@@ -38,7 +38,7 @@ char badChecksumText[32];
 // otherwise hold the upgrade for more than five minutes.
 QDeadlineTimer blocksDeadline(int blocks)
 {
-    return QDeadlineTimer(qint64(std::ceil(blocks * (BLOCK_LINE_MS + 3 * BLOCK_PAUSE_MS * pauseScale))));
+    return deadlineIn(int(std::ceil(blocks * (BLOCK_LINE_MS + 3 * BLOCK_PAUSE_MS * pauseScale))));
 }
 
 // Reads and drops what the boot loader still sends until the line is silent for a read timeout.
@@ -189,7 +189,7 @@ void VARN_eeprom::upgrade(const QString& port, unsigned char* image, int size, b
     skipUntilSilent(fd);
 
     const int blocks = size / BLOCK_SIZE;
-    const QDeadlineTimer deadline = blocksDeadline(blocks);
+    QDeadlineTimer deadline = blocksDeadline(blocks);
     if (blocksSent)
         *blocksSent = true;
     Progress progress;
@@ -202,7 +202,7 @@ void VARN_eeprom::upgrade(const QString& port, unsigned char* image, int size, b
         }
         // After every block, not only when the percentage moves: a slow boot loader takes
         // seconds for one percent, and the window must not stand still meanwhile.
-        QCoreApplication::processEvents();
+        processEvents(deadline);
         writeBlock(fd, image, address, deadline);
     }
     // The boot loader restarts the computer when block 0 arrives: it goes last.

@@ -103,6 +103,7 @@ private slots:
     void strayByteBeforeFrame();
     void tricklingBootLoader();
     void eventsDuringBlocks();
+    void windowTimeIsNotTheBootLoaders();
     void progressAfterConsoleCleared();
     void plainLinesAfterUpgrade();
     void lineDeadAtStart();
@@ -359,6 +360,28 @@ void TestFirmwareUpgrade::eventsDuringBlocks()
     QCOMPARE(thrownText([&] { VARN_eeprom::upgrade(computer.portPath(), bytes(image), image.size()); }), QString());
     QVERIFY(started);
     QCOMPARE(framesWhenFired, 0);
+    QCOMPARE(computer.programMemory(), patched(firmware()));
+}
+
+// A message box that the diver leaves open halfway holds the upgrade, but its time does not
+// count against the boot loader: the upgrade goes on when the box is closed.
+void TestFirmwareUpgrade::windowTimeIsNotTheBootLoaders()
+{
+    // About 2 s for the blocks, which take well under 1 s at these pauses.
+    ScaledDeadlines deadlines(0.2);
+    DiveComputerEmulator computer;
+    QTextEdit console;
+    DeviceConsole::setConsole(&console);
+    bool held = false;
+    connect(&console, &QTextEdit::textChanged, this, [&] {
+        if (!held && console.document()->lastBlock().text() == "  50%") {
+            held = true;
+            QTimer::singleShot(0, this, [] { QThread::msleep(2500); });
+        }
+    });
+    QByteArray image = firmware();
+    QCOMPARE(thrownText([&] { VARN_eeprom::upgrade(computer.portPath(), bytes(image), image.size()); }), QString());
+    QVERIFY(held);
     QCOMPARE(computer.programMemory(), patched(firmware()));
 }
 
