@@ -4,6 +4,7 @@
 #include "Version.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QEvent>
 #include <QFile>
 #include <QImage>
@@ -125,6 +126,17 @@ void VARN_Planner_Interface::changeEvent(QEvent* e)
     if (e->type() == QEvent::LanguageChange)
         languageChange();
     QMainWindow::changeEvent(e);
+}
+
+// The window's own close button, like the Exit action: a transfer cut off by the program's end
+// would leave the dive computer in its boot loader or half written.
+void VARN_Planner_Interface::closeEvent(QCloseEvent* event)
+{
+    if (refusedWhileRunning()) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
 }
 
 void VARN_Planner_Interface::languageChange()

@@ -1073,6 +1073,7 @@ void TestDeviceActions::refusedWhileUpgrading()
     QStringList percentages;
     QTextBlock progress;
     int refusals = 0;
+    bool closed = true;
     connect(window->textEdit, &QTextEdit::textChanged, window, [&] {
         const QTextBlock last = window->textEdit->document()->lastBlock();
         if (last.text() == "  0%")
@@ -1095,6 +1096,7 @@ void TestDeviceActions::refusedWhileUpgrading()
                 window->editCFButton->click();
                 window->settingsButton->click();
                 window->exitButton->click();
+                closed = window->close();
                 window->uploadCFButton->click();
                 refusals = lines().size() - before;
             });
@@ -1103,7 +1105,8 @@ void TestDeviceActions::refusedWhileUpgrading()
 
     window->upgradeFWButton->click();
 
-    QCOMPARE(refusals, 13);
+    QCOMPARE(refusals, 14);
+    QVERIFY(!closed);
     QStringList every;
     for (int p = 0; p <= 100; ++p)
         every << QString("  %1%").arg(p);
@@ -1111,7 +1114,7 @@ void TestDeviceActions::refusedWhileUpgrading()
     QCOMPARE(lines(), QStringList({"CNS = 22%", "Loading 'tiny.hex'", "0.0KB loaded (0.0% of firmware area)",
                                    "Connecting " + computer.portPath(), "Starting VARN upgrade...", waitingLine(1),
                                    "  100%"})
-                          + QVector<QString>(13, busyRefusal).toList()
+                          + QVector<QString>(14, busyRefusal).toList()
                           + QStringList("VARN upgrade done. rebooting..."));
     // The refusals kept their own look; the percentage its own.
     QCOMPARE(colourOf(busyRefusal), QColor(Qt::black));
