@@ -1,6 +1,7 @@
 #include "PlannerApplication.h"
 #include "Settings.h"
 #include "VARN_eeprom.h"
+#include "columncheck.h"
 #include "scriptedwindow.h"
 #include "temporarydefaults.h"
 
@@ -697,35 +698,44 @@ void TestSettingsDialog::nothingCut_data()
 {
     QTest::addColumn<QString>("language");
     QTest::addColumn<bool>("devices");
-    QTest::newRow("English, no port") << "EN" << false;
-    QTest::newRow("English, ports") << "EN" << true;
-    QTest::newRow("test translation, no port") << "DE" << false;
+    QTest::addColumn<bool>("chosenInTheDialog");
+    QTest::newRow("English, no port") << "EN" << false << false;
+    QTest::newRow("English, ports") << "EN" << true << false;
+    QTest::newRow("test translation, no port") << "DE" << false << false;
+    QTest::newRow("test translation, ports") << "DE" << true << false;
+    // Longer texts come into a dialog already laid out.
+    QTest::newRow("test translation chosen, no port") << "DE" << false << true;
+    QTest::newRow("test translation chosen, ports") << "DE" << true << true;
 }
 
 void TestSettingsDialog::nothingCut()
 {
     QFETCH(QString, language);
     QFETCH(bool, devices);
-    settings->setValue("Interface/lang", language);
+    QFETCH(bool, chosenInTheDialog);
+    settings->setValue("Interface/lang", chosenInTheDialog ? "EN" : language);
     Settings::reload(nullptr);
     if (devices) {
         addDevice("tty.usbserial-FTB6SPL3", "fifo");
         addDevice("ttyUSB0", "fifo");
+        settings->setValue("VARN/port", "tty.usbserial-FTB6SPL3");
     }
 
     runDialog(
         [&](Settings* d) {
             QVERIFY(QTest::qWaitForWindowExposed(d));
-            QStringList cut;
-            for (QWidget* w : d->findChildren<QWidget*>()) {
-                if (!w->isVisible() || !(qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w)
-                                         || qobject_cast<QComboBox*>(w)))
-                    continue;
-                if (w->width() < w->sizeHint().width() || w->height() < w->sizeHint().height())
-                    cut << QString("%1 %2x%3 < %4x%5").arg(w->objectName()).arg(w->width()).arg(w->height())
-                               .arg(w->sizeHint().width()).arg(w->sizeHint().height());
+            if (chosenInTheDialog) {
+                chooseLanguage(d, 0);
+                QTRY_COMPARE(d->label->text(), QString("[DE] Language:"));
+                QCoreApplication::processEvents();
             }
+            const QStringList cut = cutTexts(d);
             QVERIFY2(cut.isEmpty(), qPrintable(cut.join(", ")));
+            // Nor when the user makes the dialog as small as it goes.
+            d->resize(d->minimumSize());
+            QCoreApplication::processEvents();
+            const QStringList cutSmallest = cutTexts(d);
+            QVERIFY2(cutSmallest.isEmpty(), qPrintable("smallest: " + cutSmallest.join(", ")));
             // The flags show in the list.
             QVERIFY(!d->languageMenu->itemIcon(d->languageMenu->currentIndex()).isNull());
             QVERIFY(d->languageMenu->iconSize().width() >= 16);
