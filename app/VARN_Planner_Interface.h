@@ -102,6 +102,8 @@ protected:
 
 private:
     void fixColumnWidth();
+    // The titles of the windows beside this one that exist, in the current language.
+    void titleWindows();
     void fixConsoleWidth();
     void refreshGasRow(int row);
     void refreshGasRows();

@@ -104,7 +104,7 @@ void VARN_Planner_Interface::addRuntimeSlot()
     }
     if (!PlotInterface::plot) {
         PlotInterface::plot = new PlotInterface;
-        PlotInterface::plot->setWindowTitle(tr("Dive profile", "Window Title"));
+        titleWindows();
     }
     setup();
     PlotInterface* plot = PlotInterface::plot;
@@ -130,7 +130,7 @@ void VARN_Planner_Interface::pressureDiagramSlot()
     // Built once: its pressure range stays that of the depth at its creation.
     if (!PlotInterface::cptPlot) {
         PlotInterface::cptPlot = new PlotInterface;
-        PlotInterface::cptPlot->setWindowTitle(tr("Tissues plot", "Window Title"));
+        titleWindows();
         PlotInterface::cptPlot->setup(false, dive_depth->value());
     }
     PlotInterface::cptPlot->show();

@@ -1,4 +1,5 @@
 #include "PlannerApplication.h"
+#include "PlotInterface.h"
 #include "Settings.h"
 #include "VARN_eeprom.h"
 #include "columncheck.h"
@@ -6,11 +7,13 @@
 #include "temporarydefaults.h"
 
 #include <QAbstractItemView>
+#include <QTextBrowser>
 #include <QLibraryInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTranslator>
 #include <QtTest>
+#include <qwt_plot_marker.h>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -39,6 +42,7 @@ private slots:
     void eachOpeningBuildsAFreshDialog();
     void chosenLanguageTakesEffectAtOnce();
     void cancelBringsTheStoredLanguageBack();
+    void windowsBesideTheMainWindowFollowAtOnce();
     void qtOwnTranslations_data();
     void qtOwnTranslations();
     void columnFollowsWiderTranslations();
@@ -115,6 +119,10 @@ void TestSettingsDialog::cleanup()
 {
     delete window;
     window = nullptr;
+    delete PlotInterface::plot;
+    PlotInterface::plot = nullptr;
+    delete PlotInterface::cptPlot;
+    PlotInterface::cptPlot = nullptr;
     delete devices;
     devices = nullptr;
     // The next test starts in English.
@@ -636,6 +644,53 @@ void TestSettingsDialog::cancelBringsTheStoredLanguageBack()
         },
         QDialogButtonBox::Cancel);
     QTRY_COMPARE(window->menuFile->title(), QString("[DE] &File"));
+}
+
+// The two plot windows and help, open beside the main window, take the new language while the
+// dialog is still open, and the old one back on Cancel: titles, buttons and plot axes.
+void TestSettingsDialog::windowsBesideTheMainWindowFollowAtOnce()
+{
+    window->show();
+    window->ppO2Graph->setChecked(true);
+    window->dive_time->setValue(2);
+    window->dive_depth->setValue(12);
+    window->simulateSlot();
+    window->addRuntimeSlot();
+    window->pressureDiagramSlot();
+    window->helpSlot();
+    PlotInterface* traces = PlotInterface::plot;
+    PlotInterface* tissues = PlotInterface::cptPlot;
+    QVERIFY(traces && tissues && window->helpBrowser);
+
+    // What each window shows, the title of the plot up to its subtitle.
+    const auto shown = [&] {
+        QStringList texts;
+        for (PlotInterface* plot : {traces, tissues}) {
+            QwtPlot* p = plot->qwtPlot;
+            texts << plot->windowTitle() << plot->saveImage->text() << p->title().text().section("<br>", 0, 0)
+                  << p->axisTitle(QwtPlot::xBottom).text() << p->axisTitle(QwtPlot::yLeft).text();
+        }
+        texts << traces->qwtPlot->axisTitle(QwtPlot::yRight).text() << window->helpBrowser->windowTitle();
+        const QList<QwtPlotItem*> marks = tissues->qwtPlot->itemList(QwtPlotItem::Rtti_PlotMarker);
+        for (QwtPlotItem* mark : marks)
+            texts << static_cast<QwtPlotMarker*>(mark)->label().text();
+        return texts;
+    };
+    const QStringList english = {"Dive profile", "Save image...", "Dive traces", "time [min]", "Depth [m]",
+                                 "Tissues plot", "Save image...", "Tissues plot", "P. ambient (absolute, millibar)",
+                                 "P. tissue (N2+He, millibar)", "[Bar]", "VARN Planner help", "Surface"};
+    QCOMPARE(shown(), english);
+    QStringList german;
+    for (const QString& text : english)
+        german << "[DE] " + text;
+
+    runDialog(
+        [&](Settings* d) {
+            chooseLanguage(d, 0);
+            QTRY_COMPARE(shown(), german);
+        },
+        QDialogButtonBox::Cancel);
+    QTRY_COMPARE(shown(), english);
 }
 
 void TestSettingsDialog::qtOwnTranslations_data()

@@ -1759,5 +1759,10 @@
         <source>VARN upgrade done. rebooting...</source>
         <translation>VARN-Update abgeschlossen. Neustart...</translation>
     </message>
+    <message>
+        <source>VARN Planner help</source>
+        <comment>Window Title</comment>
+        <translation>VARN Planner – Hilfe</translation>
+    </message>
 </context>
 </TS>

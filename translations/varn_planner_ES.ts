@@ -1759,5 +1759,10 @@
         <source>VARN upgrade done. rebooting...</source>
         <translation>Actualización del VARN terminada. Reiniciando...</translation>
     </message>
+    <message>
+        <source>VARN Planner help</source>
+        <comment>Window Title</comment>
+        <translation>Ayuda de VARN Planner</translation>
+    </message>
 </context>
 </TS>

@@ -1759,5 +1759,10 @@
         <source>VARN upgrade done. rebooting...</source>
         <translation>Mise à jour du VARN terminée. Redémarrage...</translation>
     </message>
+    <message>
+        <source>VARN Planner help</source>
+        <comment>Window Title</comment>
+        <translation>Aide de VARN Planner</translation>
+    </message>
 </context>
 </TS>

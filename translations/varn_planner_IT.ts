@@ -1759,5 +1759,10 @@
         <source>VARN upgrade done. rebooting...</source>
         <translation>Aggiornamento del VARN completato. Riavvio...</translation>
     </message>
+    <message>
+        <source>VARN Planner help</source>
+        <comment>Window Title</comment>
+        <translation>Guida di VARN Planner</translation>
+    </message>
 </context>
 </TS>
