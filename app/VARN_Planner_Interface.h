@@ -13,6 +13,7 @@ class Replay;
 class Settings;
 class Updates;
 class QSettings;
+class QTemporaryFile;
 class QSplashScreen;
 class QTextBrowser;
 
@@ -108,6 +109,7 @@ private:
     void refreshGasRow(int row);
     void refreshGasRows();
     void reportUnwritable(const QString& fileName);
+    QString copyParameterFile(const QString& fileName, QTemporaryFile* copy) const;
     QString parameterFileRefusal(const QString& fileName, const QSettings& file) const;
     bool refusedWhileRunning();
     QString engineLimitRefusal(bool checkDepth) const;

@@ -1,6 +1,7 @@
 #include "Replay.h"
 #include "Settings.h"
 #include "VARN_eeprom.h"
+#include "pipewriter.h"
 #include "scriptedwindow.h"
 #include "testutil.h"
 
@@ -9,6 +10,8 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 // Dive parameter files: the Load and Save slots with their dialogs and folder keys, and the
 // window's load and save of a settings file.
@@ -24,6 +27,8 @@ private slots:
     void fileThatIsNoParameterFileIsRefused_data();
     void fileThatIsNoParameterFileIsRefused();
     void olderLayoutIsAParameterFile();
+    void damagedFileRefusedAtEveryLoad();
+    void namedPipeIsNeverOpened();
     void savedNameGetsItsSuffix_data();
     void savedNameGetsItsSuffix();
     void saveDialogAsksBeforeReplacingTheSuffixedFile();
@@ -306,6 +311,62 @@ void TestDiveParams::olderLayoutIsAParameterFile()
     QVERIFY(window->ccrMode->isChecked());
     QCOMPARE(window->O2_2->value(), 50);
     QCOMPARE(window->textEdit->toPlainText(), QString());
+}
+
+// The settings library keeps what it parsed of a file for the next reader of the same file, and
+// only the first reader learns of a format error: a damaged file is refused at every load.
+void TestDiveParams::damagedFileRefusedAtEveryLoad()
+{
+    window->dive_depth->setValue(33);
+    window->saveAnswers << path("damaged.div");
+    window->saveDiveSlot();
+    {
+        QFile file(path("damaged.div"));
+        QVERIFY(file.open(QIODevice::Append));
+        file.write("[Broken\nvalue=1\n");
+    }
+    // Damaged, yet with every key of a parameter file (probed through a copy).
+    QVERIFY(QFile::copy(path("damaged.div"), path("probe.ini")));
+    {
+        const QSettings probe(path("probe.ini"), QSettings::IniFormat);
+        QCOMPARE(probe.status(), QSettings::FormatError);
+        QCOMPARE(probe.value("Dive/bottom_depth").toInt(), 33);
+        QVERIFY(probe.contains("Deco/model"));
+    }
+
+    fillForm(window);
+    const QStringList form = formState(window);
+    for (int load = 1; load <= 3; ++load) {
+        window->textEdit->clear();
+        window->openAnswers << path("damaged.div");
+        window->loadDiveSlot();
+        QCOMPARE(window->textEdit->toPlainText(),
+                 QString("'%1' is not a dive parameter file: nothing was loaded").arg(path("damaged.div")));
+        QVERIFY2(formState(window) == form, qPrintable(QString("load %1").arg(load)));
+    }
+}
+
+// Opening a named pipe waits for a writer: the window would hang for good. Here a writer stands
+// by with a whole parameter file, so that a load that opened the pipe would take it.
+void TestDiveParams::namedPipeIsNeverOpened()
+{
+    window->dive_depth->setValue(33);
+    window->saveAnswers << path("saved.div");
+    window->saveDiveSlot();
+    QFile saved(path("saved.div"));
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    const QString pipe = path("pipe.div");
+    QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0644), 0);
+    PipeWriter writer(pipe, saved.readAll());
+    writer.start();
+
+    fillForm(window);
+    const QStringList form = formState(window);
+    window->openAnswers << pipe;
+    window->loadDiveSlot();
+    QCOMPARE(window->textEdit->toPlainText(), QString("'%1' cannot be read: nothing was loaded").arg(pipe));
+    QCOMPARE(formState(window), form);
+    QVERIFY(!writer.wrote);
 }
 
 void TestDiveParams::outOfRangePressureIsClamped()
