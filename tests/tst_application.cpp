@@ -541,6 +541,10 @@ void TestApplication::startUpChecksForUpdates()
     const QList<LoopbackHttp::Request> firmware = webServers->requestsFor("/autofirmware/firmware.txt");
     QCOMPARE(firmware.size(), 1);
     QCOMPARE(firmware[0].query, QByteArray("version=450&arch=mac&serial=4321&firmware=2.51"));
+
+    // Neither server has the resource: the check at start-up says nothing of it.
+    QTRY_VERIFY(mainWindow->findChildren<Updates*>().isEmpty());
+    QCOMPARE(mainWindow->textEdit->toPlainText(), QString());
 }
 
 int main(int argc, char* argv[])

@@ -1764,5 +1764,37 @@
         <comment>Window Title</comment>
         <translation>Guida di VARN Planner</translation>
     </message>
+    <message>
+        <source>Check updates: a new version of VARN Planner is available.</source>
+        <translation>Cerca aggiornamenti: è disponibile una nuova versione di VARN Planner.</translation>
+    </message>
+    <message>
+        <source>Check updates: no new version of VARN Planner.</source>
+        <translation>Cerca aggiornamenti: nessuna nuova versione di VARN Planner.</translation>
+    </message>
+    <message>
+        <source>Check updates: the VARN Planner web site %1 could not be reached.</source>
+        <translation>Cerca aggiornamenti: impossibile raggiungere il sito web di VARN Planner %1.</translation>
+    </message>
+    <message>
+        <source>Check updates: no new VARN firmware.</source>
+        <translation>Cerca aggiornamenti: nessun nuovo firmware VARN.</translation>
+    </message>
+    <message>
+        <source>Check updates: the firmware web site %1 could not be reached.</source>
+        <translation>Cerca aggiornamenti: impossibile raggiungere il sito web del firmware %1.</translation>
+    </message>
+    <message>
+        <source>Check updates: VARN firmware %1 is announced but could not be downloaded from %2; the next check tries again.</source>
+        <translation>Cerca aggiornamenti: il firmware VARN %1 è annunciato ma non è stato possibile scaricarlo da %2; la prossima ricerca riproverà.</translation>
+    </message>
+    <message>
+        <source>Check updates: VARN firmware %1 is announced but the file served is no firmware (%2): it was not kept.</source>
+        <translation>Cerca aggiornamenti: il firmware VARN %1 è annunciato ma il file ricevuto non è un firmware (%2): non è stato conservato.</translation>
+    </message>
+    <message>
+        <source>Check updates: VARN firmware %1 is available, saved as %2.</source>
+        <translation>Cerca aggiornamenti: il firmware VARN %1 è disponibile, salvato come %2.</translation>
+    </message>
 </context>
 </TS>
