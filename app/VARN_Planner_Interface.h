@@ -127,8 +127,10 @@ private:
     void firmwareDownloadHandled();
     void keepFirmwareNotices();
 
-    // The engine holds a plan that the last Simulate or Gas volumes finished, ready to be drawn.
-    bool finishedPlan = false;
+    // What became of the engine's plan: drawn by Add runtime only when the last Simulate or Gas
+    // volumes finished it; otherwise Add runtime says why, in terms of what the diver did.
+    enum class Plan { NotSimulated, Finished, Unfinished, EndedByAscent, Refused };
+    Plan plan = Plan::NotSimulated;
 
     // Dive log replay.
     void listDives();

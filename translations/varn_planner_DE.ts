@@ -1796,5 +1796,17 @@
         <source>Check updates: VARN firmware %1 is available, saved as %2.</source>
         <translation>Nach Updates suchen: VARN-Firmware %1 ist verfügbar, gespeichert als %2.</translation>
     </message>
+    <message>
+        <source>No plan to draw: the ascent ended the plan; simulate again to draw a runtime</source>
+        <translation>Kein Plan zum Zeichnen: Der Aufstieg hat den Plan beendet; erneut simulieren, um eine Runtime einzutragen</translation>
+    </message>
+    <message>
+        <source>No plan to draw: the last run stopped before its plan was finished</source>
+        <translation>Kein Plan zum Zeichnen: Der letzte Lauf endete, bevor sein Plan fertig war</translation>
+    </message>
+    <message>
+        <source>No plan to draw: the last action was refused</source>
+        <translation>Kein Plan zum Zeichnen: Die letzte Aktion wurde abgelehnt</translation>
+    </message>
 </context>
 </TS>

@@ -1796,5 +1796,17 @@
         <source>Check updates: VARN firmware %1 is available, saved as %2.</source>
         <translation>Buscar actualizaciones: el firmware %1 del VARN está disponible, guardado como %2.</translation>
     </message>
+    <message>
+        <source>No plan to draw: the ascent ended the plan; simulate again to draw a runtime</source>
+        <translation>No hay ningún plan que dibujar: el ascenso terminó el plan; simule de nuevo para añadir un runtime</translation>
+    </message>
+    <message>
+        <source>No plan to draw: the last run stopped before its plan was finished</source>
+        <translation>No hay ningún plan que dibujar: la última simulación se detuvo antes de terminar su plan</translation>
+    </message>
+    <message>
+        <source>No plan to draw: the last action was refused</source>
+        <translation>No hay ningún plan que dibujar: la última acción fue rechazada</translation>
+    </message>
 </context>
 </TS>

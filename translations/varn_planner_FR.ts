@@ -1796,5 +1796,17 @@
         <source>Check updates: VARN firmware %1 is available, saved as %2.</source>
         <translation>Rechercher des mises à jour : le firmware VARN %1 est disponible, enregistré sous %2.</translation>
     </message>
+    <message>
+        <source>No plan to draw: the ascent ended the plan; simulate again to draw a runtime</source>
+        <translation>Aucun plan à tracer : la remontée a terminé le plan ; simulez à nouveau pour ajouter un runtime</translation>
+    </message>
+    <message>
+        <source>No plan to draw: the last run stopped before its plan was finished</source>
+        <translation>Aucun plan à tracer : la dernière simulation s&apos;est arrêtée avant la fin de son plan</translation>
+    </message>
+    <message>
+        <source>No plan to draw: the last action was refused</source>
+        <translation>Aucun plan à tracer : la dernière action a été refusée</translation>
+    </message>
 </context>
 </TS>

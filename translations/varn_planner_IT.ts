@@ -1796,5 +1796,17 @@
         <source>Check updates: VARN firmware %1 is available, saved as %2.</source>
         <translation>Cerca aggiornamenti: il firmware VARN %1 è disponibile, salvato come %2.</translation>
     </message>
+    <message>
+        <source>No plan to draw: the ascent ended the plan; simulate again to draw a runtime</source>
+        <translation>Nessun piano da tracciare: la risalita ha concluso il piano; simula di nuovo per aggiungere un runtime</translation>
+    </message>
+    <message>
+        <source>No plan to draw: the last run stopped before its plan was finished</source>
+        <translation>Nessun piano da tracciare: l&apos;ultima simulazione si è fermata prima di completare il piano</translation>
+    </message>
+    <message>
+        <source>No plan to draw: the last action was refused</source>
+        <translation>Nessun piano da tracciare: l&apos;ultima azione è stata rifiutata</translation>
+    </message>
 </context>
 </TS>
