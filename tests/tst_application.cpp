@@ -56,7 +56,7 @@ private:
     int runUntilClosed();
     // Runs the guarded event loop; a loop that does not end in time gives -1.
     int runGuarded();
-    // The window, its About splash and help go, as they do when the process ends.
+    // The window, its About splash, help and the plot windows go, as they do when the process ends.
     void endRun();
     // The start-up's defaults file and a main window whose message boxes are recorded, not shown;
     // the window goes with the test.
@@ -107,6 +107,7 @@ void TestApplication::endRun()
         delete mainWindow;
         mainWindow = nullptr;
     }
+    deletePlotWindows();
 }
 
 int TestApplication::runGuarded()
@@ -304,8 +305,6 @@ void TestApplication::closingTheWindowEndsTheProgramWhateverElseIsOpen()
 
     QCOMPARE(runUntilClosed(), 0);
     app()->shutDown();
-    PlotInterface::plot->hide();
-    PlotInterface::cptPlot->hide();
 }
 
 void TestApplication::failedConfigurationSaveKeepsWindowKeys()

@@ -119,10 +119,6 @@ void TestSettingsDialog::cleanup()
 {
     delete window;
     window = nullptr;
-    delete PlotInterface::plot;
-    PlotInterface::plot = nullptr;
-    delete PlotInterface::cptPlot;
-    PlotInterface::cptPlot = nullptr;
     delete devices;
     devices = nullptr;
     // The next test starts in English.

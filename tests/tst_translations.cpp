@@ -4,6 +4,7 @@
 #include "VARN_Planner_Interface.h"
 #include "VARN_eeprom.h"
 #include "columncheck.h"
+#include "plotwindows.h"
 #include "temporarydefaults.h"
 
 #include <QFile>
@@ -265,6 +266,7 @@ void TestTranslations::programStartsInTheLanguage()
     delete mainWindow->splash;
     delete mainWindow;
     mainWindow = nullptr;
+    deletePlotWindows();
 }
 
 void TestTranslations::settingsDialogShowsEveryText_data()
