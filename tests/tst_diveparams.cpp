@@ -23,6 +23,8 @@ private slots:
     void cleanup();
     void saveThenLoadGivesBackTheForm();
     void savedFileHoldsItsKeys();
+    void replayOptionsKeptApart_data();
+    void replayOptionsKeptApart();
     void loadWithoutDiveKeysGivesDefaults();
     void fileThatIsNoParameterFileIsRefused_data();
     void fileThatIsNoParameterFileIsRefused();
@@ -218,6 +220,48 @@ void TestDiveParams::savedFileHoldsItsKeys()
     // None of the defaults file's own keys.
     for (const QString& key : file.allKeys())
         QVERIFY2(!key.startsWith("Interface/") && !key.startsWith("Planner/"), qPrintable(key));
+}
+
+void TestDiveParams::replayOptionsKeptApart_data()
+{
+    QTest::addColumn<int>("option");
+    const char* const names[] = {"breakOnStop", "gasSwitch", "breakOnSwitch", "setpoint", "breakOnSetpoint"};
+    for (int i = 0; i < 5; ++i)
+        QTest::newRow(names[i]) << i;
+}
+
+// Each replay option goes to its own key and comes back into its own box: one ticked alone, then
+// one left alone unticked.
+void TestDiveParams::replayOptionsKeptApart()
+{
+    QFETCH(int, option);
+    const QStringList keys = {"Replay/breakOnStop", "Replay/gasSwitch", "Replay/breakOnSwitch", "Replay/setpoint",
+                              "Replay/breakOnSetpoint"};
+    QCheckBox* const boxes[] = {window->replayBreakOnStopCB, window->replayGasSwitchCB,
+                                window->replayBreakOnSwitchCB, window->replaySetpointCB,
+                                window->replayBreakOnSetpointCB};
+    // The setpoint options are open in closed circuit only.
+    window->ccrMode->setChecked(true);
+    for (bool alone : {true, false}) {
+        for (int i = 0; i < 5; ++i)
+            boxes[i]->setChecked((i == option) == alone);
+        const QString name = path(QString("replay%1.div").arg(alone));
+        window->saveAnswers << name;
+        window->saveDiveSlot();
+        {
+            const QSettings file(name, QSettings::IniFormat);
+            for (int i = 0; i < 5; ++i)
+                QVERIFY2(file.value(keys[i]).toString() == ((i == option) == alone ? "true" : "false"),
+                         qPrintable(keys[i]));
+        }
+
+        for (int i = 0; i < 5; ++i)
+            boxes[i]->setChecked((i == option) != alone);
+        window->openAnswers << name;
+        window->loadDiveSlot();
+        for (int i = 0; i < 5; ++i)
+            QVERIFY2(boxes[i]->isChecked() == ((i == option) == alone), qPrintable(boxes[i]->objectName()));
+    }
 }
 
 void TestDiveParams::loadWithoutDiveKeysGivesDefaults()
