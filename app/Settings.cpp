@@ -41,9 +41,7 @@ bool isSerialAdapter(const QString& name)
 // entries that the closed list shows whole ("De…ch" for Deutsch): it takes the width they ask.
 void widenDropDownToEntries(QComboBox* list)
 {
-    list->ensurePolished();
     QAbstractItemView* view = list->view();
-    view->ensurePolished();
     view->setMinimumWidth(view->sizeHintForColumn(0) + 2 * view->frameWidth());
 }
 
@@ -73,7 +71,6 @@ Settings::Settings(QWidget* parent)
 // with the German text once the port list leaves no warning to widen the dialog.
 void Settings::keepResetTextWhole()
 {
-    resetSettingsPB->ensurePolished();
     resetSettingsPB->setMinimumWidth(qMax(resetButtonWidth, resetSettingsPB->sizeHint().width()));
 }
 
