@@ -44,7 +44,7 @@ void PlannerApplication::startUp()
 
     mainWindow->aboutSlot();
     processEvents(QEventLoop::ExcludeUserInputEvents, startUpPauseMs);
-    mainWindow->checkUpdatesSlot();
+    mainWindow->checkUpdates(false);
     mainWindow->load(settings);
 
     // A wider window widens the Console: the group-box column already shows all it holds.

@@ -3,6 +3,7 @@
 #include "VARN_Planner_Interface.h"
 #include "VARN_eeprom.h"
 
+#include <QAbstractItemView>
 #include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
@@ -23,6 +24,9 @@ namespace {
 // The codes of the language list's entries, in the list's order.
 const QStringList languageCodes = {"DE", "EN", "ES", "FR", "IT"};
 
+// The reset button is never narrower than this, whatever its text.
+const int resetButtonWidth = 134;
+
 QString portFolder = "/dev";
 
 const char* const driverLink = "<a href='http://www.ftdichip.com/Drivers/VCP.htm'>FTDI VCP</a>";
@@ -31,6 +35,14 @@ const char* const driverLink = "<a href='http://www.ftdichip.com/Drivers/VCP.htm
 bool isSerialAdapter(const QString& name)
 {
     return name.contains(".usbserial-") || name.startsWith("ttyUSB") || name.startsWith("ttyACM");
+}
+
+// A list's drop-down is as wide as the list unless told otherwise, and there it elides the
+// entries that the closed list shows whole ("De…ch" for Deutsch): it takes the width they ask.
+void widenDropDownToEntries(QComboBox* list)
+{
+    QAbstractItemView* view = list->view();
+    view->setMinimumWidth(view->sizeHintForColumn(0) + 2 * view->frameWidth());
 }
 
 // Loads the first of the names found, trying each folder in turn; QTranslator's own fallback
@@ -50,7 +62,16 @@ Settings::Settings(QWidget* parent)
     : QDialog(parent)
 {
     setupUi(this);
+    keepResetTextWhole();
+    widenDropDownToEntries(languageMenu);
     reload(this);
+}
+
+// A least width narrower than the text lets the layout squeeze the button below it, as it does
+// with the German text once the port list leaves no warning to widen the dialog.
+void Settings::keepResetTextWhole()
+{
+    resetSettingsPB->setMinimumWidth(qMax(resetButtonWidth, resetSettingsPB->sizeHint().width()));
 }
 
 void Settings::setPortFolder(const QString& folder)
@@ -108,6 +129,7 @@ void Settings::changeEvent(QEvent* e)
 {
     if (e->type() == QEvent::LanguageChange) {
         retranslateUi(this);
+        keepResetTextWhole();
         if (!noPortLabel->text().isEmpty())
             noPortLabel->setText(noPortWarning());
     }

@@ -44,6 +44,7 @@ protected:
 
 private:
     void showOptions();
+    void keepResetTextWhole();
     static QString noPortWarning();
 };
 

@@ -71,19 +71,32 @@ void Updates::setTransferTimeout(int ms)
     transferTimeoutMs = ms;
 }
 
+void Updates::Notice::keep() const
+{
+    if (isNull())
+        return;
+    const QString key = "Updates/" + name;
+    settings->setValue(key + "/last", published.toString(Qt::ISODate));
+    settings->setValue(key + "/asked", QDate::currentDate().toString(Qt::ISODate));
+    settings->sync();
+}
+
 void Updates::requestFinished(QNetworkReply* reply)
 {
     reply->deleteLater();
+    lastOutcome = Unanswered;
+    lastNotice = Notice();
     // Qt passes a redirect, or any answer but the resource itself, as no error.
     if (reply->error() == QNetworkReply::NoError
         && reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() == 200) {
         const QDate published = reply->header(QNetworkRequest::LastModifiedHeader).toDateTime().date();
         const QString key = "Updates/" + name;
-        const QDate today = QDate::currentDate();
-        if (storedDate(key + "/last") != published && storedDate(key + "/asked").daysTo(today) > 0) {
-            settings->setValue(key + "/last", published.toString(Qt::ISODate));
-            settings->setValue(key + "/asked", today.toString(Qt::ISODate));
-            settings->sync();
+        lastOutcome = NothingNew;
+        if (storedDate(key + "/last") != published && storedDate(key + "/asked").daysTo(QDate::currentDate()) > 0) {
+            lastOutcome = Noticed;
+            lastNotice = Notice{name, published};
+            if (!noticeKeptByHandler)
+                lastNotice.keep();
             emit newVersion(reply->readAll());
         }
     }

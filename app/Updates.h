@@ -2,6 +2,7 @@
 #define UPDATES_H
 
 #include <QByteArray>
+#include <QDate>
 #include <QObject>
 #include <QString>
 #include <QUrl>
@@ -17,8 +18,28 @@ class Updates : public QObject {
     Q_OBJECT
 
 public:
+    // What came of the last reply: none usable (network failure or an answer other than the
+    // resource), nothing new, or a notice.
+    enum Outcome { Unanswered, NothingNew, Noticed };
+
+    // The dates of one notice, kept in the defaults file once the notice counts as given.
+    struct Notice {
+        QString name;
+        QDate published;
+        bool isNull() const { return name.isEmpty(); }
+        // Stores the publication date and today as the day of the notice.
+        void keep() const;
+    };
+
     Updates(const QString& name, const QUrl& url, QObject* parent = nullptr);
     ~Updates() override;
+
+    Outcome outcome() const { return lastOutcome; }
+    // The notice of the last reply, null when it gave none.
+    Notice notice() const { return lastNotice; }
+    // A notice that starts more work (the firmware download) counts only once that work is
+    // done: its handler keeps it then, and a failed download is tried again at the next check.
+    void setNoticeKeptByHandler(bool byHandler) { noticeKeptByHandler = byHandler; }
 
     // Sends the request and returns at once; the reply is handled when it arrives.
     void check();
@@ -47,6 +68,9 @@ private:
     QNetworkAccessManager* manager;
     QString name;
     QUrl url;
+    Outcome lastOutcome = Unanswered;
+    Notice lastNotice;
+    bool noticeKeptByHandler = false;
 };
 
 #endif

@@ -1,5 +1,6 @@
 #include "VARN_Planner_Interface.h"
 
+#include "PlotInterface.h"
 #include "Settings.h"
 #include "Version.h"
 
@@ -149,6 +150,17 @@ void VARN_Planner_Interface::languageChange()
     // Console a whole plan line.
     fixColumnWidth();
     fixConsoleWidth();
+    titleWindows();
+}
+
+void VARN_Planner_Interface::titleWindows()
+{
+    if (PlotInterface::plot)
+        PlotInterface::plot->setWindowTitle(tr("Dive profile", "Window Title"));
+    if (PlotInterface::cptPlot)
+        PlotInterface::cptPlot->setWindowTitle(tr("Tissues plot", "Window Title"));
+    if (helpBrowser)
+        helpBrowser->setWindowTitle(tr("VARN Planner help", "Window Title"));
 }
 
 void VARN_Planner_Interface::closeAllWindows()
@@ -185,6 +197,7 @@ void VARN_Planner_Interface::helpSlot()
         helpBrowser->resize(800, 600);
         helpBrowser->setOpenExternalLinks(true);
         helpBrowser->setText(QString::fromLatin1(bytes.constData()));
+        titleWindows();
     }
     helpBrowser->show();
     helpBrowser->raise();

@@ -1,6 +1,7 @@
 #ifndef VARN_PLANNER_INTERFACE_H
 #define VARN_PLANNER_INTERFACE_H
 
+#include "Updates.h"
 #include "ui_VARN_Planner.h"
 
 #include <QByteArray>
@@ -11,8 +12,8 @@
 class CF_Editor_Interface;
 class Replay;
 class Settings;
-class Updates;
 class QSettings;
+class QTemporaryFile;
 class QSplashScreen;
 class QTextBrowser;
 
@@ -31,6 +32,10 @@ public:
     void formToConfiguration();
     // Shows the configuration image and the replay options in the form.
     void reload();
+
+    // Starts the program and firmware checks; with report, the Console tells what came of each,
+    // as Help > Check updates does. The check at start-up is silent.
+    void checkUpdates(bool report);
 
     // Window parameters and configuration from and to a defaults or dive parameter file.
     void load(const QSettings* s);
@@ -103,17 +108,30 @@ protected:
 
 private:
     void fixColumnWidth();
+    // The titles of the windows beside this one that exist, in the current language.
+    void titleWindows();
     void fixConsoleWidth();
     void refreshGasRow(int row);
     void refreshGasRows();
     void reportUnwritable(const QString& fileName);
+    QString copyParameterFile(const QString& fileName, QTemporaryFile* copy) const;
     QString parameterFileRefusal(const QString& fileName, const QSettings& file) const;
     bool refusedWhileRunning();
     QString engineLimitRefusal(bool checkDepth) const;
     bool refusedByEngineLimits(const QString& action, bool checkDepth, bool replacesReport);
 
-    // The engine holds a plan that the last Simulate or Gas volumes finished, ready to be drawn.
-    bool finishedPlan = false;
+    // The firmware check's notice, kept once the file it announces is kept; and whether the
+    // check that started the download tells its result in the Console.
+    Updates::Notice firmwareNotice;
+    bool reportFirmware = false;
+    void reportUpdateCheck(const QString& text, bool failure);
+    void firmwareDownloadHandled();
+    void keepFirmwareNotices();
+
+    // What became of the engine's plan: drawn by Add runtime only when the last Simulate or Gas
+    // volumes finished it; otherwise Add runtime says why, in terms of what the diver did.
+    enum class Plan { NotSimulated, Finished, Unfinished, EndedByAscent, Refused };
+    Plan plan = Plan::NotSimulated;
 
     // Dive log replay.
     void listDives();

@@ -55,7 +55,7 @@ bool VARN_Planner_Interface::refusedByEngineLimits(const QString& action, bool c
     const QString refusal = engineLimitRefusal(checkDepth);
     if (refusal.isEmpty())
         return false;
-    finishedPlan = false;
+    plan = Plan::Refused;
     if (replacesReport)
         textEdit->clear();
     textEdit->append(QString("<font color='red'><b>%1</b></font>").arg(action.arg(refusal).toHtmlEscaped()));
@@ -71,14 +71,15 @@ void VARN_Planner_Interface::simulateSlot()
     const bool newReport = interval->value() != 0 || ::dive_time < 0;
     if (refusedByEngineLimits(tr("Not simulated: %1"), true, newReport))
         return;
-    finishedPlan = false;
+    // A logged dive that cannot be replayed runs nothing.
+    plan = Plan::Refused;
     setup();
     if (replayModeCB->isChecked() && replay) {
         simulateLoggedDive();
         return;
     }
     simulate(textEdit, interval->value(), ascent->value(), dive_time->value(), dive_depth->value(), nullptr);
-    finishedPlan = planFinished();
+    plan = planFinished() ? Plan::Finished : Plan::Unfinished;
 }
 
 void VARN_Planner_Interface::ascentSlot()
@@ -86,7 +87,7 @@ void VARN_Planner_Interface::ascentSlot()
     if (refusedWhileRunning() || refusedByEngineLimits(tr("No ascent: %1"), false, false))
         return;
     // At the surface the engine's plan is no longer one to draw.
-    finishedPlan = false;
+    plan = ::dive_time < 0 ? Plan::NotSimulated : Plan::EndedByAscent;
     setup();
     ::ascent(textEdit, 0, ascent->value());
 }
@@ -95,23 +96,30 @@ void VARN_Planner_Interface::gasVolumesSlot()
 {
     if (refusedWhileRunning() || refusedByEngineLimits(tr("No gas volumes: %1"), false, false))
         return;
-    finishedPlan = false;
+    plan = Plan::Unfinished;
     setup();
     gas_volume(textEdit, dive_time->value(), dive_depth->value());
-    finishedPlan = planFinished();
+    plan = planFinished() ? Plan::Finished : Plan::Unfinished;
 }
 
 void VARN_Planner_Interface::addRuntimeSlot()
 {
     if (refusedWhileRunning())
         return;
-    if (!finishedPlan) {
-        textEdit->append(QString("<font color='red'><b>%1</b></font>").arg(tr("No finished plan to draw: simulate first")));
+    if (plan != Plan::Finished) {
+        QString missing = tr("No finished plan to draw: simulate first");
+        if (plan == Plan::EndedByAscent)
+            missing = tr("No plan to draw: the ascent ended the plan; simulate again to draw a runtime");
+        else if (plan == Plan::Unfinished)
+            missing = tr("No plan to draw: the last run stopped before its plan was finished");
+        else if (plan == Plan::Refused)
+            missing = tr("No plan to draw: the last action was refused");
+        textEdit->append(QString("<font color='red'><b>%1</b></font>").arg(missing));
         return;
     }
     if (!PlotInterface::plot) {
         PlotInterface::plot = new PlotInterface;
-        PlotInterface::plot->setWindowTitle(tr("Dive profile", "Window Title"));
+        titleWindows();
     }
     setup();
     PlotInterface* plot = PlotInterface::plot;
@@ -137,7 +145,7 @@ void VARN_Planner_Interface::pressureDiagramSlot()
     // Built once: its pressure range stays that of the depth at its creation.
     if (!PlotInterface::cptPlot) {
         PlotInterface::cptPlot = new PlotInterface;
-        PlotInterface::cptPlot->setWindowTitle(tr("Tissues plot", "Window Title"));
+        titleWindows();
         PlotInterface::cptPlot->setup(false, dive_depth->value());
     }
     PlotInterface::cptPlot->show();
@@ -329,7 +337,7 @@ void VARN_Planner_Interface::simulateLoggedDive()
     }
     // A dive whose configuration was read has samples to replay: its replay throws nothing.
     simulate(textEdit, interval->value(), ascent->value(), loggedMinutes, loggedMetres, replay);
-    finishedPlan = planFinished();
+    plan = planFinished() ? Plan::Finished : Plan::Unfinished;
     // The whole logged dive is replayed, whatever the form holds.
     if (dive_time->value() != loggedMinutes)
         textEdit->append(tr("The replay follows the log's %1 min, not the %2 min of the form.")

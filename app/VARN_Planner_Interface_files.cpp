@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QTemporaryFile>
 #include <cstring>
 
 namespace {
@@ -84,23 +85,43 @@ void VARN_Planner_Interface::loadDiveSlot()
 
     // A file that is not a parameter file would load as an empty configuration, which the exit
     // then saves over the defaults: it is refused, and the form and configuration stay.
-    const QSettings file(fileName, QSettings::IniFormat);
-    const QString refusal = parameterFileRefusal(fileName, file);
-    if (!refusal.isEmpty()) {
-        textEdit->append(QString("<font color='red'>%1</font>").arg(refusal.toHtmlEscaped()));
-        return;
+    QTemporaryFile copy;
+    QString refusal = copyParameterFile(fileName, &copy);
+    if (refusal.isEmpty()) {
+        const QSettings file(copy.fileName(), QSettings::IniFormat);
+        refusal = parameterFileRefusal(fileName, file);
+        if (refusal.isEmpty()) {
+            load(&file);
+            return;
+        }
     }
-    load(&file);
+    textEdit->append(QString("<font color='red'>%1</font>").arg(refusal.toHtmlEscaped()));
 }
 
-// Why a chosen file cannot be loaded as dive parameters; empty when it can. A parameter file
-// is readable, parses, and holds the model key of the current or of the older layout.
-QString VARN_Planner_Interface::parameterFileRefusal(const QString& fileName, const QSettings& file) const
+// Only a regular file is opened: a named pipe or a device would hold the window for good. The
+// settings library shares what it parsed of a file among all its readers of that file, and only
+// the first of them learns of a format error; a fresh copy of the file's bytes is parsed anew
+// at every load. Gives why the file cannot be read, or nothing.
+QString VARN_Planner_Interface::copyParameterFile(const QString& fileName, QTemporaryFile* copy) const
 {
     const QFileInfo info(fileName);
     if (!info.exists())
         return tr("'%1' no longer exists: nothing was loaded").arg(fileName);
-    if (!info.isFile() || !info.isReadable() || file.status() == QSettings::AccessError)
+    QFile original(fileName);
+    if (!info.isFile() || !original.open(QIODevice::ReadOnly))
+        return tr("'%1' cannot be read: nothing was loaded").arg(fileName);
+    const QByteArray bytes = original.readAll();
+    if (original.error() != QFileDevice::NoError || !copy->open() || copy->write(bytes) != bytes.size()
+        || !copy->flush())
+        return tr("'%1' cannot be read: nothing was loaded").arg(fileName);
+    return QString();
+}
+
+// Why a parameter file's copy cannot be loaded; empty when it can. A parameter file parses and
+// holds the model key of the current or of the older layout.
+QString VARN_Planner_Interface::parameterFileRefusal(const QString& fileName, const QSettings& file) const
+{
+    if (file.status() == QSettings::AccessError)
         return tr("'%1' cannot be read: nothing was loaded").arg(fileName);
     if (file.status() != QSettings::NoError || !(file.contains("Deco/model") || file.contains("Mode")))
         return tr("'%1' is not a dive parameter file: nothing was loaded").arg(fileName);

@@ -30,7 +30,7 @@ void VARN_Planner_Interface::setup()
 
     if (!PlotInterface::plot) {
         PlotInterface::plot = new PlotInterface;
-        PlotInterface::plot->setWindowTitle(tr("Dive profile", "Window Title"));
+        titleWindows();
         PlotInterface::plot->setup(true, dive_depth->value());
     }
 

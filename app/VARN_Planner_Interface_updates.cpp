@@ -50,6 +50,11 @@ const char* firmwareFault(const QByteArray& body)
 
 void VARN_Planner_Interface::checkUpdatesSlot()
 {
+    checkUpdates(true);
+}
+
+void VARN_Planner_Interface::checkUpdates(bool report)
+{
     QUrlQuery query;
     query.addQueryItem("version", QString("%1").arg(Version::program));
     query.addQueryItem("arch", "mac");
@@ -60,6 +65,17 @@ void VARN_Planner_Interface::checkUpdatesSlot()
     url.setQuery(query);
     Updates* program = new Updates("VARN-Planner", url, this);
     connect(program, &Updates::newVersion, this, &VARN_Planner_Interface::newSoftwareVersion);
+    if (report)
+        connect(program, &Updates::handled, this, [this, program] {
+            if (program->outcome() == Updates::Noticed)
+                reportUpdateCheck(tr("Check updates: a new version of VARN Planner is available."), false);
+            else if (program->outcome() == Updates::NothingNew)
+                reportUpdateCheck(tr("Check updates: no new version of VARN Planner."), false);
+            else
+                reportUpdateCheck(tr("Check updates: the VARN Planner web site %1 could not be reached.")
+                                      .arg(Updates::programServer().host()),
+                                  true);
+        });
     connect(program, &Updates::handled, program, &QObject::deleteLater);
     program->check();
 
@@ -69,7 +85,22 @@ void VARN_Planner_Interface::checkUpdatesSlot()
     url.setPath("/autofirmware/firmware.txt");
     url.setQuery(query);
     Updates* firmware = new Updates("firmware", url, this);
-    connect(firmware, &Updates::newVersion, this, &VARN_Planner_Interface::newFirmwareVersion);
+    firmware->setNoticeKeptByHandler(true);
+    connect(firmware, &Updates::newVersion, this, [this, firmware, report](const QByteArray& reply) {
+        firmwareNotice = firmware->notice();
+        reportFirmware = report;
+        newFirmwareVersion(reply);
+    });
+    // A notice goes on to the download, which tells what came of it.
+    if (report)
+        connect(firmware, &Updates::handled, this, [this, firmware] {
+            if (firmware->outcome() == Updates::NothingNew)
+                reportUpdateCheck(tr("Check updates: no new VARN firmware."), false);
+            else if (firmware->outcome() == Updates::Unanswered)
+                reportUpdateCheck(tr("Check updates: the firmware web site %1 could not be reached.")
+                                      .arg(Updates::firmwareServer().host()),
+                                  true);
+        });
     connect(firmware, &Updates::handled, firmware, &QObject::deleteLater);
     firmware->check();
 }
@@ -89,8 +120,13 @@ void VARN_Planner_Interface::newFirmwareVersion(QByteArray reply)
 {
     const QRegularExpressionMatch line =
         QRegularExpression(QString("[fF]irmware +(%1)").arg(versionPattern)).match(QString::fromLatin1(reply));
-    if (!line.hasMatch())
+    if (!line.hasMatch()) {
+        // A changed text that names no firmware is not asked again before it changes again.
+        firmwareNotice.keep();
+        if (reportFirmware)
+            reportUpdateCheck(tr("Check updates: no new VARN firmware."), false);
         return;
+    }
     const QString version = line.captured(1);
     settings->setValue("Updates/firmware/version", version);
     settings->sync();
@@ -103,9 +139,48 @@ void VARN_Planner_Interface::newFirmwareVersion(QByteArray reply)
         url.setPath("/autofirmware/varn2.hex");
         url.setQuery(query);
         firmwareDownloader = new Updates(QString("firmware/%1").arg(version), url, this);
+        firmwareDownloader->setNoticeKeptByHandler(true);
         connect(firmwareDownloader, &Updates::newVersion, this, &VARN_Planner_Interface::newFirmwareDownload);
+        connect(firmwareDownloader, &Updates::handled, this, &VARN_Planner_Interface::firmwareDownloadHandled);
     }
     firmwareDownloader->check();
+}
+
+// The dates of the firmware check are kept once the file is, or once the file turns out to be
+// unfit (a broken release is not fetched every day): a download that fails is tried again at
+// the next check, whatever the server's dates.
+void VARN_Planner_Interface::firmwareDownloadHandled()
+{
+    const QString version = settings->value("Updates/firmware/version").toString();
+    switch (firmwareDownloader->outcome()) {
+    case Updates::Unanswered:
+        if (reportFirmware)
+            reportUpdateCheck(tr("Check updates: VARN firmware %1 is announced but could not be downloaded from %2; "
+                                 "the next check tries again.")
+                                  .arg(version, Updates::firmwareServer().host()),
+                              true);
+        break;
+    case Updates::NothingNew:
+        // This very file was kept before.
+        firmwareNotice.keep();
+        if (reportFirmware)
+            reportUpdateCheck(tr("Check updates: no new VARN firmware."), false);
+        break;
+    case Updates::Noticed:
+        break;
+    }
+}
+
+void VARN_Planner_Interface::keepFirmwareNotices()
+{
+    firmwareNotice.keep();
+    if (firmwareDownloader)
+        firmwareDownloader->notice().keep();
+}
+
+void VARN_Planner_Interface::reportUpdateCheck(const QString& text, bool failure)
+{
+    textEdit->append(QString(failure ? "<font color='red'>%1</font>" : "%1").arg(text.toHtmlEscaped()));
 }
 
 void VARN_Planner_Interface::newFirmwareDownload(QByteArray firmware)
@@ -118,6 +193,12 @@ void VARN_Planner_Interface::newFirmwareDownload(QByteArray firmware)
     }
     if (const char* fault = firmwareFault(firmware)) {
         qWarning("Firmware %s download ignored: %s", qPrintable(version), fault);
+        keepFirmwareNotices();
+        if (reportFirmware)
+            reportUpdateCheck(tr("Check updates: VARN firmware %1 is announced but the file served is no "
+                                 "firmware (%2): it was not kept.")
+                                  .arg(version, QString::fromLatin1(fault)),
+                              true);
         return;
     }
 
@@ -129,6 +210,9 @@ void VARN_Planner_Interface::newFirmwareDownload(QByteArray firmware)
                                       .arg(version, path.toHtmlEscaped())));
         return;
     }
+    keepFirmwareNotices();
+    if (reportFirmware)
+        reportUpdateCheck(tr("Check updates: VARN firmware %1 is available, saved as %2.").arg(version, path), false);
     showMessage(QMessageBox::Information, tr("Firmware %1 available...").arg(version),
                 tr("Version %1 of the <i>VARN</i> firmware is available. Please consider upgrading your computer...")
                     .arg(version));

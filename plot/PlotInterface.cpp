@@ -76,9 +76,7 @@ void PlotInterface::setupDiveTraces()
     for (Profile** slot : {&depthCurve, &gfCurve, &ppO2Curve, &cnsCurve, &ndlCurve, &ceilingCurve, &leadingCurve})
         addCurve(*slot);
 
-    qwtPlot->setTitle(QwtText(tr("Dive traces", "Plot title") + subtitle(buhlmann_ht[0][0]), QwtText::RichText));
-    qwtPlot->setAxisTitle(QwtPlot::yLeft, tr("Depth [m]", "Plot axis"));
-    qwtPlot->setAxisTitle(QwtPlot::xBottom, tr("time [min]", "Plot axis"));
+    showTitles();
 
     if (!surfaceLine) {
         QPen pen(Qt::DashLine);
@@ -93,10 +91,6 @@ void PlotInterface::setupDiveTraces()
 
 void PlotInterface::setupTissues(int maxDepth)
 {
-    qwtPlot->setTitle(QwtText(tr("Tissues plot", "Plot title") + subtitle(buhlmann_ht[0][0]), QwtText::RichText));
-    qwtPlot->setAxisTitle(QwtPlot::xBottom, tr("P. ambient (absolute, millibar)", "Plot axis"));
-    qwtPlot->setAxisTitle(QwtPlot::yLeft, tr("P. tissue (N2+He, millibar)", "Plot axis"));
-
     const QwtInterval compartments(0, NUM_COMP - 1);
 
     tissueCurves.clear();
@@ -122,11 +116,11 @@ void PlotInterface::setupTissues(int maxDepth)
     surfaceMark = new QwtPlotMarker;
     surfaceMark->setLineStyle(QwtPlotMarker::VLine);
     surfaceMark->setLinePen(QPen(QBrush(Qt::black), 0.5, Qt::DotLine));
-    surfaceMark->setLabel(QwtText(tr("Surface", "Plot label")));
     surfaceMark->setLabelOrientation(Qt::Vertical);
     surfaceMark->setLabelAlignment(Qt::AlignBottom | Qt::AlignLeft);
     surfaceMark->attach(qwtPlot);
     ambientLine->markers.append(surfaceMark);
+    showTitles();
 
     mValueLines.clear();
     for (int i = 0; i < NUM_COMP; ++i) {
@@ -140,6 +134,44 @@ void PlotInterface::setupTissues(int maxDepth)
     }
 
     setTissueRange(maxDepth);
+}
+
+// The texts of the plot kind that this window shows, in the current language.
+void PlotInterface::showTitles()
+{
+    if (ambientLine) {
+        qwtPlot->setTitle(QwtText(tr("Tissues plot", "Plot title") + subtitle(buhlmann_ht[0][0]), QwtText::RichText));
+        qwtPlot->setAxisTitle(QwtPlot::xBottom, tr("P. ambient (absolute, millibar)", "Plot axis"));
+        qwtPlot->setAxisTitle(QwtPlot::yLeft, tr("P. tissue (N2+He, millibar)", "Plot axis"));
+        surfaceMark->setLabel(QwtText(tr("Surface", "Plot label")));
+    } else if (depthCurve) {
+        qwtPlot->setTitle(QwtText(tr("Dive traces", "Plot title") + subtitle(buhlmann_ht[0][0]), QwtText::RichText));
+        qwtPlot->setAxisTitle(QwtPlot::yLeft, tr("Depth [m]", "Plot axis"));
+        qwtPlot->setAxisTitle(QwtPlot::xBottom, tr("time [min]", "Plot axis"));
+    }
+    if (rightAxisUnit)
+        qwtPlot->setAxisTitle(QwtPlot::yRight, tr(rightAxisUnit, "Plot axis"));
+}
+
+void PlotInterface::setRightAxisUnit(const char* unit)
+{
+    rightAxisUnit = unit;
+    qwtPlot->setAxisTitle(QwtPlot::yRight, tr(unit, "Plot axis"));
+}
+
+// An open window follows a change of language at once, as the main window does; the labels of
+// curves already drawn stay as they were drawn.
+void PlotInterface::changeEvent(QEvent* e)
+{
+    if (e->type() == QEvent::LanguageChange) {
+        // The form clears the window title, which the main window gives and translates.
+        const QString title = windowTitle();
+        retranslateUi(this);
+        setWindowTitle(title);
+        showTitles();
+        qwtPlot->replot();
+    }
+    QDialog::changeEvent(e);
 }
 
 void PlotInterface::setTissueRange(int maxDepth)

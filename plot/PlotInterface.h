@@ -47,6 +47,10 @@ public:
     // The part of the plot title after its first line: program, firmware and model.
     static QString subtitle(float firstHalfTime);
 
+    // The unit of the right axis: a "Plot axis" text of this class, or a sign that no language
+    // changes; it follows a change of language like the other titles.
+    void setRightAxisUnit(const char* unit);
+
     static PlotInterface* plot;
     static PlotInterface* cptPlot;
 
@@ -66,7 +70,11 @@ public:
 public slots:
     void saveImageSlot();
 
+protected:
+    void changeEvent(QEvent* e) override;
+
 private:
+    void showTitles();
     void setupDiveTraces();
     void setupTissues(int maxDepth);
     void writeImage(const QString& fileName);
@@ -77,6 +85,7 @@ private:
 
     CrossHair* crossHair = nullptr;
     QwtPlotMarker* surfaceLine = nullptr;
+    const char* rightAxisUnit = nullptr;
 
     // The lines of the tissues plot that run from the surface to the top of its range.
     ProfileImpl* ambientLine = nullptr;

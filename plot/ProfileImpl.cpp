@@ -13,6 +13,15 @@ namespace {
 
 const int reservedPoints = 1000;
 
+// Units of the right axis that a language changes; the plot window translates them, also again
+// after a change of language.
+struct AxisUnit {
+    const char* source;
+    const char* comment;
+};
+const AxisUnit minutesUnit = QT_TRANSLATE_NOOP3("PlotInterface", "[min]", "Plot axis");
+const AxisUnit barUnit = QT_TRANSLATE_NOOP3("PlotInterface", "[Bar]", "Plot axis");
+
 QPen solidPen(const QColor& color)
 {
     return QPen(QBrush(color), 1.0, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin);
@@ -82,26 +91,25 @@ void ProfileImpl::begin(const QString& title, float rightMax)
 // Pen and right-axis title by the slot that holds the curve; a curve in no slot keeps its own.
 void ProfileImpl::styleRightAxisCurve(const QString& title)
 {
-    QwtPlot* plot = owner->qwtPlot;
     if (this == owner->gfCurve) {
         curve.setPen(solidPen(Qt::black));
-        plot->setAxisTitle(QwtPlot::yRight, "[%]");
+        owner->setRightAxisUnit("[%]");
         addLimitLine(eeprom.cf(32).value, PlotInterface::tr("GF_low", "Plot label"));
         addLimitLine(eeprom.cf(33).value, PlotInterface::tr("GF_high", "Plot label"));
     } else if (this == owner->cnsCurve) {
         curve.setPen(solidPen(Qt::red));
-        plot->setAxisTitle(QwtPlot::yRight, "[%]");
+        owner->setRightAxisUnit("[%]");
     } else if (this == owner->ndlCurve) {
         curve.setPen(solidPen(Qt::darkRed));
-        plot->setAxisTitle(QwtPlot::yRight, PlotInterface::tr("[min]", "Plot axis"));
+        owner->setRightAxisUnit(minutesUnit.source);
     } else if (this == owner->ppO2Curve) {
         curve.setPen(solidPen(Qt::blue));
-        plot->setAxisTitle(QwtPlot::yRight, PlotInterface::tr("[Bar]", "Plot axis"));
+        owner->setRightAxisUnit(barUnit.source);
     } else if (this == owner->leadingCurve) {
         // Same colour as the compartment's curve in the tissues plot.
         const int compartment = title.mid(title.indexOf('C') + 1).toInt();
         curve.setPen(solidPen(owner->colorMap.color(QwtInterval(1, 16), compartment)));
-        plot->setAxisTitle(QwtPlot::yRight, PlotInterface::tr("[Bar]", "Plot axis"));
+        owner->setRightAxisUnit(barUnit.source);
     }
 }
 

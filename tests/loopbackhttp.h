@@ -23,6 +23,8 @@ public:
         QByteArray moreHeaders;
         // Sends the head and a part of the body, then nothing more, keeping the connection open.
         bool stall = false;
+        // Closes the connection without a word.
+        bool drop = false;
     };
     struct Request {
         QByteArray method;
@@ -84,6 +86,10 @@ private:
 
     void answer(QTcpSocket* socket, const Answer& answer)
     {
+        if (answer.drop) {
+            socket->disconnectFromHost();
+            return;
+        }
         QByteArray head = "HTTP/1.1 " + QByteArray::number(answer.status) + " Scripted\r\n";
         head += "Content-Type: text/plain\r\n";
         head += "Content-Length: " + QByteArray::number(answer.stall ? answer.body.size() + 1000 : answer.body.size())

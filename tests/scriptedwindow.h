@@ -4,6 +4,7 @@
 #include "CF_Editor_Interface.h"
 #include "Settings.h"
 #include "VARN_Planner_Interface.h"
+#include "plotwindows.h"
 
 #include <QSplashScreen>
 #include <QStringList>
@@ -37,13 +38,14 @@ public:
     };
     QList<Message> messages;
 
-    // The program never deletes its window and keeps these for its whole run; a test's window
-    // takes them along.
+    // The program never deletes its window and keeps these and the plot windows for its whole
+    // run; a test's window takes them along.
     ~ScriptedWindow() override
     {
         delete helpBrowser;
         delete splash;
         delete cfEditor;
+        deletePlotWindows();
     }
 
 protected:

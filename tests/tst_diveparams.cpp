@@ -1,6 +1,7 @@
 #include "Replay.h"
 #include "Settings.h"
 #include "VARN_eeprom.h"
+#include "pipewriter.h"
 #include "scriptedwindow.h"
 #include "testutil.h"
 
@@ -9,6 +10,8 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 // Dive parameter files: the Load and Save slots with their dialogs and folder keys, and the
 // window's load and save of a settings file.
@@ -20,10 +23,14 @@ private slots:
     void cleanup();
     void saveThenLoadGivesBackTheForm();
     void savedFileHoldsItsKeys();
+    void replayOptionsKeptApart_data();
+    void replayOptionsKeptApart();
     void loadWithoutDiveKeysGivesDefaults();
     void fileThatIsNoParameterFileIsRefused_data();
     void fileThatIsNoParameterFileIsRefused();
     void olderLayoutIsAParameterFile();
+    void damagedFileRefusedAtEveryLoad();
+    void namedPipeIsNeverOpened();
     void savedNameGetsItsSuffix_data();
     void savedNameGetsItsSuffix();
     void saveDialogAsksBeforeReplacingTheSuffixedFile();
@@ -215,6 +222,48 @@ void TestDiveParams::savedFileHoldsItsKeys()
         QVERIFY2(!key.startsWith("Interface/") && !key.startsWith("Planner/"), qPrintable(key));
 }
 
+void TestDiveParams::replayOptionsKeptApart_data()
+{
+    QTest::addColumn<int>("option");
+    const char* const names[] = {"breakOnStop", "gasSwitch", "breakOnSwitch", "setpoint", "breakOnSetpoint"};
+    for (int i = 0; i < 5; ++i)
+        QTest::newRow(names[i]) << i;
+}
+
+// Each replay option goes to its own key and comes back into its own box: one ticked alone, then
+// one left alone unticked.
+void TestDiveParams::replayOptionsKeptApart()
+{
+    QFETCH(int, option);
+    const QStringList keys = {"Replay/breakOnStop", "Replay/gasSwitch", "Replay/breakOnSwitch", "Replay/setpoint",
+                              "Replay/breakOnSetpoint"};
+    QCheckBox* const boxes[] = {window->replayBreakOnStopCB, window->replayGasSwitchCB,
+                                window->replayBreakOnSwitchCB, window->replaySetpointCB,
+                                window->replayBreakOnSetpointCB};
+    // The setpoint options are open in closed circuit only.
+    window->ccrMode->setChecked(true);
+    for (bool alone : {true, false}) {
+        for (int i = 0; i < 5; ++i)
+            boxes[i]->setChecked((i == option) == alone);
+        const QString name = path(QString("replay%1.div").arg(alone));
+        window->saveAnswers << name;
+        window->saveDiveSlot();
+        {
+            const QSettings file(name, QSettings::IniFormat);
+            for (int i = 0; i < 5; ++i)
+                QVERIFY2(file.value(keys[i]).toString() == ((i == option) == alone ? "true" : "false"),
+                         qPrintable(keys[i]));
+        }
+
+        for (int i = 0; i < 5; ++i)
+            boxes[i]->setChecked((i == option) != alone);
+        window->openAnswers << name;
+        window->loadDiveSlot();
+        for (int i = 0; i < 5; ++i)
+            QVERIFY2(boxes[i]->isChecked() == ((i == option) == alone), qPrintable(boxes[i]->objectName()));
+    }
+}
+
 void TestDiveParams::loadWithoutDiveKeysGivesDefaults()
 {
     {
@@ -306,6 +355,62 @@ void TestDiveParams::olderLayoutIsAParameterFile()
     QVERIFY(window->ccrMode->isChecked());
     QCOMPARE(window->O2_2->value(), 50);
     QCOMPARE(window->textEdit->toPlainText(), QString());
+}
+
+// The settings library keeps what it parsed of a file for the next reader of the same file, and
+// only the first reader learns of a format error: a damaged file is refused at every load.
+void TestDiveParams::damagedFileRefusedAtEveryLoad()
+{
+    window->dive_depth->setValue(33);
+    window->saveAnswers << path("damaged.div");
+    window->saveDiveSlot();
+    {
+        QFile file(path("damaged.div"));
+        QVERIFY(file.open(QIODevice::Append));
+        file.write("[Broken\nvalue=1\n");
+    }
+    // Damaged, yet with every key of a parameter file (probed through a copy).
+    QVERIFY(QFile::copy(path("damaged.div"), path("probe.ini")));
+    {
+        const QSettings probe(path("probe.ini"), QSettings::IniFormat);
+        QCOMPARE(probe.status(), QSettings::FormatError);
+        QCOMPARE(probe.value("Dive/bottom_depth").toInt(), 33);
+        QVERIFY(probe.contains("Deco/model"));
+    }
+
+    fillForm(window);
+    const QStringList form = formState(window);
+    for (int load = 1; load <= 3; ++load) {
+        window->textEdit->clear();
+        window->openAnswers << path("damaged.div");
+        window->loadDiveSlot();
+        QCOMPARE(window->textEdit->toPlainText(),
+                 QString("'%1' is not a dive parameter file: nothing was loaded").arg(path("damaged.div")));
+        QVERIFY2(formState(window) == form, qPrintable(QString("load %1").arg(load)));
+    }
+}
+
+// Opening a named pipe waits for a writer: the window would hang for good. Here a writer stands
+// by with a whole parameter file, so that a load that opened the pipe would take it.
+void TestDiveParams::namedPipeIsNeverOpened()
+{
+    window->dive_depth->setValue(33);
+    window->saveAnswers << path("saved.div");
+    window->saveDiveSlot();
+    QFile saved(path("saved.div"));
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    const QString pipe = path("pipe.div");
+    QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0644), 0);
+    PipeWriter writer(pipe, saved.readAll());
+    writer.start();
+
+    fillForm(window);
+    const QStringList form = formState(window);
+    window->openAnswers << pipe;
+    window->loadDiveSlot();
+    QCOMPARE(window->textEdit->toPlainText(), QString("'%1' cannot be read: nothing was loaded").arg(pipe));
+    QCOMPARE(formState(window), form);
+    QVERIFY(!writer.wrote);
 }
 
 void TestDiveParams::outOfRangePressureIsClamped()

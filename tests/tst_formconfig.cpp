@@ -4,6 +4,7 @@
 #include "VARN_Planner_Interface.h"
 #include "VARN_eeprom.h"
 #include "p2_deco.h"
+#include "plotwindows.h"
 
 #include <QtTest>
 
@@ -102,8 +103,7 @@ void TestFormConfig::cleanup()
 {
     delete window;
     window = nullptr;
-    if (PlotInterface::plot)
-        PlotInterface::plot->hide();
+    deletePlotWindows();
 }
 
 void TestFormConfig::customFunctionsBothWays_data()
@@ -419,9 +419,11 @@ void TestFormConfig::reloadLeavesPlanningValues()
     QVERIFY(window->cnsGraph->isChecked());
 }
 
-// Runs last: the dive traces window, once made, lives for the whole process.
+// The dive traces window, once made, lives on: later setups find it.
 void TestFormConfig::diveTracesWindowAndCurveFlags()
 {
+    QVERIFY(!PlotInterface::plot);
+    window->setup();
     QVERIFY(PlotInterface::plot);
     PlotInterface* plot = PlotInterface::plot;
     QCOMPARE(plot->windowTitle(), QString("Dive profile"));

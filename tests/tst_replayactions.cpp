@@ -38,6 +38,7 @@ private slots:
     void unreadableFileClosesTheLog();
     void cancelClosesTheLogSilently();
     void diveWithoutSamplesIsReportedAndNotReplayed();
+    void unreplayableDiveLeavesNoPlanToDraw();
     void rebreatherLogOpensTenTimes();
     void realDivesReplayWholeOrAreMarked_data();
     void realDivesReplayWholeOrAreMarked();
@@ -349,6 +350,34 @@ void TestReplayActions::diveWithoutSamplesIsReportedAndNotReplayed()
     choose(0);
     QCOMPARE(window->dive_time->value(), 46);
     QVERIFY(!window->dive_time->isEnabled());
+}
+
+// A Simulate that could not replay its dive computed nothing: the plan of the dive before is not
+// drawn as if it were this one's.
+void TestReplayActions::unreplayableDiveLeavesNoPlanToDraw()
+{
+    open(replayFixture("divinglog-dives.xml"));
+    choose(3);
+    QTest::mouseClick(window->replayModeCB, Qt::LeftButton);
+    window->dive_time->setValue(10);
+    window->dive_depth->setValue(20);
+    simulate();
+    // The planned dive ran.
+    QVERIFY(dive_time > 0);
+
+    QTest::mouseClick(window->replayModeCB, Qt::LeftButton);
+    simulate();
+    QVERIFY(console().endsWith("cannot be replayed: the log holds no samples for it."));
+    QTest::mouseClick(window->addRuntime, Qt::LeftButton);
+    QVERIFY2(console().endsWith("\nNo plan to draw: the last action was refused"), qPrintable(console()));
+    QVERIFY(PlotInterface::plot->depthCurves.isEmpty());
+
+    // A dive replayed to its end leaves its plan to draw.
+    choose(0);
+    window->replayBreakOnStopCB->setChecked(false);
+    simulate();
+    QTest::mouseClick(window->addRuntime, Qt::LeftButton);
+    QCOMPARE(PlotInterface::plot->depthCurves.size(), 1);
 }
 
 // The rebreather log's first dive has no samples; its second is a 104-minute dive to 60.4 m.

@@ -1,15 +1,19 @@
 #include "PlannerApplication.h"
+#include "PlotInterface.h"
 #include "Settings.h"
 #include "VARN_eeprom.h"
+#include "columncheck.h"
 #include "scriptedwindow.h"
 #include "temporarydefaults.h"
 
 #include <QAbstractItemView>
+#include <QTextBrowser>
 #include <QLibraryInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTranslator>
 #include <QtTest>
+#include <qwt_plot_marker.h>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -38,6 +42,7 @@ private slots:
     void eachOpeningBuildsAFreshDialog();
     void chosenLanguageTakesEffectAtOnce();
     void cancelBringsTheStoredLanguageBack();
+    void windowsBesideTheMainWindowFollowAtOnce();
     void qtOwnTranslations_data();
     void qtOwnTranslations();
     void columnFollowsWiderTranslations();
@@ -637,6 +642,53 @@ void TestSettingsDialog::cancelBringsTheStoredLanguageBack()
     QTRY_COMPARE(window->menuFile->title(), QString("[DE] &File"));
 }
 
+// The two plot windows and help, open beside the main window, take the new language while the
+// dialog is still open, and the old one back on Cancel: titles, buttons and plot axes.
+void TestSettingsDialog::windowsBesideTheMainWindowFollowAtOnce()
+{
+    window->show();
+    window->ppO2Graph->setChecked(true);
+    window->dive_time->setValue(2);
+    window->dive_depth->setValue(12);
+    window->simulateSlot();
+    window->addRuntimeSlot();
+    window->pressureDiagramSlot();
+    window->helpSlot();
+    PlotInterface* traces = PlotInterface::plot;
+    PlotInterface* tissues = PlotInterface::cptPlot;
+    QVERIFY(traces && tissues && window->helpBrowser);
+
+    // What each window shows, the title of the plot up to its subtitle.
+    const auto shown = [&] {
+        QStringList texts;
+        for (PlotInterface* plot : {traces, tissues}) {
+            QwtPlot* p = plot->qwtPlot;
+            texts << plot->windowTitle() << plot->saveImage->text() << p->title().text().section("<br>", 0, 0)
+                  << p->axisTitle(QwtPlot::xBottom).text() << p->axisTitle(QwtPlot::yLeft).text();
+        }
+        texts << traces->qwtPlot->axisTitle(QwtPlot::yRight).text() << window->helpBrowser->windowTitle();
+        const QList<QwtPlotItem*> marks = tissues->qwtPlot->itemList(QwtPlotItem::Rtti_PlotMarker);
+        for (QwtPlotItem* mark : marks)
+            texts << static_cast<QwtPlotMarker*>(mark)->label().text();
+        return texts;
+    };
+    const QStringList english = {"Dive profile", "Save image...", "Dive traces", "time [min]", "Depth [m]",
+                                 "Tissues plot", "Save image...", "Tissues plot", "P. ambient (absolute, millibar)",
+                                 "P. tissue (N2+He, millibar)", "[Bar]", "VARN Planner help", "Surface"};
+    QCOMPARE(shown(), english);
+    QStringList german;
+    for (const QString& text : english)
+        german << "[DE] " + text;
+
+    runDialog(
+        [&](Settings* d) {
+            chooseLanguage(d, 0);
+            QTRY_COMPARE(shown(), german);
+        },
+        QDialogButtonBox::Cancel);
+    QTRY_COMPARE(shown(), english);
+}
+
 void TestSettingsDialog::qtOwnTranslations_data()
 {
     QTest::addColumn<int>("index");
@@ -697,35 +749,44 @@ void TestSettingsDialog::nothingCut_data()
 {
     QTest::addColumn<QString>("language");
     QTest::addColumn<bool>("devices");
-    QTest::newRow("English, no port") << "EN" << false;
-    QTest::newRow("English, ports") << "EN" << true;
-    QTest::newRow("test translation, no port") << "DE" << false;
+    QTest::addColumn<bool>("chosenInTheDialog");
+    QTest::newRow("English, no port") << "EN" << false << false;
+    QTest::newRow("English, ports") << "EN" << true << false;
+    QTest::newRow("test translation, no port") << "DE" << false << false;
+    QTest::newRow("test translation, ports") << "DE" << true << false;
+    // Longer texts come into a dialog already laid out.
+    QTest::newRow("test translation chosen, no port") << "DE" << false << true;
+    QTest::newRow("test translation chosen, ports") << "DE" << true << true;
 }
 
 void TestSettingsDialog::nothingCut()
 {
     QFETCH(QString, language);
     QFETCH(bool, devices);
-    settings->setValue("Interface/lang", language);
+    QFETCH(bool, chosenInTheDialog);
+    settings->setValue("Interface/lang", chosenInTheDialog ? "EN" : language);
     Settings::reload(nullptr);
     if (devices) {
         addDevice("tty.usbserial-FTB6SPL3", "fifo");
         addDevice("ttyUSB0", "fifo");
+        settings->setValue("VARN/port", "tty.usbserial-FTB6SPL3");
     }
 
     runDialog(
         [&](Settings* d) {
             QVERIFY(QTest::qWaitForWindowExposed(d));
-            QStringList cut;
-            for (QWidget* w : d->findChildren<QWidget*>()) {
-                if (!w->isVisible() || !(qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w)
-                                         || qobject_cast<QComboBox*>(w)))
-                    continue;
-                if (w->width() < w->sizeHint().width() || w->height() < w->sizeHint().height())
-                    cut << QString("%1 %2x%3 < %4x%5").arg(w->objectName()).arg(w->width()).arg(w->height())
-                               .arg(w->sizeHint().width()).arg(w->sizeHint().height());
+            if (chosenInTheDialog) {
+                chooseLanguage(d, 0);
+                QTRY_COMPARE(d->label->text(), QString("[DE] Language:"));
+                QCoreApplication::processEvents();
             }
+            const QStringList cut = cutTexts(d);
             QVERIFY2(cut.isEmpty(), qPrintable(cut.join(", ")));
+            // Nor when the user makes the dialog as small as it goes.
+            d->resize(d->minimumSize());
+            QCoreApplication::processEvents();
+            const QStringList cutSmallest = cutTexts(d);
+            QVERIFY2(cutSmallest.isEmpty(), qPrintable("smallest: " + cutSmallest.join(", ")));
             // The flags show in the list.
             QVERIFY(!d->languageMenu->itemIcon(d->languageMenu->currentIndex()).isNull());
             QVERIFY(d->languageMenu->iconSize().width() >= 16);

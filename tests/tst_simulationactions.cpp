@@ -280,6 +280,10 @@ void TestSimulationActions::runtimeNeedsAFinishedPlan()
     QCOMPARE(console(), simulateFirst);
     QVERIFY(shownInRed(*window->textEdit, simulateFirst));
     QVERIFY(!PlotInterface::plot);
+    // Nor after an Ascent with no dive to ascend from.
+    window->actionAscent->trigger();
+    window->addRuntime->click();
+    QVERIFY(console().endsWith("\n" + simulateFirst));
 
     window->actionSimulate->trigger();
     window->actionAddRuntime->trigger();
@@ -287,10 +291,12 @@ void TestSimulationActions::runtimeNeedsAFinishedPlan()
     QCOMPARE(plot->depthCurves.size(), 1);
     QVERIFY(!console().contains(simulateFirst));
 
-    // At the surface the engine holds no plan of the dive any more.
+    // At the surface the engine holds no plan of the dive any more: the diver is told why.
     window->actionAscent->trigger();
     window->addRuntime->click();
-    QVERIFY(console().endsWith("\n" + simulateFirst));
+    const QString ascentEnded = "No plan to draw: the ascent ended the plan; simulate again to draw a runtime";
+    QVERIFY(console().endsWith("\n" + ascentEnded));
+    QVERIFY(shownInRed(*window->textEdit, ascentEnded));
     QCOMPARE(plot->depthCurves.size(), 1);
 
     // Gas volumes plan afresh from where the dive stands: that plan can be drawn.
@@ -307,7 +313,7 @@ void TestSimulationActions::runtimeNeedsAFinishedPlan()
     window->actionSimulate->trigger();
     QVERIFY(console().contains("Simulation stopped at 1.0 m: "));
     window->addRuntime->click();
-    QVERIFY(console().endsWith("\n" + simulateFirst));
+    QVERIFY(console().endsWith("\nNo plan to draw: the last run stopped before its plan was finished"));
     QCOMPARE(plot->depthCurves.size(), 2);
 }
 
@@ -563,7 +569,7 @@ void TestSimulationActions::valuesTheEngineRefuses()
     QCOMPARE(dive_time, clock);
     // Nor can the earlier plan be drawn as if it were this run's.
     window->addRuntime->click();
-    QVERIFY(console().endsWith("\nNo finished plan to draw: simulate first"));
+    QVERIFY(console().endsWith("\nNo plan to draw: the last action was refused"));
     QVERIFY(!console().contains("p2_deco"));
 
     if (!everyAction) {

@@ -17,6 +17,7 @@ class TestStartUpLocale : public QObject {
 
 private slots:
     void firstStartTakesTheLocalesLanguage();
+    void cleanup();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -71,6 +72,15 @@ void TestStartUpLocale::firstStartTakesTheLocalesLanguage()
 
     mainWindow->close();
     static_cast<PlannerApplication*>(qApp)->shutDown();
+}
+
+// The program never deletes its window and splash; the test does, once its dialog has gone.
+void TestStartUpLocale::cleanup()
+{
+    if (mainWindow)
+        delete mainWindow->splash;
+    delete mainWindow;
+    mainWindow = nullptr;
 }
 
 int main(int argc, char* argv[])

@@ -4,6 +4,8 @@
 #include "VARN_Planner_Interface.h"
 #include "VARN_eeprom.h"
 #include "columncheck.h"
+#include "plotwindows.h"
+#include "temporarydefaults.h"
 
 #include <QFile>
 #include <QProcess>
@@ -14,6 +16,8 @@
 #include <QTranslator>
 #include <QXmlStreamReader>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 // The program's four translations: built beside the program (this test runs there), complete for
 // the texts of the current sources, true to the fields and markup of each source text, and shown
@@ -29,6 +33,8 @@ private slots:
     void everyTextIsTranslated();
     void programStartsInTheLanguage_data();
     void programStartsInTheLanguage();
+    void settingsDialogShowsEveryText_data();
+    void settingsDialogShowsEveryText();
 };
 
 namespace {
@@ -260,6 +266,69 @@ void TestTranslations::programStartsInTheLanguage()
     delete mainWindow->splash;
     delete mainWindow;
     mainWindow = nullptr;
+    deletePlotWindows();
+}
+
+void TestTranslations::settingsDialogShowsEveryText_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<bool>("ports");
+    QTest::addColumn<bool>("chosenInTheDialog");
+    for (const char* code : {"DE", "EN", "ES", "FR", "IT"}) {
+        for (bool ports : {false, true}) {
+            for (bool chosen : {false, true})
+                QTest::newRow(qPrintable(QString("%1, %2, %3")
+                                             .arg(code, ports ? "ports" : "no port",
+                                                  chosen ? "chosen in the dialog" : "stored")))
+                    << code << ports << chosen;
+        }
+    }
+}
+
+// Every text of the settings dialog fits in every language: opened in it, or switched to it in
+// the open dialog; with the warning of a missing adapter, or with adapters listed (fifos stand
+// in for them), one of them chosen.
+void TestTranslations::settingsDialogShowsEveryText()
+{
+    QFETCH(QString, code);
+    QFETCH(bool, ports);
+    QFETCH(bool, chosenInTheDialog);
+    const QStringList codes = {"DE", "EN", "ES", "FR", "IT"};
+
+    TemporaryDefaults defaults;
+    QVERIFY(defaults.isValid());
+    const QString devices = defaults.filePath("dev");
+    QVERIFY(QDir().mkpath(devices));
+    if (ports) {
+        for (const char* name : {"tty.usbserial-FTB6SPL3", "cu.usbserial-FTB6SPL3", "ttyUSB0"})
+            QCOMPARE(mkfifo(QFile::encodeName(devices + "/" + name).constData(), 0666), 0);
+        settings->setValue("VARN/port", "tty.usbserial-FTB6SPL3");
+    }
+    Settings::setPortFolder(devices);
+    settings->setValue("Interface/lang", chosenInTheDialog ? "EN" : code);
+    Settings::reload(nullptr);
+
+    VARN_Planner_Interface window;
+    Settings dialog(&window);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    if (chosenInTheDialog) {
+        dialog.languageMenu->setCurrentIndex(codes.indexOf(code));
+        dialog.languageSlot(codes.indexOf(code));
+    }
+    QTRY_COMPARE(dialog.label->text(),
+                 code == "EN" ? QString("Language:") : translationOf(readTs(tsFile(code)), "Settings", "Language:"));
+    QCOMPARE(dialog.noPortLabel->text().isEmpty(), ports);
+    QCOMPARE(dialog.portMenu->count(), ports ? 3 : 0);
+    // The new texts are laid out as the event loop lays them out.
+    QCoreApplication::processEvents();
+    const QStringList cut = cutTexts(&dialog);
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(", ")));
+    // Nor when the user makes the dialog as small as it goes.
+    dialog.resize(dialog.minimumSize());
+    QCoreApplication::processEvents();
+    const QStringList cutSmallest = cutTexts(&dialog);
+    QVERIFY2(cutSmallest.isEmpty(), qPrintable("smallest: " + cutSmallest.join(", ")));
 }
 
 int main(int argc, char* argv[])

@@ -70,6 +70,8 @@ QByteArray firmwareHex(quint32 seed)
 
 } // namespace
 
+Q_DECLARE_METATYPE(LoopbackHttp::Answer)
+
 // The version check against a web server on loopback, through the real window and its
 // defaults file, with downloads going to a temporary data folder.
 class TestUpdates : public QObject {
@@ -98,6 +100,11 @@ private slots:
     void storedVersionCheckedBeforeItNamesAFile_data();
     void storedVersionCheckedBeforeItNamesAFile();
     void silentServerAbandoned();
+    void failedDownloadIsFetchedAtTheNextCheck_data();
+    void failedDownloadIsFetchedAtTheNextCheck();
+    void republishedFileIsNotFetchedAgain();
+    void menuCheckTellsWhatCameOfIt_data();
+    void menuCheckTellsWhatCameOfIt();
 
 private:
     TemporaryDefaults* defaults = nullptr;
@@ -117,9 +124,15 @@ private:
     void serveProgram(const QDateTime& lastModified);
     void serveFirmware(const QByteArray& text, const QDateTime& textDate, const QByteArray& hex,
                        const QDateTime& hexDate);
-    // Runs a check from the menu's slot and waits until every reply has been handled and every
-    // checker but the firmware downloader has gone.
+    // Runs a check as the start-up runs it, silent, or from the Help menu, and waits until every
+    // reply has been handled and every checker but the firmware downloader has gone.
     bool check();
+    bool checkFromTheMenu();
+    bool waitForReplies();
+    // The next check comes on a later day: the days of the last notices move one day back.
+    void aDayLater();
+    // The Console's lines, in no set order (the two servers answer in either order).
+    QStringList consoleLines() const;
 };
 
 void TestUpdates::initTestCase()
@@ -197,7 +210,33 @@ void TestUpdates::serveFirmware(const QByteArray& text, const QDateTime& textDat
 
 bool TestUpdates::check()
 {
-    window->checkUpdatesSlot();
+    window->checkUpdates(false);
+    return waitForReplies();
+}
+
+bool TestUpdates::checkFromTheMenu()
+{
+    window->checkUpdatesAction->trigger();
+    return waitForReplies();
+}
+
+void TestUpdates::aDayLater()
+{
+    const QString yesterday = isoDay(QDate::currentDate().addDays(-1));
+    for (const QString& key : storedKeys())
+        if (key.endsWith("/asked"))
+            settings->setValue(key, yesterday);
+}
+
+QStringList TestUpdates::consoleLines() const
+{
+    QStringList lines = window->textEdit->toPlainText().split('\n', Qt::SkipEmptyParts);
+    lines.sort();
+    return lines;
+}
+
+bool TestUpdates::waitForReplies()
+{
     return QTest::qWaitFor(
         [this] {
             for (Updates* checker : window->findChildren<Updates*>())
@@ -472,6 +511,9 @@ void TestUpdates::invalidFirmwareNeitherKeptNorAnnounced()
     QVERIFY(window->messages.isEmpty());
     QCOMPARE(dataFiles(), QStringList());
     QCOMPARE(window->textEdit->toPlainText(), QString());
+    // A broken release is not fetched every day: its dates are kept as for a file kept.
+    QCOMPARE(settings->value("Updates/firmware/last").toString(), QString("2024-03-05"));
+    QCOMPARE(settings->value("Updates/firmware/2.51/last").toString(), QString("2024-03-05"));
 }
 
 void TestUpdates::secondFirmwareNoticeGivesOneFileAndOneNotice()
@@ -520,6 +562,13 @@ void TestUpdates::unwritableFolderReported()
     QVERIFY(window->textEdit->toHtml().contains("color:#ff0000"));
     QVERIFY(window->messages.isEmpty());
     QCOMPARE(dataFiles(), QStringList("/VARN Planner/firmware"));
+
+    // With the folder free again, the next check keeps the file.
+    QVERIFY(QFile::remove(data->path() + "/VARN Planner/firmware"));
+    aDayLater();
+    QVERIFY(check());
+    QTRY_COMPARE(window->messages.size(), 1);
+    QCOMPARE(dataFiles(), QStringList("/VARN Planner/firmware/varn2_2.51.hex"));
 }
 
 void TestUpdates::storedVersionCheckedBeforeItNamesAFile_data()
@@ -559,6 +608,171 @@ void TestUpdates::silentServerAbandoned()
     QCOMPARE(server->requests.size(), 2);
     QVERIFY(window->messages.isEmpty());
     QCOMPARE(storedKeys(), QStringList());
+}
+
+void TestUpdates::failedDownloadIsFetchedAtTheNextCheck_data()
+{
+    QTest::addColumn<LoopbackHttp::Answer>("failure");
+
+    const QByteArray hex = firmwareHex(9);
+    LoopbackHttp::Answer unavailable{503, "<html>Busy</html>", {}, {}, false};
+    QTest::newRow("503") << unavailable;
+    QTest::newRow("404") << LoopbackHttp::Answer{404, "<html>Not found</html>", {}, {}, false};
+    LoopbackHttp::Answer dropped;
+    dropped.drop = true;
+    QTest::newRow("connection dropped") << dropped;
+    QTest::newRow("cut short") << LoopbackHttp::Answer{200, hex.left(hex.size() / 2), utc(2024, 3, 4), {}, true};
+}
+
+// The release is fetched again at the next check until its file is kept, whatever the dates
+// the server gives.
+void TestUpdates::failedDownloadIsFetchedAtTheNextCheck()
+{
+    QFETCH(LoopbackHttp::Answer, failure);
+    Updates::setTransferTimeout(300);
+    serveFirmware("Firmware 2.51\n", utc(2024, 3, 5), QByteArray(), QDateTime());
+    server->answers[firmwarePath] = failure;
+    const bool checked = check();
+    Updates::setTransferTimeout(30000);
+    QVERIFY(checked);
+    // Qt's client asks once more when the server closes without a word.
+    const int asked = server->requestsFor(firmwarePath).size();
+    QVERIFY(asked >= 1);
+    QVERIFY(window->messages.isEmpty());
+    QCOMPARE(dataFiles(), QStringList());
+    QVERIFY(!settings->contains("Updates/firmware/last"));
+    QVERIFY(!settings->contains("Updates/firmware/2.51/last"));
+
+    // A later day, the same announcement, the file served.
+    aDayLater();
+    const QByteArray hex = firmwareHex(9);
+    serveFirmware("Firmware 2.51\n", utc(2024, 3, 5), hex, utc(2024, 3, 4));
+    QVERIFY(check());
+    QTRY_COMPARE(window->messages.size(), 1);
+    QCOMPARE(server->requestsFor(firmwarePath).size(), asked + 1);
+    QCOMPARE(window->messages[0].title, QString("Firmware 2.51 available..."));
+    QFile file(firmwareFile("2.51"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), hex);
+    // Kept now: the announcement's dates too.
+    QCOMPARE(settings->value("Updates/firmware/last").toString(), QString("2024-03-05"));
+    QCOMPARE(settings->value("Updates/firmware/asked").toString(), isoDay(QDate::currentDate()));
+    QCOMPARE(settings->value("Updates/firmware/2.51/last").toString(), QString("2024-03-04"));
+}
+
+// An announcement published again with the file already kept fetches nothing more, then or later.
+void TestUpdates::republishedFileIsNotFetchedAgain()
+{
+    const QByteArray hex = firmwareHex(10);
+    serveFirmware("Firmware 2.51\n", utc(2024, 3, 5), hex, utc(2024, 3, 4));
+    QVERIFY(check());
+    QTRY_COMPARE(window->messages.size(), 1);
+
+    aDayLater();
+    serveFirmware("Firmware 2.51\n", utc(2024, 3, 9), hex, utc(2024, 3, 4));
+    QVERIFY(check());
+    QCOMPARE(server->requestsFor(firmwarePath).size(), 2);
+    QCOMPARE(window->messages.size(), 1);
+    QCOMPARE(settings->value("Updates/firmware/last").toString(), QString("2024-03-09"));
+
+    aDayLater();
+    QVERIFY(check());
+    QCOMPARE(server->requestsFor(firmwareTextPath).size(), 3);
+    QCOMPARE(server->requestsFor(firmwarePath).size(), 2);
+    QCOMPARE(window->messages.size(), 1);
+}
+
+void TestUpdates::menuCheckTellsWhatCameOfIt_data()
+{
+    QTest::addColumn<QString>("situation");
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QStringList>("red");
+
+    QTest::newRow("nothing new") << "nothing new"
+                                 << QStringList({"Check updates: no new VARN firmware.",
+                                                 "Check updates: no new version of VARN Planner."})
+                                 << QStringList();
+    QTest::newRow("both new") << "both new"
+                              << QStringList({"Check updates: VARN firmware 2.51 is available, saved as %1.",
+                                              "Check updates: a new version of VARN Planner is available."})
+                              << QStringList();
+    QTest::newRow("servers unreachable")
+        << "unreachable"
+        << QStringList({"Check updates: the VARN Planner web site 127.0.0.1 could not be reached.",
+                        "Check updates: the firmware web site 127.0.0.1 could not be reached."})
+        << QStringList({"Check updates: the VARN Planner web site 127.0.0.1 could not be reached.",
+                        "Check updates: the firmware web site 127.0.0.1 could not be reached."});
+    const QString failed = "Check updates: VARN firmware 2.51 is announced but could not be downloaded from "
+                           "127.0.0.1; the next check tries again.";
+    QTest::newRow("download fails") << "download fails"
+                                    << QStringList({failed, "Check updates: no new version of VARN Planner."})
+                                    << QStringList({failed});
+    const QString unfit =
+        "Check updates: VARN firmware 2.51 is announced but the file served is no firmware (Bad HEX format): it "
+        "was not kept.";
+    QTest::newRow("no firmware file") << "no firmware file"
+                                      << QStringList({unfit, "Check updates: no new version of VARN Planner."})
+                                      << QStringList({unfit});
+    QTest::newRow("no version named") << "no version named"
+                                      << QStringList({"Check updates: no new VARN firmware.",
+                                                      "Check updates: no new version of VARN Planner."})
+                                      << QStringList();
+}
+
+// Help > Check updates says in the Console what came of each check; the same check at start-up
+// says nothing.
+void TestUpdates::menuCheckTellsWhatCameOfIt()
+{
+    QFETCH(QString, situation);
+    QFETCH(QStringList, lines);
+    QFETCH(QStringList, red);
+
+    const auto serve = [&] {
+        serveProgram(utc(2024, 3, 5));
+        serveFirmware("Firmware 2.51\n", utc(2024, 3, 5), firmwareHex(11), utc(2024, 3, 4));
+        if (situation == "nothing new") {
+            for (const char* name : {"VARN-Planner", "firmware"})
+                settings->setValue(QString("Updates/%1/last").arg(name), "2024-03-05");
+        } else if (situation == "unreachable") {
+            settings->setValue("Updates/programServer", "http://127.0.0.1:1");
+            settings->setValue("Updates/firmwareServer", "http://127.0.0.1:1");
+        } else if (situation == "download fails") {
+            server->answers[firmwarePath] = {503, "<html>Busy</html>", {}, {}, false};
+            settings->setValue("Updates/VARN-Planner/last", "2024-03-05");
+        } else if (situation == "no firmware file") {
+            server->answers[firmwarePath] = {200, "<html>Moved</html>", utc(2024, 3, 4), {}, false};
+            settings->setValue("Updates/VARN-Planner/last", "2024-03-05");
+            QTest::ignoreMessage(QtWarningMsg, "Firmware 2.51 download ignored: Bad HEX format");
+        } else if (situation == "no version named") {
+            server->answers[firmwareTextPath] = {200, "Firmware soon\n", utc(2024, 3, 5), {}, false};
+            settings->setValue("Updates/VARN-Planner/last", "2024-03-05");
+        }
+    };
+
+    // At start-up: silent.
+    serve();
+    QVERIFY(check());
+    QCOMPARE(window->textEdit->toPlainText(), QString());
+
+    // The same from the menu, with the dates as they were.
+    delete window;
+    window = new ScriptedWindow;
+    settings->clear();
+    settings->setValue("Updates/programServer", server->base());
+    settings->setValue("Updates/firmwareServer", server->base());
+    QDir(data->path()).removeRecursively();
+    QVERIFY(QDir().mkpath(data->path()));
+    serve();
+    QVERIFY(checkFromTheMenu());
+    QStringList expected;
+    for (const QString& line : lines)
+        expected << (line.contains("%1") ? line.arg(firmwareFile("2.51")) : line);
+    expected.sort();
+    QCOMPARE(consoleLines(), expected);
+    const QString html = window->textEdit->toHtml();
+    for (const QString& line : expected)
+        QCOMPARE(html.contains("<span style=\" color:#ff0000;\">" + line.toHtmlEscaped() + "</span>"),
+                 red.contains(line));
 }
 
 QTEST_MAIN(TestUpdates)

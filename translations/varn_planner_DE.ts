@@ -1787,5 +1787,54 @@
         <source>No firmware was sent: the dive computer still holds its old firmware.</source>
         <translation>Es wurde keine Firmware übertragen: Der Tauchcomputer hat weiterhin seine alte Firmware.</translation>
     </message>
+    <message>
+        <source>VARN Planner help</source>
+        <comment>Window Title</comment>
+        <translation>VARN Planner – Hilfe</translation>
+    </message>
+    <message>
+        <source>No plan to draw: the ascent ended the plan; simulate again to draw a runtime</source>
+        <translation>Kein Plan zum Zeichnen: Der Aufstieg hat den Plan beendet; erneut simulieren, um eine Runtime einzutragen</translation>
+    </message>
+    <message>
+        <source>No plan to draw: the last run stopped before its plan was finished</source>
+        <translation>Kein Plan zum Zeichnen: Der letzte Lauf endete, bevor sein Plan fertig war</translation>
+    </message>
+    <message>
+        <source>No plan to draw: the last action was refused</source>
+        <translation>Kein Plan zum Zeichnen: Die letzte Aktion wurde abgelehnt</translation>
+    </message>
+    <message>
+        <source>Check updates: a new version of VARN Planner is available.</source>
+        <translation>Nach Updates suchen: Eine neue Version von VARN Planner ist verfügbar.</translation>
+    </message>
+    <message>
+        <source>Check updates: no new version of VARN Planner.</source>
+        <translation>Nach Updates suchen: Keine neue Version von VARN Planner.</translation>
+    </message>
+    <message>
+        <source>Check updates: the VARN Planner web site %1 could not be reached.</source>
+        <translation>Nach Updates suchen: Die Website von VARN Planner %1 war nicht erreichbar.</translation>
+    </message>
+    <message>
+        <source>Check updates: no new VARN firmware.</source>
+        <translation>Nach Updates suchen: Keine neue VARN-Firmware.</translation>
+    </message>
+    <message>
+        <source>Check updates: the firmware web site %1 could not be reached.</source>
+        <translation>Nach Updates suchen: Die Firmware-Website %1 war nicht erreichbar.</translation>
+    </message>
+    <message>
+        <source>Check updates: VARN firmware %1 is announced but could not be downloaded from %2; the next check tries again.</source>
+        <translation>Nach Updates suchen: VARN-Firmware %1 ist angekündigt, konnte aber nicht von %2 heruntergeladen werden; die nächste Suche versucht es erneut.</translation>
+    </message>
+    <message>
+        <source>Check updates: VARN firmware %1 is announced but the file served is no firmware (%2): it was not kept.</source>
+        <translation>Nach Updates suchen: VARN-Firmware %1 ist angekündigt, aber die gelieferte Datei ist keine Firmware (%2): Sie wurde nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Check updates: VARN firmware %1 is available, saved as %2.</source>
+        <translation>Nach Updates suchen: VARN-Firmware %1 ist verfügbar, gespeichert als %2.</translation>
+    </message>
 </context>
 </TS>

@@ -1787,5 +1787,54 @@
         <source>No firmware was sent: the dive computer still holds its old firmware.</source>
         <translation>No se ha enviado ningún firmware: el ordenador de buceo conserva su firmware anterior.</translation>
     </message>
+    <message>
+        <source>VARN Planner help</source>
+        <comment>Window Title</comment>
+        <translation>Ayuda de VARN Planner</translation>
+    </message>
+    <message>
+        <source>No plan to draw: the ascent ended the plan; simulate again to draw a runtime</source>
+        <translation>No hay ningún plan que dibujar: el ascenso terminó el plan; simule de nuevo para añadir un runtime</translation>
+    </message>
+    <message>
+        <source>No plan to draw: the last run stopped before its plan was finished</source>
+        <translation>No hay ningún plan que dibujar: la última simulación se detuvo antes de terminar su plan</translation>
+    </message>
+    <message>
+        <source>No plan to draw: the last action was refused</source>
+        <translation>No hay ningún plan que dibujar: la última acción fue rechazada</translation>
+    </message>
+    <message>
+        <source>Check updates: a new version of VARN Planner is available.</source>
+        <translation>Buscar actualizaciones: hay una nueva versión de VARN Planner disponible.</translation>
+    </message>
+    <message>
+        <source>Check updates: no new version of VARN Planner.</source>
+        <translation>Buscar actualizaciones: no hay ninguna versión nueva de VARN Planner.</translation>
+    </message>
+    <message>
+        <source>Check updates: the VARN Planner web site %1 could not be reached.</source>
+        <translation>Buscar actualizaciones: no se pudo acceder al sitio web de VARN Planner %1.</translation>
+    </message>
+    <message>
+        <source>Check updates: no new VARN firmware.</source>
+        <translation>Buscar actualizaciones: no hay ningún firmware nuevo del VARN.</translation>
+    </message>
+    <message>
+        <source>Check updates: the firmware web site %1 could not be reached.</source>
+        <translation>Buscar actualizaciones: no se pudo acceder al sitio web del firmware %1.</translation>
+    </message>
+    <message>
+        <source>Check updates: VARN firmware %1 is announced but could not be downloaded from %2; the next check tries again.</source>
+        <translation>Buscar actualizaciones: se anuncia el firmware %1 del VARN, pero no se pudo descargar de %2; la próxima búsqueda lo intentará de nuevo.</translation>
+    </message>
+    <message>
+        <source>Check updates: VARN firmware %1 is announced but the file served is no firmware (%2): it was not kept.</source>
+        <translation>Buscar actualizaciones: se anuncia el firmware %1 del VARN, pero el archivo recibido no es un firmware (%2): no se ha guardado.</translation>
+    </message>
+    <message>
+        <source>Check updates: VARN firmware %1 is available, saved as %2.</source>
+        <translation>Buscar actualizaciones: el firmware %1 del VARN está disponible, guardado como %2.</translation>
+    </message>
 </context>
 </TS>

@@ -1787,5 +1787,54 @@
         <source>No firmware was sent: the dive computer still holds its old firmware.</source>
         <translation>Aucun firmware n&apos;a été envoyé : l&apos;ordinateur de plongée garde son ancien firmware.</translation>
     </message>
+    <message>
+        <source>VARN Planner help</source>
+        <comment>Window Title</comment>
+        <translation>Aide de VARN Planner</translation>
+    </message>
+    <message>
+        <source>No plan to draw: the ascent ended the plan; simulate again to draw a runtime</source>
+        <translation>Aucun plan à tracer : la remontée a terminé le plan ; simulez à nouveau pour ajouter un runtime</translation>
+    </message>
+    <message>
+        <source>No plan to draw: the last run stopped before its plan was finished</source>
+        <translation>Aucun plan à tracer : la dernière simulation s&apos;est arrêtée avant la fin de son plan</translation>
+    </message>
+    <message>
+        <source>No plan to draw: the last action was refused</source>
+        <translation>Aucun plan à tracer : la dernière action a été refusée</translation>
+    </message>
+    <message>
+        <source>Check updates: a new version of VARN Planner is available.</source>
+        <translation>Rechercher des mises à jour : une nouvelle version de VARN Planner est disponible.</translation>
+    </message>
+    <message>
+        <source>Check updates: no new version of VARN Planner.</source>
+        <translation>Rechercher des mises à jour : pas de nouvelle version de VARN Planner.</translation>
+    </message>
+    <message>
+        <source>Check updates: the VARN Planner web site %1 could not be reached.</source>
+        <translation>Rechercher des mises à jour : le site web de VARN Planner %1 n&apos;a pas pu être joint.</translation>
+    </message>
+    <message>
+        <source>Check updates: no new VARN firmware.</source>
+        <translation>Rechercher des mises à jour : pas de nouveau firmware VARN.</translation>
+    </message>
+    <message>
+        <source>Check updates: the firmware web site %1 could not be reached.</source>
+        <translation>Rechercher des mises à jour : le site web du firmware %1 n&apos;a pas pu être joint.</translation>
+    </message>
+    <message>
+        <source>Check updates: VARN firmware %1 is announced but could not be downloaded from %2; the next check tries again.</source>
+        <translation>Rechercher des mises à jour : le firmware VARN %1 est annoncé mais n&apos;a pas pu être téléchargé depuis %2 ; la prochaine recherche réessaiera.</translation>
+    </message>
+    <message>
+        <source>Check updates: VARN firmware %1 is announced but the file served is no firmware (%2): it was not kept.</source>
+        <translation>Rechercher des mises à jour : le firmware VARN %1 est annoncé mais le fichier reçu n&apos;est pas un firmware (%2) : il n&apos;a pas été conservé.</translation>
+    </message>
+    <message>
+        <source>Check updates: VARN firmware %1 is available, saved as %2.</source>
+        <translation>Rechercher des mises à jour : le firmware VARN %1 est disponible, enregistré sous %2.</translation>
+    </message>
 </context>
 </TS>

@@ -1787,5 +1787,54 @@
         <source>No firmware was sent: the dive computer still holds its old firmware.</source>
         <translation>Nessun firmware è stato inviato: il computer subacqueo ha ancora il suo vecchio firmware.</translation>
     </message>
+    <message>
+        <source>VARN Planner help</source>
+        <comment>Window Title</comment>
+        <translation>Guida di VARN Planner</translation>
+    </message>
+    <message>
+        <source>No plan to draw: the ascent ended the plan; simulate again to draw a runtime</source>
+        <translation>Nessun piano da tracciare: la risalita ha concluso il piano; simula di nuovo per aggiungere un runtime</translation>
+    </message>
+    <message>
+        <source>No plan to draw: the last run stopped before its plan was finished</source>
+        <translation>Nessun piano da tracciare: l&apos;ultima simulazione si è fermata prima di completare il piano</translation>
+    </message>
+    <message>
+        <source>No plan to draw: the last action was refused</source>
+        <translation>Nessun piano da tracciare: l&apos;ultima azione è stata rifiutata</translation>
+    </message>
+    <message>
+        <source>Check updates: a new version of VARN Planner is available.</source>
+        <translation>Cerca aggiornamenti: è disponibile una nuova versione di VARN Planner.</translation>
+    </message>
+    <message>
+        <source>Check updates: no new version of VARN Planner.</source>
+        <translation>Cerca aggiornamenti: nessuna nuova versione di VARN Planner.</translation>
+    </message>
+    <message>
+        <source>Check updates: the VARN Planner web site %1 could not be reached.</source>
+        <translation>Cerca aggiornamenti: impossibile raggiungere il sito web di VARN Planner %1.</translation>
+    </message>
+    <message>
+        <source>Check updates: no new VARN firmware.</source>
+        <translation>Cerca aggiornamenti: nessun nuovo firmware VARN.</translation>
+    </message>
+    <message>
+        <source>Check updates: the firmware web site %1 could not be reached.</source>
+        <translation>Cerca aggiornamenti: impossibile raggiungere il sito web del firmware %1.</translation>
+    </message>
+    <message>
+        <source>Check updates: VARN firmware %1 is announced but could not be downloaded from %2; the next check tries again.</source>
+        <translation>Cerca aggiornamenti: il firmware VARN %1 è annunciato ma non è stato possibile scaricarlo da %2; la prossima ricerca riproverà.</translation>
+    </message>
+    <message>
+        <source>Check updates: VARN firmware %1 is announced but the file served is no firmware (%2): it was not kept.</source>
+        <translation>Cerca aggiornamenti: il firmware VARN %1 è annunciato ma il file ricevuto non è un firmware (%2): non è stato conservato.</translation>
+    </message>
+    <message>
+        <source>Check updates: VARN firmware %1 is available, saved as %2.</source>
+        <translation>Cerca aggiornamenti: il firmware VARN %1 è disponibile, salvato come %2.</translation>
+    </message>
 </context>
 </TS>

@@ -32,6 +32,21 @@
         <source>*  last stop (CF29) = %1 m</source>
         <translation>[DE] *  last stop (CF29) = %1 m</translation>
     </message>
+    <message>
+        <source>Dive profile</source>
+        <comment>Window Title</comment>
+        <translation>[DE] Dive profile</translation>
+    </message>
+    <message>
+        <source>Tissues plot</source>
+        <comment>Window Title</comment>
+        <translation>[DE] Tissues plot</translation>
+    </message>
+    <message>
+        <source>VARN Planner help</source>
+        <comment>Window Title</comment>
+        <translation>[DE] VARN Planner help</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>
@@ -74,6 +89,61 @@
     <message>
         <source>Did you installed the %1 driver ?</source>
         <translation>[DE] Did you installed the %1 driver ?</translation>
+    </message>
+</context>
+<context>
+    <name>PlotDialog</name>
+    <message>
+        <source>Save image...</source>
+        <translation>[DE] Save image...</translation>
+    </message>
+</context>
+<context>
+    <name>PlotInterface</name>
+    <message>
+        <source>Dive traces</source>
+        <comment>Plot title</comment>
+        <translation>[DE] Dive traces</translation>
+    </message>
+    <message>
+        <source>Depth [m]</source>
+        <comment>Plot axis</comment>
+        <translation>[DE] Depth [m]</translation>
+    </message>
+    <message>
+        <source>time [min]</source>
+        <comment>Plot axis</comment>
+        <translation>[DE] time [min]</translation>
+    </message>
+    <message>
+        <source>Tissues plot</source>
+        <comment>Plot title</comment>
+        <translation>[DE] Tissues plot</translation>
+    </message>
+    <message>
+        <source>P. ambient (absolute, millibar)</source>
+        <comment>Plot axis</comment>
+        <translation>[DE] P. ambient (absolute, millibar)</translation>
+    </message>
+    <message>
+        <source>P. tissue (N2+He, millibar)</source>
+        <comment>Plot axis</comment>
+        <translation>[DE] P. tissue (N2+He, millibar)</translation>
+    </message>
+    <message>
+        <source>Surface</source>
+        <comment>Plot label</comment>
+        <translation>[DE] Surface</translation>
+    </message>
+    <message>
+        <source>[min]</source>
+        <comment>Plot axis</comment>
+        <translation>[DE] [min]</translation>
+    </message>
+    <message>
+        <source>[Bar]</source>
+        <comment>Plot axis</comment>
+        <translation>[DE] [Bar]</translation>
     </message>
 </context>
 </TS>
