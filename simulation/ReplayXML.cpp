@@ -50,9 +50,10 @@ Replay* ReplayXML::open(ReplayXML* source, const QString& kind, const QString& p
 {
     QScopedPointer<ReplayXML> opened(source);
     QString why;
-    QByteArray bytes;
-    if (LogXmlReader::readFile(path, &bytes, &why)) {
-        LogXmlReader xml(bytes, progress);
+    LogXmlReader xml(progress);
+    if (!xml.open(path)) {
+        why = xml.problem();
+    } else {
         const bool read = opened->read(xml);
         if (!xml.finish())
             why = xml.problem();
