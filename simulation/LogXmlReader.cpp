@@ -58,38 +58,27 @@ bool LogXmlReader::open(const QString& path)
 
 void LogXmlReader::refuse(const QString& reason)
 {
-    if (refused)
-        return;
     refused = true;
     why = reason;
 }
 
 void LogXmlReader::refuseBrokenFile()
 {
-    if (!begun) {
-        // The library refuses an encoding it does not know as it refuses any broken declaration.
-        const QString encoding = declaredEncoding(file);
-        if (!encoding.isEmpty() && !QTextCodec::codecForName(encoding.toLatin1())) {
-            refuse(ConsoleText::tr("its text encoding %1 is unknown").arg(encoding));
-            return;
-        }
-    }
-    refuse(ConsoleText::tr("it is not a complete, well-formed XML file"));
+    // The library refuses an encoding it does not know as it refuses any broken file.
+    const QString encoding = declaredEncoding(file);
+    if (!encoding.isEmpty() && !QTextCodec::codecForName(encoding.toLatin1()))
+        refuse(ConsoleText::tr("its text encoding %1 is unknown").arg(encoding));
+    else
+        refuse(ConsoleText::tr("it is not a complete, well-formed XML file"));
 }
 
 QXmlStreamReader::TokenType LogXmlReader::step()
 {
     if (refused)
         return QXmlStreamReader::Invalid;
-    if (xml.tokenType() == QXmlStreamReader::EndDocument)
-        return QXmlStreamReader::EndDocument;
     const QXmlStreamReader::TokenType token = xml.readNext();
     switch (token) {
-    case QXmlStreamReader::StartDocument:
-        begun = true;
-        break;
     case QXmlStreamReader::StartElement:
-        begun = true;
         if (++depth > maxNesting) {
             refuse(ConsoleText::tr("its elements are nested deeper than %1 levels").arg(maxNesting));
             return QXmlStreamReader::Invalid;
@@ -165,23 +154,18 @@ void LogXmlReader::collectText()
     }
 }
 
-const QByteArray& LogXmlReader::textBytes()
+const QByteArray& LogXmlReader::numberText()
 {
     collectText();
-    // Numbers are plain ASCII: they need no encoder.
     const int length = textBuffer.size();
-    utf8Buffer.resize(length);
+    numberBuffer.resize(length);
     const QChar* in = textBuffer.constData();
-    char* out = utf8Buffer.data();
+    char* out = numberBuffer.data();
     for (int i = 0; i < length; ++i) {
         const ushort c = in[i].unicode();
-        if (c >= 0x80) {
-            utf8Buffer = textBuffer.toUtf8();
-            break;
-        }
-        out[i] = char(c);
+        out[i] = c < 0x80 ? char(c) : char(0x80);
     }
-    return utf8Buffer;
+    return numberBuffer;
 }
 
 QString LogXmlReader::text()

@@ -39,9 +39,10 @@ public:
     // An attribute of the element just entered, empty when it has none of that name.
     QString attribute(const char* name) const;
     // The whole text of the element just entered, its children's included; leaves the element.
-    // The bytes are UTF-8 and valid until the next call.
-    const QByteArray& textBytes();
     QString text();
+    // The same text as bytes to read a number from, valid until the next call: ASCII as it
+    // stands, every other character as a byte that no number holds.
+    const QByteArray& numberText();
     // Leaves the element just entered.
     void skip();
     // Reads the rest of the file; true when the whole of it was a well-formed document that
@@ -62,11 +63,10 @@ private:
     qint64 size = 0;
     qint64 lastReport = 0;
     int depth = 0; // elements open
-    bool begun = false; // the XML declaration, if any, has been read
     bool refused = false;
     QString why;
     QString textBuffer;
-    QByteArray utf8Buffer;
+    QByteArray numberBuffer;
 };
 
 #endif

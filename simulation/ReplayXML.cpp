@@ -114,7 +114,7 @@ LoggedDive ReplayXML::readDive(LogXmlReader& xml)
             place = xml.text();
         } else if (!haveDepth && xml.is("Depth")) {
             haveDepth = true;
-            depthText = xml.textBytes();
+            depthText = xml.numberText();
         } else if (!haveProfile && xml.is("Profile")) {
             haveProfile = true;
             readProfile(xml, dive);
@@ -156,7 +156,7 @@ void ReplayXML::readProfile(LogXmlReader& xml, LoggedDive& dive)
         while (xml.readChild()) {
             if (!haveDepth && xml.is("Depth")) {
                 haveDepth = true;
-                sample.depth = profileDepth(xml.textBytes());
+                sample.depth = profileDepth(xml.numberText());
             } else {
                 xml.skip();
             }
