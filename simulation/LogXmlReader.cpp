@@ -30,8 +30,6 @@ QString declaredEncoding(QFile& file)
 LogXmlReader::LogXmlReader(ReadProgress* progress)
     : progress(progress)
 {
-    // Names are compared as written; a prefix no namespace declares is no reason to refuse a log.
-    xml.setNamespaceProcessing(false);
 }
 
 bool LogXmlReader::open(const QString& path)
@@ -53,6 +51,9 @@ bool LogXmlReader::open(const QString& path)
         return false;
     }
     xml.setDevice(&file);
+    // Names are compared as written; a prefix no namespace declares is no reason to refuse a log.
+    // (Setting the device resets this.)
+    xml.setNamespaceProcessing(false);
     return true;
 }
 
@@ -144,8 +145,9 @@ void LogXmlReader::collectText()
     for (;;) {
         const QXmlStreamReader::TokenType token = step();
         if (token == QXmlStreamReader::Characters) {
-            // Blanks between elements are layout, not text.
-            if (xml.isCDATA() || !xml.isWhitespace())
+            // Blanks between elements are layout, not text; the stream reader counts no CDATA
+            // section as blanks.
+            if (!xml.isWhitespace())
                 textBuffer.append(xml.text());
         } else if (token == QXmlStreamReader::Invalid || token == QXmlStreamReader::EndDocument
                    || (token == QXmlStreamReader::EndElement && depth < level)) {

@@ -330,6 +330,7 @@ void TestReplayFiles::xmlForms_data()
     // Each fixture is the same dive around one form: its place, as the dive list shows it, and
     // for some its second sample, 10 m at 60 s, are written in that form.
     QTest::newRow("DOCTYPE with an internal subset") << "form-doctype.xml" << "Reef" << QString();
+    // Blanks between the sections are layout; a section of blanks is text.
     QTest::newRow("CDATA") << "form-cdata.xml" << "Reef <North> & \"Wall\"" << QString();
     QTest::newRow("&lt;") << "form-entity-lt.xml" << "Reef < 10 m" << QString();
     QTest::newRow("&gt;") << "form-entity-gt.xml" << "Reef > 10 m" << QString();
@@ -343,6 +344,8 @@ void TestReplayFiles::xmlForms_data()
     // XML reads every line end as a line feed.
     QTest::newRow("CR LF line ends") << "form-crlf.xml" << "North\nWall" << QString();
     QTest::newRow("CR line ends") << "form-cr.xml" << "North\nWall" << QString();
+    QTest::newRow("elements inside a text") << "form-inner-elements.xml" << "Reef North Wall" << QString();
+    QTest::newRow("prefixes no namespace declares") << "form-prefix.xml" << "Reef" << QString();
     QTest::newRow("declared ISO-8859-1") << "form-latin1.xml" << "Plongée à Hyères" << QString();
     QTest::newRow("declared unknown encoding") << "form-unknown-encoding.xml" << QString()
                                                << "its text encoding x-unknown is unknown";
