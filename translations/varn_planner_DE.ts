@@ -1759,5 +1759,9 @@
         <source>VARN upgrade done. rebooting...</source>
         <translation>VARN-Update abgeschlossen. Neustart...</translation>
     </message>
+    <message>
+        <source>it declares XML entities, which dive logs do not use</source>
+        <translation>die Datei deklariert XML-Entitäten, die Tauchprotokolle nicht verwenden</translation>
+    </message>
 </context>
 </TS>

@@ -1759,5 +1759,9 @@
         <source>VARN upgrade done. rebooting...</source>
         <translation>Actualización del VARN terminada. Reiniciando...</translation>
     </message>
+    <message>
+        <source>it declares XML entities, which dive logs do not use</source>
+        <translation>declara entidades XML, que los registros de inmersión no usan</translation>
+    </message>
 </context>
 </TS>

@@ -1759,5 +1759,9 @@
         <source>VARN upgrade done. rebooting...</source>
         <translation>Mise à jour du VARN terminée. Redémarrage...</translation>
     </message>
+    <message>
+        <source>it declares XML entities, which dive logs do not use</source>
+        <translation>le fichier déclare des entités XML, que les carnets de plongée n&apos;utilisent pas</translation>
+    </message>
 </context>
 </TS>

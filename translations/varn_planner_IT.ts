@@ -1759,5 +1759,9 @@
         <source>VARN upgrade done. rebooting...</source>
         <translation>Aggiornamento del VARN completato. Riavvio...</translation>
     </message>
+    <message>
+        <source>it declares XML entities, which dive logs do not use</source>
+        <translation>dichiara entità XML, che i log di immersione non usano</translation>
+    </message>
 </context>
 </TS>
