@@ -178,7 +178,7 @@ QString LogXmlReader::text()
 
 bool LogXmlReader::is(const char* name) const
 {
-    return xml.isStartElement() && xml.qualifiedName() == QLatin1String(name);
+    return xml.qualifiedName() == QLatin1String(name);
 }
 
 QString LogXmlReader::attribute(const char* name) const
