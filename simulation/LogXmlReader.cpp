@@ -138,9 +138,9 @@ void LogXmlReader::skip()
     }
 }
 
-void LogXmlReader::collectText()
+template <typename Append>
+void LogXmlReader::collectText(Append append)
 {
-    textBuffer.resize(0);
     const int level = depth;
     for (;;) {
         const QXmlStreamReader::TokenType token = step();
@@ -148,7 +148,7 @@ void LogXmlReader::collectText()
             // Blanks between elements are layout, not text; the stream reader counts no CDATA
             // section as blanks.
             if (!xml.isWhitespace())
-                textBuffer.append(xml.text());
+                append(xml.text());
         } else if (token == QXmlStreamReader::Invalid || token == QXmlStreamReader::EndDocument
                    || (token == QXmlStreamReader::EndElement && depth < level)) {
             return;
@@ -156,24 +156,24 @@ void LogXmlReader::collectText()
     }
 }
 
-const QByteArray& LogXmlReader::numberText()
-{
-    collectText();
-    const int length = textBuffer.size();
-    numberBuffer.resize(length);
-    const QChar* in = textBuffer.constData();
-    char* out = numberBuffer.data();
-    for (int i = 0; i < length; ++i) {
-        const ushort c = in[i].unicode();
-        out[i] = c < 0x80 ? char(c) : char(0x80);
-    }
-    return numberBuffer;
-}
-
 QString LogXmlReader::text()
 {
-    collectText();
-    return textBuffer;
+    QString text;
+    collectText([&text](const QStringRef& part) { text += part; });
+    return text;
+}
+
+const QByteArray& LogXmlReader::numberText()
+{
+    numberBuffer.resize(0);
+    collectText([this](const QStringRef& part) {
+        const int from = numberBuffer.size();
+        numberBuffer.resize(from + part.size());
+        char* out = numberBuffer.data() + from;
+        for (const QChar c : part)
+            *out++ = c.unicode() < 0x80 ? char(c.unicode()) : char(0x80);
+    });
+    return numberBuffer;
 }
 
 bool LogXmlReader::is(const char* name) const

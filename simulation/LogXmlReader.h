@@ -55,7 +55,8 @@ private:
     QXmlStreamReader::TokenType step();
     void refuse(const QString& why);
     void refuseBrokenFile();
-    void collectText();
+    template <typename Append>
+    void collectText(Append append);
 
     ReadProgress* const progress;
     QFile file;
@@ -65,7 +66,6 @@ private:
     int depth = 0; // elements open
     bool refused = false;
     QString why;
-    QString textBuffer;
     QByteArray numberBuffer;
 };
 
