@@ -4,6 +4,7 @@
 #include "Version.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QEvent>
 #include <QFile>
 #include <QImage>
@@ -127,6 +128,17 @@ void VARN_Planner_Interface::changeEvent(QEvent* e)
     QMainWindow::changeEvent(e);
 }
 
+// The window's own close button, like the Exit action: a transfer cut off by the program's end
+// would leave the dive computer in its boot loader or half written.
+void VARN_Planner_Interface::closeEvent(QCloseEvent* event)
+{
+    if (refusedWhileRunning()) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
+}
+
 void VARN_Planner_Interface::languageChange()
 {
     retranslateUi(this);
@@ -150,6 +162,8 @@ void VARN_Planner_Interface::closeAllWindows()
 // A dialog built for each use, so it always starts from the stored options.
 void VARN_Planner_Interface::settingsSlot()
 {
+    if (refusedWhileRunning())
+        return;
     QScopedPointer<Settings> dialog(new Settings(this));
     runSettings(dialog.data());
 }

@@ -90,6 +90,7 @@ public slots:
 
 protected:
     void changeEvent(QEvent* e) override;
+    void closeEvent(QCloseEvent* event) override;
     virtual void languageChange();
 
     // The modal dialogs of the slots, apart from the work done with their answers.

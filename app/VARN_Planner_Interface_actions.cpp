@@ -7,6 +7,7 @@
 #include "LogReadProgress.h"
 #include "PlotInterface.h"
 #include "Replay.h"
+#include "SerialPort.h"
 #include "VARN_Planner.h"
 #include "VARN_eeprom.h"
 #include "p2_deco.h"
@@ -15,13 +16,19 @@
 #include <QScrollBar>
 #include <QTextCursor>
 
-// A run processes events between its steps, so the user can act while it goes on: an action
-// that would change or delete what the run uses is refused until the run has ended.
+// A simulation and a transfer with the dive computer process events while they go on, so the
+// user can act meanwhile: an action that would change what they use, clear or rewrite the
+// Console they write into, or hold the window for long is refused until they have ended.
 bool VARN_Planner_Interface::refusedWhileRunning()
 {
-    if (!simulationRunning())
+    QString refusal;
+    if (simulationRunning())
+        refusal = tr("A simulation is running: try again when it has ended.");
+    else if (SerialPort::ExclusiveOperation::running())
+        refusal = tr("The dive computer is busy: try again when its transfer has ended.");
+    else
         return false;
-    textEdit->append(QString("<i>%1</i>").arg(tr("A simulation is running: try again when it has ended.")));
+    textEdit->append(QString("<i>%1</i>").arg(refusal));
     return true;
 }
 

@@ -14,6 +14,7 @@
 #include <QImage>
 #include <QImageWriter>
 #include <QSaveFile>
+#include <cstring>
 
 namespace {
 
@@ -47,6 +48,27 @@ QString transferFailure(const QString& message)
 QString labelledFailure(const QString& label, const QString& message)
 {
     return QString("<font color='red'>%1</font>: %2").arg(label, message);
+}
+
+// What the diver can do about a failed transfer, said after the link's own text; empty when
+// the text says enough.
+QString transferAdvice(const char* text)
+{
+    if (std::strcmp(text, "Readback differ") == 0)
+        return VARN_Planner_Interface::tr("The dive computer may now hold settings other than the form's: "
+                                          "download to see them, or upload again.");
+    if (std::strcmp(text, "Downloading VARN configuration") == 0)
+        return VARN_Planner_Interface::tr("The dive computer did not answer: check the cable, and that the "
+                                          "computer is awake in its PC mode.");
+    return QString();
+}
+
+void appendTransferFailure(QTextEdit* console, const char* text)
+{
+    console->append(transferFailure(caught(text)));
+    const QString advice = transferAdvice(text);
+    if (!advice.isEmpty())
+        appendPlain(console, advice);
 }
 
 QString connecting()
@@ -92,7 +114,7 @@ void VARN_Planner_Interface::downloadVARNSlot()
     try {
         image.download(Settings::port);
     } catch (const char* text) {
-        textEdit->append(transferFailure(caught(text)));
+        appendTransferFailure(textEdit, text);
         return;
     }
     appendPlain(textEdit, tr("Reading VARN %1 done.").arg(unsigned(image.serial)));
@@ -119,7 +141,7 @@ void VARN_Planner_Interface::uploadVARNSlot()
     try {
         image.upload(Settings::port);
     } catch (const char* text) {
-        textEdit->append(transferFailure(caught(text)));
+        appendTransferFailure(textEdit, text);
         return;
     }
     eeprom = image;
@@ -190,18 +212,36 @@ void VARN_Planner_Interface::upgradeFWSlot()
     const QString fileName = askOpenFileName(tr("Firmware..."), firmwareFolder(), "*.hex");
     if (fileName.isEmpty())
         return;
-    appendPlain(textEdit, tr("Loading '%1'").arg(fileName.section('/', -1)));
+    const QString name = fileName.section('/', -1);
+    appendPlain(textEdit, tr("Loading '%1'").arg(name));
     // The whole file is read and checked before the port is opened: a bad file never reaches
     // the computer.
+    bool fileRead = false;
+    bool blocksSent = false;
     try {
         HexFile hex;
         hex.allocate(VARN_eeprom::FIRMWARE_SIZE, 0xFF);
         hex.load(fileName, nullptr);
+        // The firmware download's rule: writing it would leave the computer without a program.
+        if (!hex.hasData())
+            throw "No data in HEX file";
+        fileRead = true;
         appendPlain(textEdit, connecting());
         textEdit->append(QString("<font color='orange'>%1</font>").arg(tr("Starting VARN upgrade...")));
-        VARN_eeprom::upgrade(Settings::port, hex.data(), int(hex.size()));
+        VARN_eeprom::upgrade(Settings::port, hex.data(), int(hex.size()), &blocksSent);
         textEdit->append(QString("<font color='green'>%1</font>").arg(tr("VARN upgrade done. rebooting...")));
     } catch (const char* text) {
         textEdit->append(labelledFailure(tr("UPGRADE FAILED"), caught(text)));
+        // What the diver has in hand now, and what to do about it.
+        QString aftermath;
+        if (!fileRead)
+            aftermath = tr("'%1' was not sent: the dive computer still holds its old firmware.").arg(name);
+        else if (blocksSent)
+            aftermath = tr("The upgrade did not finish: the dive computer waits in its boot loader. Start the "
+                           "upgrade again with the same file, '%1'.")
+                            .arg(name);
+        else
+            aftermath = tr("No firmware was sent: the dive computer still holds its old firmware.");
+        textEdit->append(QString("<font color='red'>%1</font>").arg(aftermath.toHtmlEscaped()));
     }
 }

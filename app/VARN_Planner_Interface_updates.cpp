@@ -14,8 +14,6 @@
 #include <QTemporaryFile>
 #include <QUrlQuery>
 
-#include <algorithm>
-
 namespace {
 
 // A firmware version as the firmware text names it, such as 2.51. It becomes part of a file name.
@@ -43,8 +41,7 @@ const char* firmwareFault(const QByteArray& body)
         return text;
     }
     // An upgrade with it would leave the computer without a program.
-    const unsigned char* data = hex.data();
-    if (std::all_of(data, data + hex.size(), [](unsigned char byte) { return byte == 0xFF; }))
+    if (!hex.hasData())
         return "No data in HEX file";
     return nullptr;
 }

@@ -2,6 +2,7 @@
 
 #include "VARN_Planner_Interface.h"
 
+#include <QScrollBar>
 #include <QTextEdit>
 
 namespace {
@@ -18,6 +19,27 @@ QTextEdit* DeviceConsole::console()
 void DeviceConsole::setConsole(QTextEdit* console)
 {
     chosen = console;
+}
+
+QTextCursor DeviceConsole::appendLine(const QString& text)
+{
+    QTextEdit* edit = console();
+    if (!edit)
+        return QTextCursor();
+    QScrollBar* scrollBar = edit->verticalScrollBar();
+    const bool atBottom = scrollBar->value() >= scrollBar->maximum();
+    QTextCursor cursor(edit->document());
+    cursor.movePosition(QTextCursor::End);
+    // One change of the Console: a new line that already holds its text.
+    cursor.beginEditBlock();
+    if (!edit->document()->isEmpty())
+        cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
+    cursor.insertText(text, QTextCharFormat());
+    cursor.endEditBlock();
+    if (atBottom)
+        scrollBar->setValue(scrollBar->maximum());
+    cursor.movePosition(QTextCursor::StartOfBlock);
+    return cursor;
 }
 
 QuietDeviceConsole::QuietDeviceConsole()

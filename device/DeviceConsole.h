@@ -2,6 +2,7 @@
 #define DEVICECONSOLE_H
 
 #include <QPointer>
+#include <QTextCursor>
 
 class QTextEdit;
 
@@ -11,6 +12,10 @@ namespace DeviceConsole {
 QTextEdit* console();
 // Null goes back to the main window's Console.
 void setConsole(QTextEdit* console);
+// Appends text as a line of its own in the Console's plain look, whatever look the text before
+// it has (a red failure, an italic refusal), and keeps the view at the end when it was there.
+// Returns a cursor at the line's start; a null cursor when there is no console.
+QTextCursor appendLine(const QString& text);
 }
 
 // For its lifetime the lines go to a console of its own that nobody shows, for work the user

@@ -2,9 +2,10 @@
 
 #include "DeviceConsole.h"
 
+#include <QFileInfo>
 #include <QProgressBar>
-#include <QTextEdit>
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -69,6 +70,10 @@ bool HexFile::allocate(quint64 n, unsigned char fill)
 void HexFile::load(const QString& path, QProgressBar* progressBar)
 {
     Q_ASSERT(_buffer);
+    // Opening a fifo waits for a writer, and a device may never end.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        throw "HEX file is not a regular file";
     _file.setFileName(path);
     if (!_file.open(QIODevice::ReadOnly))
         throw "Can't open HEX file";
@@ -92,10 +97,8 @@ void HexFile::load(const QString& path, QProgressBar* progressBar)
 
     const float kilobytes = bytes / 1024.0f;
     const float percent = bytes * 100.0f / _size;
-    if (QTextEdit* console = DeviceConsole::console())
-        console->append(QString("%1KB loaded (%2% of firmware area)")
-                            .arg(kilobytes, 0, 'f', 1)
-                            .arg(percent, 0, 'f', 1));
+    DeviceConsole::appendLine(
+        QString("%1KB loaded (%2% of firmware area)").arg(kilobytes, 0, 'f', 1).arg(percent, 0, 'f', 1));
 }
 
 bool HexFile::readLine()
@@ -145,6 +148,12 @@ void HexFile::store(int offset, const QByteArray& data)
         _buffer[position] = uchar(data.at(j));
         ++bytes;
     }
+}
+
+bool HexFile::hasData() const
+{
+    const unsigned char* begin = _buffer.data();
+    return std::any_of(begin, begin + _size, [](unsigned char byte) { return byte != 0xFF; });
 }
 
 unsigned char* HexFile::data()

@@ -19,8 +19,14 @@ public:
 
     // Reads the whole file into the buffer and appends a summary line to the device console.
     // Throws a fixed text on the first fault; the records before it stay in the buffer.
-    // The progress bar, when given, follows the position in the file.
+    // The progress bar, when given, follows the position in the file. Only a regular file is
+    // read: a fifo or a device could block or never end.
     void load(const QString& path, QProgressBar* progressBar);
+
+    // Whether any byte of the buffer holds other than 0xFF, the value of erased program memory.
+    // Without, the file held no program (configuration or data EEPROM records only, empty
+    // records, nothing but the end), and writing it would leave the computer with none.
+    bool hasData() const;
 
     // Writable: the firmware upgrade patches the reset vector in place.
     unsigned char* data();

@@ -1,5 +1,6 @@
 #include "SerialPort.h"
 
+#include <QCoreApplication>
 #include <QThread>
 
 #include <cerrno>
@@ -11,6 +12,7 @@
 namespace SerialPort {
 
 double pauseScale = 1.0;
+double deadlineScale = 1.0;
 
 namespace {
 bool operationRunning = false;
@@ -102,6 +104,18 @@ void pause(int milliseconds)
     QThread::usleep((unsigned long)(milliseconds * 1000.0 * pauseScale));
 }
 
+void processEvents(QDeadlineTimer& deadline)
+{
+    const qint64 left = deadline.remainingTimeNSecs();
+    QCoreApplication::processEvents();
+    deadline.setPreciseRemainingTime(0, left);
+}
+
+QDeadlineTimer deadlineIn(int milliseconds)
+{
+    return QDeadlineTimer(qint64(milliseconds * deadlineScale), Qt::PreciseTimer);
+}
+
 ExclusiveOperation::ExclusiveOperation()
 {
     if (operationRunning)
@@ -112,6 +126,11 @@ ExclusiveOperation::ExclusiveOperation()
 ExclusiveOperation::~ExclusiveOperation()
 {
     operationRunning = false;
+}
+
+bool ExclusiveOperation::running()
+{
+    return operationRunning;
 }
 
 } // namespace SerialPort

@@ -30,6 +30,17 @@ void pause(int milliseconds);
 // For tests only: every pause lasts this multiple of its time. The program never changes it.
 extern double pauseScale;
 
+// The overall time limit of a device operation, starting now: a computer that trickles its
+// answer fails the operation instead of holding the window for minutes.
+QDeadlineTimer deadlineIn(int milliseconds);
+
+// For tests only: every such limit lasts this multiple of its time. The program never changes it.
+extern double deadlineScale;
+
+// Lets the window work while an operation runs against its deadline. The time the window takes
+// (a message box the diver leaves open, say) is not the computer's: the deadline waits meanwhile.
+void processEvents(QDeadlineTimer& deadline);
+
 // Held for the whole of one device operation. The operations process events while they run,
 // so the user can start a second one; it is refused instead of mixing its bytes into the line.
 class ExclusiveOperation {
@@ -37,6 +48,8 @@ public:
     // Throws "The dive computer is busy" while another operation runs.
     ExclusiveOperation();
     ~ExclusiveOperation();
+    // Whether one runs now: the window refuses what would disturb it.
+    static bool running();
     ExclusiveOperation(const ExclusiveOperation&) = delete;
     ExclusiveOperation& operator=(const ExclusiveOperation&) = delete;
 };

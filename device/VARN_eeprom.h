@@ -160,8 +160,10 @@ public:
     QImage dumpScreen(const QString& port) const;
     // Sends a firmware image of FIRMWARE_SIZE bytes through the boot loader. The image is
     // patched in place: its first 8 bytes become the jump to the boot loader and move to its
-    // last 8 bytes. Progress goes to DeviceConsole::console().
-    static void upgrade(const QString& port, unsigned char* image, int size);
+    // last 8 bytes. Progress goes to DeviceConsole::console(). blocksSent, when given, tells
+    // after a failure whether blocks went out: from then on the computer waits in its boot
+    // loader until a whole image has arrived, and before it still holds its old firmware.
+    static void upgrade(const QString& port, unsigned char* image, int size, bool* blocksSent = nullptr);
     enum { FIRMWARE_SIZE = 0x17F40 };
 };
 

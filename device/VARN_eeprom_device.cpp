@@ -2,6 +2,7 @@
 #include "VARN_eeprom.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDateTime>
 #include <QImage>
 #include <cstring>
@@ -28,6 +29,16 @@ const int DOWNLOAD_ATTEMPTS = 10;
 const int UPLOAD_ATTEMPTS = 2;
 const int SCREEN_DUMP_ATTEMPTS = 2;
 
+// Overall time limits, far beyond what a computer needs at 115200 baud, where a byte takes 87 us.
+// A whole download, every attempt included: the 768 bytes of an image take 67 ms, and ten
+// attempts at a computer that answers nothing take 4 s with their pauses.
+const int DOWNLOAD_DEADLINE_MS = 10000;
+// One bank written: 252 exchanges of a byte and its answer, 44 ms on the line, but each one
+// waits for the adapter's round trip and for the computer to store the byte; this allows 60 ms.
+const int BANK_WRITE_DEADLINE_MS = 15000;
+// A screen dump: up to 230400 bytes when every pixel is a colour run of its own, 20 s on the line.
+const int SCREEN_DUMP_DEADLINE_MS = 30000;
+
 const int SCREEN_WIDTH = 320;
 const int SCREEN_HEIGHT = 240;
 
@@ -37,33 +48,46 @@ bool hasBank2(const VARN_eeprom& image)
     return image.firmwareMajor > 2 || (image.firmwareMajor == 2 && image.firmwareMinor >= 22);
 }
 
-bool readBank(int fd, char command, ubyte* bank)
+bool readBank(int fd, char command, ubyte* bank, const QDeadlineTimer& deadline)
 {
-    return sendBytes(fd, &command, 1) && receiveBytes(fd, bank, BANK_SIZE);
+    return sendBytes(fd, &command, 1) && receiveBytes(fd, bank, BANK_SIZE, deadline);
 }
 
 // One download attempt into image; the port stays open.
-bool readBanks(int fd, VARN_eeprom& image)
+bool readBanks(int fd, VARN_eeprom& image, const QDeadlineTimer& deadline)
 {
     ubyte* bytes = image.bytes();
-    if (!readBank(fd, READ_BANK0, bytes) || !readBank(fd, READ_BANK1, bytes + BANK_SIZE))
+    if (!readBank(fd, READ_BANK0, bytes, deadline) || !readBank(fd, READ_BANK1, bytes + BANK_SIZE, deadline))
         return false;
     if (hasBank2(image))
-        return readBank(fd, READ_BANK2, bytes + 2 * BANK_SIZE);
+        return readBank(fd, READ_BANK2, bytes + 2 * BANK_SIZE, deadline);
     // Without a third bank the computer runs custom functions 64..95 at their defaults.
     for (int n = 64; n < CF_COUNT; ++n)
         image.cf(n).value = image.cf(n).defaultValue;
     return true;
 }
 
+// After the last bank the computer has nothing more to say. A byte within one read timeout
+// means an answer longer than its bank, or banks shifted by stray bytes: every bank is suspect.
+bool lineStaysSilent(int fd)
+{
+    ubyte surplus;
+    return !receiveBytes(fd, &surplus, 1);
+}
+
 // The download itself, for download and for both reads of upload. Fills image only when the
 // whole image has arrived and passed the check.
 void readImage(VARN_eeprom& image, const QString& port)
 {
-    for (int attempt = 0; attempt < DOWNLOAD_ATTEMPTS; ++attempt) {
+    QDeadlineTimer deadline = deadlineIn(DOWNLOAD_DEADLINE_MS);
+    for (int attempt = 0; attempt < DOWNLOAD_ATTEMPTS && !deadline.hasExpired(); ++attempt) {
         const int fd = openPort(port);
+        // The window shows its last line ("Connecting") before the computer is asked anything.
+        processEvents(deadline);
+        // Whatever came in meanwhile answers nothing that was asked.
+        discardInput(fd);
         VARN_eeprom received = image;
-        const bool complete = readBanks(fd, received);
+        const bool complete = readBanks(fd, received, deadline) && lineStaysSilent(fd);
         closePort(fd);
         if (complete) {
             received.check();
@@ -75,35 +99,44 @@ void readImage(VARN_eeprom& image, const QString& port)
     throw "Downloading VARN configuration";
 }
 
+// How a bank write ended. A computer too slow for its deadline is not asked again.
+enum class Write { Done, Failed, OutOfTime };
+
 // Bytes 4..255 of one bank, each answered by the computer after it echoed the command.
-bool writeBank(int fd, char command, const ubyte* bank)
+Write writeBank(int fd, char command, const ubyte* bank)
 {
+    const QDeadlineTimer deadline = deadlineIn(BANK_WRITE_DEADLINE_MS);
+    const auto failed = [&deadline] { return deadline.hasExpired() ? Write::OutOfTime : Write::Failed; };
+    // An answer left over from the bank before must not pass for the echo.
+    discardInput(fd);
     if (!sendBytes(fd, &command, 1))
-        return false;
+        return failed();
     pause(1);
     ubyte echo;
-    if (!receiveBytes(fd, &echo, 1) || echo != ubyte(command))
-        return false;
+    if (!receiveBytes(fd, &echo, 1, deadline) || echo != ubyte(command))
+        return failed();
     for (int i = BANK_HEADER; i < BANK_SIZE; ++i) {
         ubyte answer;
-        if (!sendBytes(fd, reinterpret_cast<const char*>(bank + i), 1) || !receiveBytes(fd, &answer, 1))
-            return false;
+        if (!sendBytes(fd, reinterpret_cast<const char*>(bank + i), 1) || !receiveBytes(fd, &answer, 1, deadline))
+            return failed();
     }
-    return true;
+    return Write::Done;
 }
 
-bool writeBanks(int fd, const VARN_eeprom& image)
+Write writeBanks(int fd, const VARN_eeprom& image)
 {
     const ubyte* bytes = image.bytes();
-    if (!writeBank(fd, WRITE_BANK0, bytes))
-        return false;
+    Write written = writeBank(fd, WRITE_BANK0, bytes);
+    if (written != Write::Done)
+        return written;
     pause(1000);
     QCoreApplication::processEvents();
-    if (!writeBank(fd, WRITE_BANK1, bytes + BANK_SIZE))
-        return false;
+    written = writeBank(fd, WRITE_BANK1, bytes + BANK_SIZE);
+    if (written != Write::Done)
+        return written;
     pause(1000);
     QCoreApplication::processEvents();
-    return !hasBank2(image) || writeBank(fd, WRITE_BANK2, bytes + 2 * BANK_SIZE);
+    return hasBank2(image) ? writeBank(fd, WRITE_BANK2, bytes + 2 * BANK_SIZE) : Write::Done;
 }
 
 // RGB565, high byte first, widened to 8 bits per component.
@@ -117,22 +150,24 @@ QRgb widen(int high, int low)
 }
 
 // The run-length encoded screen, column by column; a run never reaches into the next column.
-bool decodeScreen(int fd, QImage& screen)
+// The window works between the runs: a whole screen may take seconds.
+bool decodeScreen(int fd, QImage& screen, QDeadlineTimer& deadline)
 {
     for (int x = 0; x < SCREEN_WIDTH; ++x) {
         int run = 0;
         QRgb colour = qRgb(0, 0, 0);
         for (int y = 0; y < SCREEN_HEIGHT; ++y) {
             if (run == 0) {
+                processEvents(deadline);
                 ubyte control;
-                if (!receiveBytes(fd, &control, 1))
+                if (!receiveBytes(fd, &control, 1, deadline))
                     return false;
                 if (control < 0x80) {
                     colour = qRgb(0, 0, 0);
                     run = control + 1;
                 } else if (control < 0xC0) {
                     ubyte pair[2];
-                    if (!receiveBytes(fd, pair, 2))
+                    if (!receiveBytes(fd, pair, 2, deadline))
                         return false;
                     colour = widen(pair[0], pair[1]);
                     run = (control & 0x3F) + 1;
@@ -164,15 +199,15 @@ void VARN_eeprom::upload(const QString& port)
     reference.copy(*this);
 
     int fd = -1;
-    bool written = false;
-    for (int attempt = 0; attempt < UPLOAD_ATTEMPTS && !written; ++attempt) {
+    Write written = Write::Failed;
+    for (int attempt = 0; attempt < UPLOAD_ATTEMPTS && written == Write::Failed; ++attempt) {
         fd = openPort(port);
         QCoreApplication::processEvents();
         written = writeBanks(fd, reference);
-        if (!written)
+        if (written != Write::Done)
             closePort(fd);
     }
-    if (!written)
+    if (written != Write::Done)
         throw "Uploading VARN configuration";
     closePort(fd);
     QCoreApplication::processEvents();
@@ -213,21 +248,23 @@ void VARN_eeprom::setDateTime(const QString& port, const QDateTime& when)
 QImage VARN_eeprom::dumpScreen(const QString& port) const
 {
     ExclusiveOperation operation;
-    for (int attempt = 0; attempt < SCREEN_DUMP_ATTEMPTS; ++attempt) {
+    QDeadlineTimer deadline = deadlineIn(SCREEN_DUMP_DEADLINE_MS);
+    for (int attempt = 0; attempt < SCREEN_DUMP_ATTEMPTS && !deadline.hasExpired(); ++attempt) {
         const int fd = openPort(port);
-        QCoreApplication::processEvents();
+        processEvents(deadline);
+        discardInput(fd);
         if (!sendBytes(fd, &SCREEN_DUMP, 1)) {
             closePort(fd);
             continue;
         }
         pause(10);
         ubyte echo;
-        if (!receiveBytes(fd, &echo, 1) || echo != ubyte(SCREEN_DUMP)) {
+        if (!receiveBytes(fd, &echo, 1, deadline) || echo != ubyte(SCREEN_DUMP)) {
             closePort(fd);
             continue;
         }
         QImage screen(SCREEN_WIDTH, SCREEN_HEIGHT, QImage::Format_RGB32);
-        const bool complete = decodeScreen(fd, screen);
+        const bool complete = decodeScreen(fd, screen, deadline);
         closePort(fd);
         if (complete)
             return screen;

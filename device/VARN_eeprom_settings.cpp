@@ -74,8 +74,12 @@ void VARN_eeprom::save(QSettings* s) const
     for (const char* key : olderDiveKeys)
         s->remove(key);
 
-    s->setValue("VARN/serial", (unsigned short)serial);
-    s->setValue("VARN/firmware", QString("%1.%2").arg(firmwareMajor).arg(firmwareMinor));
+    // Load never reads the computer's identity: an image that did not come from a computer
+    // leaves the one in the file for the version check.
+    if (serial != 0xFFFF) {
+        s->setValue("VARN/serial", (unsigned short)serial);
+        s->setValue("VARN/firmware", QString("%1.%2").arg(firmwareMajor).arg(firmwareMinor));
+    }
     if (customTextOn) {
         QString text = QString::fromLatin1(reinterpret_cast<const char*>(customText), sizeof customText);
         const int cut = text.indexOf(QLatin1Char('}'));

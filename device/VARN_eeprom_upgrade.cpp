@@ -3,7 +3,12 @@
 #include "VARN_eeprom.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QPointer>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextEdit>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 
@@ -14,6 +19,12 @@ namespace {
 const char BOOT_SYNC = char(0xC1);
 const int BLOCK_SIZE = 0x40;
 const int SYNC_ATTEMPTS = 100;
+const int SYNC_PAUSE_MS = 500;
+const int BLOCK_PAUSE_MS = 20;
+
+// One block on the line: address, length, data and checksum out, the answer back, ten bits a
+// byte at 115200 baud.
+const double BLOCK_LINE_MS = (4 + BLOCK_SIZE + 1 + 1) * 10 * 1000.0 / 115200;
 
 // PIC18 code: GOTO 0x17F40 (the boot loader's start, just after the firmware area), two NOPs.
 const unsigned char byteCode[8] = {0xA0, 0xEF, 0xBF, 0xF0, 0x00, 0x00, 0x00, 0x00};
@@ -21,8 +32,29 @@ const unsigned char byteCode[8] = {0xA0, 0xEF, 0xBF, 0xF0, 0x00, 0x00, 0x00, 0x0
 // Outlives the throw: the window shows the text after the upgrade has returned.
 char badChecksumText[32];
 
+// The longest the blocks may take. Each needs its time on the line and its pause; its answer
+// gets two more pauses on top, for the boot loader and for adapters that hold back short
+// replies. A boot loader that trickles every answer just inside the read timeout would
+// otherwise hold the upgrade for more than five minutes.
+QDeadlineTimer blocksDeadline(int blocks)
+{
+    return deadlineIn(int(std::ceil(blocks * (BLOCK_LINE_MS + 3 * BLOCK_PAUSE_MS * pauseScale))));
+}
+
+// Reads and drops what the boot loader still sends until the line is silent for a read timeout.
+// A boot loader left waiting by an upgrade that was cut off answers the first sync as well:
+// its second "WK" may still be on its way when the sync has been read. Bounded in time, so that
+// a line that never falls silent cannot hold the upgrade: the blocks' answers judge it then.
+void skipUntilSilent(int fd)
+{
+    const QDeadlineTimer deadline(1000);
+    unsigned char byte;
+    while (receiveBytes(fd, &byte, 1, deadline)) {
+    }
+}
+
 // Sends the block at address and waits for the boot loader's 'K'.
-void writeBlock(int fd, const unsigned char* image, int address)
+void writeBlock(int fd, const unsigned char* image, int address, const QDeadlineTimer& deadline)
 {
     const char header[4] = {char((address >> 16) & 0x1F), char((address >> 8) & 0xFF), char(address & 0xFF),
                             char(BLOCK_SIZE)};
@@ -34,6 +66,8 @@ void writeBlock(int fd, const unsigned char* image, int address)
     // The whole frame adds up to 0 modulo 256.
     const char checksum = char(-sum);
 
+    // A stray byte that came before the frame must not pass for its answer.
+    discardInput(fd);
     const bool sent = sendBytes(fd, &header[0], 1) && sendBytes(fd, &header[1], 1)
                       && sendBytes(fd, &header[2], 1) && sendBytes(fd, &header[3], 1)
                       && sendBytes(fd, reinterpret_cast<const char*>(image + address), BLOCK_SIZE)
@@ -42,24 +76,56 @@ void writeBlock(int fd, const unsigned char* image, int address)
         closePort(fd);
         throw "Write failed";
     }
-    pause(20);
+    pause(BLOCK_PAUSE_MS);
     unsigned char reply;
-    if (!receiveBytes(fd, &reply, 1) || reply != 'K') {
+    if (!receiveBytes(fd, &reply, 1, deadline) || reply != 'K') {
         std::snprintf(badChecksumText, sizeof badChecksumText, "Bad checksum at 0x%06X", address);
         closePort(fd);
         throw static_cast<const char*>(badChecksumText);
     }
 }
 
-// The percentage line at the end of the console, rewritten in place.
+// A line of the Console of its own, rewritten in place however many lines are appended after
+// it meanwhile (a refusal, another report). Should it be gone, cleared away or replaced by
+// someone else's text, the next text goes into a new last line instead of over another.
+class ConsoleLine {
+public:
+    void show(const QString& text)
+    {
+        QTextEdit* console = DeviceConsole::console();
+        if (!console)
+            return;
+        if (console == shownIn && !cursor.isNull() && cursor.block().text() == shown) {
+            cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+            cursor.insertText(text, QTextCharFormat());
+            // At the end of the line, the cursor would move into a line appended after it.
+            cursor.movePosition(QTextCursor::StartOfBlock);
+            // A change above the Console's own cursor makes it take up the look of the text
+            // before it, and every plain line appended later would wear that look (the italics
+            // of a refusal). The user's selection keeps its look.
+            if (!console->textCursor().hasSelection())
+                console->setCurrentCharFormat(QTextCharFormat());
+        } else {
+            cursor = DeviceConsole::appendLine(text);
+            shownIn = console;
+        }
+        shown = text;
+    }
+
+private:
+    QPointer<QTextEdit> shownIn;
+    QTextCursor cursor;
+    QString shown;
+};
+
+// The percentage of the blocks written. The Console stays in overwrite mode while it counts.
 class Progress {
 public:
     Progress()
     {
-        if (QTextEdit* console = DeviceConsole::console()) {
-            console->append(text(0));
+        show(0);
+        if (QTextEdit* console = DeviceConsole::console())
             console->setOverwriteMode(true);
-        }
     }
 
     ~Progress()
@@ -68,25 +134,26 @@ public:
             console->setOverwriteMode(false);
     }
 
-    void show(int percent)
-    {
-        QTextEdit* console = DeviceConsole::console();
-        if (!console)
-            return;
-        // From the end, wherever the user may have clicked meanwhile.
-        console->moveCursor(QTextCursor::End);
-        console->moveCursor(QTextCursor::StartOfLine, QTextCursor::KeepAnchor);
-        console->insertPlainText(text(percent));
-    }
+    void show(int percent) { line.show(QString("  %1%").arg(percent)); }
 
 private:
-    static QString text(int percent) { return QString("  %1%").arg(percent); }
+    ConsoleLine line;
 };
+
+QString waitingText(int attempt)
+{
+    return QCoreApplication::translate("VARN_Planner_Interface",
+                                       "Waiting for the dive computer's boot loader... (try %1 of %2)")
+        .arg(attempt)
+        .arg(SYNC_ATTEMPTS);
+}
 
 } // namespace
 
-void VARN_eeprom::upgrade(const QString& port, unsigned char* image, int size)
+void VARN_eeprom::upgrade(const QString& port, unsigned char* image, int size, bool* blocksSent)
 {
+    if (blocksSent)
+        *blocksSent = false;
     if (size != FIRMWARE_SIZE)
         throw "Firmware image is not 98112 bytes long";
     ExclusiveOperation operation;
@@ -100,14 +167,18 @@ void VARN_eeprom::upgrade(const QString& port, unsigned char* image, int size)
         closePort(fd);
         throw "Cannot start firmware upgrade";
     }
-    pause(500);
+    pause(SYNC_PAUSE_MS);
+    // A computer that never answers takes a while: the window goes on and says what it waits for.
+    ConsoleLine waiting;
     bool synced = false;
-    for (int attempt = 0; attempt < SYNC_ATTEMPTS && !synced; ++attempt) {
+    for (int attempt = 1; attempt <= SYNC_ATTEMPTS && !synced; ++attempt) {
+        waiting.show(waitingText(attempt));
+        QCoreApplication::processEvents();
         if (!sendBytes(fd, &BOOT_SYNC, 1)) {
             closePort(fd);
             throw "Write failed";
         }
-        pause(500);
+        pause(SYNC_PAUSE_MS);
         unsigned char answer[2];
         synced = receiveBytes(fd, answer, 2) && answer[0] == 'W' && answer[1] == 'K';
     }
@@ -115,7 +186,12 @@ void VARN_eeprom::upgrade(const QString& port, unsigned char* image, int size)
         closePort(fd);
         throw "Cannot sync firmware upgrade";
     }
+    skipUntilSilent(fd);
 
+    const int blocks = size / BLOCK_SIZE;
+    QDeadlineTimer deadline = blocksDeadline(blocks);
+    if (blocksSent)
+        *blocksSent = true;
     Progress progress;
     int shown = 0;
     for (int address = BLOCK_SIZE; address < size; address += BLOCK_SIZE) {
@@ -123,13 +199,15 @@ void VARN_eeprom::upgrade(const QString& port, unsigned char* image, int size)
         if (percent > shown) {
             shown = percent;
             progress.show(percent);
-            QCoreApplication::processEvents();
         }
-        writeBlock(fd, image, address);
+        // After every block, not only when the percentage moves: a slow boot loader takes
+        // seconds for one percent, and the window must not stand still meanwhile.
+        processEvents(deadline);
+        writeBlock(fd, image, address, deadline);
     }
     // The boot loader restarts the computer when block 0 arrives: it goes last.
-    writeBlock(fd, image, 0);
+    writeBlock(fd, image, 0, deadline);
     progress.show(100);
-    pause(500);
+    pause(SYNC_PAUSE_MS);
     closePort(fd);
 }

@@ -5,6 +5,7 @@
 #include "VARN_Planner_Interface.h"
 #include "VARN_eeprom.h"
 #include "ClosingGroupBox.h"
+#include "DiveComputerEmulator.h"
 #include "Updates.h"
 #include "loopbackhttp.h"
 #include "columncheck.h"
@@ -45,6 +46,7 @@ private slots:
     void failureTextsShowAsTheyStand();
     void escapedFailuresAreReportedUntilTheTenth();
     void startUpChecksForUpdates();
+    void computerKnownAfterRestarts();
 
 private:
     QTemporaryDir* home = nullptr;
@@ -541,6 +543,39 @@ void TestApplication::startUpChecksForUpdates()
     const QList<LoopbackHttp::Request> firmware = webServers->requestsFor("/autofirmware/firmware.txt");
     QCOMPARE(firmware.size(), 1);
     QCOMPARE(firmware[0].query, QByteArray("version=450&arch=mac&serial=4321&firmware=2.51"));
+}
+
+// The version check asks for the diver's computer, whichever run last read it.
+void TestApplication::computerKnownAfterRestarts()
+{
+    DiveComputerEmulator computer;
+    VARN_eeprom device;
+    device.serial = 4321;
+    device.firmwareMinor = 51;
+    computer.setImage(device);
+    {
+        QSettings file(defaultsFile(), QSettings::IniFormat);
+        file.setValue("VARN/port", computer.portPath());
+    }
+    app()->startUp();
+    mainWindow->downloadCFButton->click();
+    QVERIFY(mainWindow->textEdit->toPlainText().endsWith("Reading VARN 4321 done."));
+    // Quit: the event loop may no longer run after the test before, and needs not.
+    mainWindow->close();
+    app()->shutDown();
+
+    // Two more runs, each in a new process: the configuration starts from its defaults.
+    for (int run = 2; run <= 3; ++run) {
+        endRun();
+        eeprom = VARN_eeprom();
+        webServers->requests.clear();
+        app()->startUp();
+        QTRY_COMPARE(webServers->requestsFor("/autofirmware/firmware.txt").size(), 1);
+        QCOMPARE(webServers->requestsFor("/autofirmware/firmware.txt")[0].query,
+                 QByteArray("version=450&arch=mac&serial=4321&firmware=2.51"));
+        mainWindow->close();
+        app()->shutDown();
+    }
 }
 
 int main(int argc, char* argv[])

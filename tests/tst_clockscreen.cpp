@@ -4,6 +4,7 @@
 #include "testutil.h"
 
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QPainter>
 #include <QTimer>
@@ -64,6 +65,7 @@ private slots:
     void clockBytes_data();
     void clockBytes();
     void clockOnDeadLine();
+    void clockPause();
     void screenDump();
     void screenColours_data();
     void screenColours();
@@ -71,6 +73,8 @@ private slots:
     void screenStreams();
     void screenDumpFailures_data();
     void screenDumpFailures();
+    void staleBytesBeforeScreenDump();
+    void tricklingScreen();
 };
 
 void TestClockScreen::initTestCase()
@@ -113,6 +117,22 @@ void TestClockScreen::clockOnDeadLine()
              QString("Sync failed"));
     // Less the computer's own end of the line.
     QCOMPARE(openDescriptors(), descriptors - 1);
+}
+
+void TestClockScreen::clockPause()
+{
+    ScaledPauses real(1.0);
+    DiveComputerEmulator computer;
+    // While the clock processes events after opening the port: the emulator is then quick to
+    // note the command.
+    QTimer::singleShot(0, [&] { computer.waitForHost(); });
+    VARN_eeprom::setDateTime(computer.portPath(), QDateTime(QDate(2026, 12, 8), QTime(23, 54, 55)));
+    const QVector<qint64> at = computer.receivedTimes();
+    QCOMPARE(computer.received().size(), 7);
+    QCOMPARE(at.size(), 7);
+    // 5 ms between the command and the clock bytes. The emulator's thread may be late in noting
+    // the command, by milliseconds on a busy machine; without the pause the bytes come together.
+    QVERIFY2(at[1] - at[0] >= 2500, qPrintable(QString("%1 us").arg(at[1] - at[0])));
 }
 
 void TestClockScreen::screenDump()
@@ -263,6 +283,52 @@ void TestClockScreen::screenDumpFailures()
     QCOMPARE(computer.received(), received);
     if (text.isEmpty())
         QCOMPARE(screen.pixel(0, 239), shown(rgb565(source, 0, 239)));
+}
+
+void TestClockScreen::staleBytesBeforeScreenDump()
+{
+    DiveComputerEmulator computer;
+    const QImage source = testScreen();
+    computer.setScreen(source);
+    // Junk reaches the line after the port was opened, before the screen is asked for.
+    QTimer::singleShot(0, [&] { computer.sendUnasked(QByteArray(3, 'l')); });
+    const QImage screen = VARN_eeprom().dumpScreen(computer.portPath());
+    // Dropped: the junk is taken neither for the echo nor for the screen, and one attempt does.
+    QCOMPARE(computer.received(), QByteArray("l"));
+    for (int x = 0; x < WIDTH; ++x)
+        for (int y = 0; y < HEIGHT; ++y)
+            if (screen.pixel(x, y) != shown(rgb565(source, x, y)))
+                QFAIL(qPrintable(QString("pixel %1,%2 differs").arg(x).arg(y)));
+}
+
+void TestClockScreen::tricklingScreen()
+{
+    // At a tenth of the program's deadline of 30 s.
+    ScaledDeadlines deadlines(0.1);
+    const qint64 deadline = 3000;
+    DiveComputerEmulator computer;
+    computer.setScreen(testScreen());
+    // A byte every 50 ms, well inside the read timeout: the whole screen would take minutes.
+    computer.setFault(Fault::Trickle, 50);
+    // The window's own work while the screen comes in.
+    int served = 0;
+    QTimer window;
+    window.setInterval(0);
+    connect(&window, &QTimer::timeout, [&] { ++served; });
+    window.start();
+
+    const int descriptors = openDescriptors();
+    QElapsedTimer elapsed;
+    elapsed.start();
+    QCOMPARE(thrownText([&] { VARN_eeprom().dumpScreen(computer.portPath()); }), QString("Dump screen failed"));
+    const qint64 took = elapsed.elapsed();
+    QCOMPARE(openDescriptors(), descriptors);
+    // Out of time in the first attempt: not asked again.
+    QCOMPARE(computer.received(), QByteArray("l"));
+    QVERIFY2(took >= deadline, qPrintable(QString("%1 ms").arg(took)));
+    QVERIFY2(took < deadline + 5000, qPrintable(QString("%1 ms").arg(took)));
+    // Between the runs, not only once after the port was opened.
+    QVERIFY2(served >= 10, qPrintable(QString::number(served)));
 }
 
 QTEST_MAIN(TestClockScreen)

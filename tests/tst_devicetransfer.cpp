@@ -4,8 +4,10 @@
 #include "testutil.h"
 
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QRandomGenerator>
+#include <QThread>
 #include <QTimer>
 #include <QtTest>
 #include <cstring>
@@ -113,6 +115,15 @@ private slots:
     void uploadFailures_data();
     void uploadFailures();
     void readBackFails();
+    void strayBytes_data();
+    void strayBytes();
+    void strayBytesInReadBack();
+    void staleBytes_data();
+    void staleBytes();
+    void windowTimeIsNotTheComputers();
+    void trickle_data();
+    void trickle();
+    void pauses();
     void portFailures_data();
     void portFailures();
     void secondOperationRefused_data();
@@ -313,6 +324,8 @@ void TestDeviceTransfer::uploadFailures_data()
                                                    << QByteArray("gjmdd");
     QTest::newRow("stores another byte") << Fault::StoreDifferent << 300 << 1 << 5 << "Readback differ"
                                          << QByteArray("gjmdingjm");
+    QTest::newRow("stores another byte in bank 2") << Fault::StoreDifferent << 700 << 1 << 5 << "Readback differ"
+                                                   << QByteArray("gjmdingjm");
     QTest::newRow("silent") << Fault::Silent << 0 << -1 << 5 << "Downloading VARN configuration"
                             << QByteArray();
     QTest::newRow("unusable settings") << Fault::None << 0 << 0 << 7 << "EEPROM: bad deco type"
@@ -354,7 +367,7 @@ void TestDeviceTransfer::readBackFails()
     const VARN_eeprom device = computerImage(2, 22, 13);
     computer.setImage(device);
     // Once the port is open for writing, the computer starts sending short banks.
-    QTimer::singleShot(0, [&] { computer.setFault(Fault::ShortBank, 10); });
+    AfterCommands writing(computer, 3, [&] { computer.setFault(Fault::ShortBank, 10); });
 
     VARN_eeprom image = userImage();
     const VARN_eeprom user = image;
@@ -362,6 +375,199 @@ void TestDeviceTransfer::readBackFails()
     QCOMPARE(raw(image), raw(user));
     // Written, but not confirmed.
     QCOMPARE(raw(computer.image()), written(device, user, 3));
+}
+
+void TestDeviceTransfer::strayBytes_data()
+{
+    QTest::addColumn<int>("minor");
+    QTest::addColumn<int>("bank");
+    QTest::addColumn<int>("times");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("received");
+    const QString failed = "Downloading VARN configuration";
+    // Three surplus bytes shift the banks after them, or trail the last one.
+    QTest::newRow("after bank 0 of three") << 30 << 0 << -1 << failed << QByteArray("gjm").repeated(10);
+    QTest::newRow("after bank 1 of three") << 30 << 1 << -1 << failed << QByteArray("gjm").repeated(10);
+    QTest::newRow("after bank 2, the last") << 30 << 2 << -1 << failed << QByteArray("gjm").repeated(10);
+    QTest::newRow("after bank 1 of two, the last") << 21 << 1 << -1 << failed << QByteArray("gj").repeated(10);
+    QTest::newRow("after bank 1 of three, once") << 30 << 1 << 1 << QString() << QByteArray("gjmgjm");
+    QTest::newRow("after bank 1 of two, once") << 21 << 1 << 1 << QString() << QByteArray("gjgj");
+}
+
+void TestDeviceTransfer::strayBytes()
+{
+    QFETCH(int, minor);
+    QFETCH(int, bank);
+    QFETCH(int, times);
+    QFETCH(QString, text);
+    QFETCH(QByteArray, received);
+    DiveComputerEmulator computer;
+    const VARN_eeprom device = computerImage(2, minor, 19);
+    computer.setImage(device);
+    computer.setFault(Fault::Surplus, bank, times);
+
+    VARN_eeprom image;
+    const QByteArray before = raw(image);
+    QCOMPARE(thrownText([&] { image.download(computer.portPath()); }), text);
+    QCOMPARE(computer.received(), received);
+    if (!text.isEmpty()) {
+        QCOMPARE(raw(image), before);
+        return;
+    }
+    // The attempt after the stray bytes reads the image as the computer holds it.
+    QCOMPARE(raw(image).left(512), raw(device).left(512));
+    if (minor >= 22)
+        QCOMPARE(raw(image), raw(device));
+}
+
+void TestDeviceTransfer::strayBytesInReadBack()
+{
+    DiveComputerEmulator computer;
+    const VARN_eeprom device = computerImage(2, 30, 41);
+    computer.setImage(device);
+    // Once the banks are written, every bank 2 the computer sends has a tail.
+    AfterCommands written(computer, 6, [&] { computer.setFault(Fault::Surplus, 2); });
+
+    VARN_eeprom image = userImage();
+    const VARN_eeprom user = image;
+    QCOMPARE(thrownText([&] { image.upload(computer.portPath()); }), QString("Downloading VARN configuration"));
+    QCOMPARE(raw(image), raw(user));
+    QCOMPARE(computer.commands(), "gjmdin" + QByteArray("gjm").repeated(10));
+}
+
+void TestDeviceTransfer::staleBytes_data()
+{
+    QTest::addColumn<int>("operation");
+    QTest::addColumn<int>("commandsBefore");
+    QTest::addColumn<QByteArray>("commands");
+    // Junk reaches the line while the operation lets the window work: after the port was opened
+    // for the first read, or in the pause after bank 0 was written.
+    QTest::newRow("before a download") << 0 << 0 << QByteArray("gjm");
+    QTest::newRow("before an upload") << 1 << 0 << QByteArray("gjmdingjm");
+    QTest::newRow("between banks written") << 1 << 4 << QByteArray("gjmdingjm");
+}
+
+void TestDeviceTransfer::staleBytes()
+{
+    QFETCH(int, operation);
+    QFETCH(int, commandsBefore);
+    QFETCH(QByteArray, commands);
+    DiveComputerEmulator computer;
+    const VARN_eeprom device = computerImage(2, 40, 23);
+    computer.setImage(device);
+    AfterCommands junk(computer, commandsBefore, [&] { computer.sendUnasked(QByteArray(5, '\xA5')); });
+
+    VARN_eeprom image = userImage();
+    const VARN_eeprom user = image;
+    if (operation == 0) {
+        image.download(computer.portPath());
+        QCOMPARE(raw(image), raw(device));
+    } else {
+        image.upload(computer.portPath());
+        QCOMPARE(raw(computer.image()), written(device, user, 3));
+    }
+    // Dropped before the next command: no attempt failed for them.
+    QCOMPARE(computer.commands(), commands);
+}
+
+// The window may take its time while a download lets it work (a dialog the diver opened):
+// that time is not the computer's.
+void TestDeviceTransfer::windowTimeIsNotTheComputers()
+{
+    ScaledDeadlines deadlines(0.1);
+    DiveComputerEmulator computer;
+    const VARN_eeprom device = computerImage(2, 40, 37);
+    computer.setImage(device);
+    // Longer than the whole download may take, at a tenth of 10 s.
+    QTimer::singleShot(0, [] { QThread::msleep(1500); });
+    VARN_eeprom image;
+    image.download(computer.portPath());
+    QCOMPARE(raw(image), raw(device));
+    QCOMPARE(computer.commands(), QByteArray("gjm"));
+}
+
+void TestDeviceTransfer::trickle_data()
+{
+    QTest::addColumn<int>("operation");
+    QTest::addColumn<int>("commandsBefore");
+    QTest::addColumn<int>("deadline");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("commands");
+    const QString downloadFailed = "Downloading VARN configuration";
+    // Deadlines at a tenth of the program's: 10 s for a download, 15 s for a bank written.
+    QTest::newRow("download") << 0 << 0 << 1000 << downloadFailed << QByteArray("g");
+    QTest::newRow("upload, first read") << 1 << 0 << 1000 << downloadFailed << QByteArray("g");
+    // Out of time at bank 0: no second attempt.
+    QTest::newRow("upload, bank written") << 1 << 3 << 1500 << "Uploading VARN configuration"
+                                          << QByteArray("gjmd");
+    QTest::newRow("upload, read-back") << 1 << 6 << 1000 << downloadFailed << QByteArray("gjmding");
+}
+
+void TestDeviceTransfer::trickle()
+{
+    QFETCH(int, operation);
+    QFETCH(int, commandsBefore);
+    QFETCH(int, deadline);
+    QFETCH(QString, text);
+    QFETCH(QByteArray, commands);
+    ScaledDeadlines deadlines(0.1);
+    DiveComputerEmulator computer;
+    const VARN_eeprom device = computerImage(2, 30, 29);
+    computer.setImage(device);
+    // A byte every 50 ms is well inside the read timeout: a bank takes 13 s.
+    AfterCommands trickling(computer, commandsBefore, [&] { computer.setFault(Fault::Trickle, 50); });
+
+    VARN_eeprom image = userImage();
+    const QByteArray before = raw(image);
+    const int descriptors = openDescriptors();
+    QElapsedTimer elapsed;
+    elapsed.start();
+    QCOMPARE(thrownText([&] {
+                 if (operation == 0)
+                     image.download(computer.portPath());
+                 else
+                     image.upload(computer.portPath());
+             }),
+             text);
+    const qint64 took = elapsed.elapsed();
+    QCOMPARE(openDescriptors(), descriptors);
+    QCOMPARE(raw(image), before);
+    QCOMPARE(computer.commands(), commands);
+    // Not before its deadline, and not long after it: what the upload did before is quick.
+    QVERIFY2(took >= deadline, qPrintable(QString("%1 ms").arg(took)));
+    QVERIFY2(took < deadline + 5000, qPrintable(QString("%1 ms").arg(took)));
+}
+
+void TestDeviceTransfer::pauses()
+{
+    ScaledPauses real(1.0);
+    DiveComputerEmulator computer;
+    const VARN_eeprom device = computerImage(2, 30, 31);
+    computer.setImage(device);
+    // The first attempt goes unanswered.
+    computer.setFault(Fault::Silent, 0, 1);
+    VARN_eeprom image = userImage();
+    image.upload(computer.portPath());
+
+    // The emulator notes a byte when its thread reads it, which may be a little after it came:
+    // the gap before it may look shorter by that much.
+    const qint64 wakeUp = 20000;
+    const QByteArray received = computer.received();
+    const QVector<qint64> at = computer.receivedTimes();
+    QCOMPARE(received.left(4), QByteArray("ggjm"));
+    QCOMPARE(at.size(), received.size());
+    // Unanswered for a read timeout of 200 ms, then 200 ms before the next attempt.
+    QVERIFY2(at[1] - at[0] >= 400000 - wakeUp, qPrintable(QString::number(at[1] - at[0])));
+    // After each bank written, and before the read-back, one second.
+    const int bank1 = received.indexOf('i', 5);
+    const int bank2 = received.indexOf('n', bank1 + 253);
+    const int readBack = received.lastIndexOf('g');
+    QCOMPARE(bank1, 4 + 1 + 252);
+    QCOMPARE(bank2, bank1 + 1 + 252);
+    QCOMPARE(readBack, bank2 + 1 + 252);
+    for (int command : {bank1, bank2, readBack})
+        QVERIFY2(at[command] - at[command - 1] >= 1000000 - wakeUp,
+                 qPrintable(QString("before %1: %2 us").arg(received[command]).arg(at[command] - at[command - 1])));
 }
 
 void TestDeviceTransfer::portFailures_data()

@@ -1,5 +1,6 @@
 #include "DeviceConsole.h"
 #include "HexFile.h"
+#include "devicetest.h"
 #include "testutil.h"
 
 #include <QProcess>
@@ -8,6 +9,7 @@
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTextBlock>
 #include <QTextEdit>
 #include <QtTest>
 
@@ -77,9 +79,14 @@ private slots:
     void cutFilesRefused();
     void unopenableFile_data();
     void unopenableFile();
+    void notRegularFile_data();
+    void notRegularFile();
+    void hasData_data();
+    void hasData();
     void progressBarFollowsLines();
     void fileClosedAfterLoad();
     void loadsWithoutConsole();
+    void summaryInPlainLook();
 
 private:
     QString writeFile(const QByteArray& content);
@@ -390,7 +397,6 @@ void TestHexFile::unopenableFile_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::newRow("missing") << "missing";
-    QTest::newRow("folder") << "folder";
     QTest::newRow("unreadable") << "unreadable";
 }
 
@@ -398,10 +404,7 @@ void TestHexFile::unopenableFile()
 {
     QFETCH(QString, kind);
     QString path = dir.filePath("absent.hex");
-    if (kind == "folder") {
-        path = dir.filePath("folder.hex");
-        QVERIFY(QDir().mkpath(path));
-    } else if (kind == "unreadable") {
+    if (kind == "unreadable") {
         if (geteuid() == 0)
             QSKIP("root reads every file");
         path = writeFile(":00000001FF\n");
@@ -412,6 +415,66 @@ void TestHexFile::unopenableFile()
     QCOMPARE(thrownText([&] { hex.load(path, nullptr); }), QString("Can't open HEX file"));
     QCOMPARE(areaOf(hex), Area().bytes);
     QCOMPARE(console.toPlainText(), QString());
+}
+
+void TestHexFile::notRegularFile_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("fifo without a writer") << "fifo";
+    QTest::newRow("folder") << "folder";
+    QTest::newRow("device") << "device";
+    QTest::newRow("link to a fifo") << "link";
+}
+
+// Refused before it is opened: a fifo would wait for a writer, a device might never end.
+void TestHexFile::notRegularFile()
+{
+    QFETCH(QString, kind);
+    QString path = dir.filePath(kind + ".hex");
+    QScopedPointer<LonelyFifo> fifo;
+    if (kind == "fifo" || kind == "link") {
+        fifo.reset(new LonelyFifo(dir.filePath(kind + ".fifo")));
+        QVERIFY(fifo->isValid());
+        if (kind == "fifo")
+            path = dir.filePath(kind + ".fifo");
+        else
+            QVERIFY(QFile::link(dir.filePath(kind + ".fifo"), path));
+    } else if (kind == "folder") {
+        QVERIFY(QDir().mkpath(path));
+    } else {
+        path = "/dev/null";
+    }
+    HexFile hex;
+    hex.allocate(areaSize, 0xFF);
+    QCOMPARE(thrownText([&] { hex.load(path, nullptr); }), QString("HEX file is not a regular file"));
+    QCOMPARE(areaOf(hex), Area().bytes);
+    QCOMPARE(console.toPlainText(), QString());
+}
+
+void TestHexFile::hasData_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("data");
+    const QByteArray end = ":00000001FF\n";
+    QTest::newRow("end record only") << end << false;
+    QTest::newRow("empty data records") << ":0000000000\n:00001000F0\n" + end << false;
+    QTest::newRow("configuration words and data EEPROM only")
+        << ":020000040030CA\n:0E0000000102030405060708090A0B0C0D0E89\n:0200000400F00A\n:04000000A1A2A3A472\n"
+               + end
+        << false;
+    QTest::newRow("erased bytes only") << ":02000000FFFF00\n" + end << false;
+    QTest::newRow("one byte at the start") << ":0100000000FF\n" + end << true;
+    QTest::newRow("one byte at the end of the area") << ":020000040001F9\n:017F3F0099A8\n" + end << true;
+}
+
+void TestHexFile::hasData()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(bool, data);
+    HexFile hex;
+    hex.allocate(areaSize, 0xFF);
+    hex.load(writeFile(content), nullptr);
+    QCOMPARE(hex.hasData(), data);
 }
 
 // The bar runs over the file's bytes, stands at the start of each record as it is read, and is
@@ -462,6 +525,26 @@ void TestHexFile::loadsWithoutConsole()
     DeviceConsole::setConsole(&console);
     QCOMPARE(areaOf(hex), Area().at(0, {1, 2, 3, 4}).bytes);
     QCOMPARE(console.toPlainText(), QString());
+}
+
+// The line before is a refusal in red italics, and a line above it was rewritten since (which
+// makes the Console's own cursor take up the look of the text before it): the summary does not
+// take that look.
+void TestHexFile::summaryInPlainLook()
+{
+    console.append("Waiting");
+    console.append("<i><font color='red'>Refused</font></i>");
+    QTextCursor first(console.document());
+    first.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+    first.insertText("Still waiting", QTextCharFormat());
+    HexFile hex;
+    hex.allocate(areaSize, 0xFF);
+    hex.load(writeFile(":0400000001020304F2\n:00000001FF\n"), nullptr);
+    const QTextBlock last = console.document()->lastBlock();
+    QCOMPARE(last.text(), QString("0.0KB loaded (0.0% of firmware area)"));
+    const QTextCharFormat look = last.begin().fragment().charFormat();
+    QVERIFY(!look.fontItalic());
+    QVERIFY(!look.hasProperty(QTextFormat::ForegroundBrush));
 }
 
 QTEST_MAIN(TestHexFile)

@@ -2,6 +2,8 @@
 #include "devicetest.h"
 #include "testutil.h"
 
+#include <QAtomicInt>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QThread>
 #include <QtTest>
@@ -104,6 +106,8 @@ private slots:
     void closeReleasesExclusiveUse();
     void sendAndReceive();
     void receiveStopsAtSilence();
+    void receiveStopsAtDeadline();
+    void discardDropsWhatCame();
     void sendFailsOnDeadLine();
     void readRetriedAfterSignal();
     void writeRetriedAfterSignal();
@@ -237,6 +241,49 @@ void TestSerialPort::receiveStopsAtSilence()
     unsigned char buffer[4] = {'-', '-', '-', '-'};
     QVERIFY(!receiveBytes(fd, buffer, 3));
     QCOMPARE(QByteArray(reinterpret_cast<char*>(buffer), 4), QByteArray("ab--"));
+    closePort(fd);
+}
+
+void TestSerialPort::receiveStopsAtDeadline()
+{
+    Pty pty;
+    const int fd = openPort(pty.path);
+    // A byte every 50 ms: never 0.2 s of silence, and 100 bytes would take 5 s.
+    QAtomicInt stop(0);
+    QThread* farEnd = QThread::create([&] {
+        while (!stop.loadAcquire()) {
+            ::write(pty.master, "t", 1);
+            QThread::msleep(50);
+        }
+    });
+    farEnd->start();
+    unsigned char buffer[100];
+    QElapsedTimer elapsed;
+    elapsed.start();
+    const bool received = receiveBytes(fd, buffer, 100, QDeadlineTimer(300));
+    const qint64 took = elapsed.elapsed();
+    stop.storeRelease(1);
+    farEnd->wait();
+    delete farEnd;
+    closePort(fd);
+    QVERIFY(!received);
+    // Not before the deadline, and at most one read timeout after it.
+    QVERIFY2(took >= 300 && took < 300 + 2000, qPrintable(QString("%1 ms").arg(took)));
+}
+
+void TestSerialPort::discardDropsWhatCame()
+{
+    Pty pty;
+    const int fd = openPort(pty.path);
+    QCOMPARE(::write(pty.master, "stale", 5), ssize_t(5));
+    // Until the bytes are there to be read.
+    pollfd line = {fd, POLLIN, 0};
+    QCOMPARE(poll(&line, 1, 2000), 1);
+    discardInput(fd);
+    QCOMPARE(::write(pty.master, "x", 1), ssize_t(1));
+    unsigned char byte = 0;
+    QVERIFY(receiveBytes(fd, &byte, 1));
+    QCOMPARE(byte, (unsigned char)'x');
     closePort(fd);
 }
 

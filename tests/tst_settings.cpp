@@ -59,6 +59,8 @@ private:
 private slots:
     void roundTrip();
     void savedKeys();
+    void computerIdentity_data();
+    void computerIdentity();
     void emptyFileLoadsDefaults();
     void currentLayoutValues_data();
     void currentLayoutValues();
@@ -140,10 +142,52 @@ void TestSettings::savedKeys()
     QCOMPARE(s->value("CF7/default").toInt(), 999);
 
     e.firmwareMinor = 50;
-    e.serial = 0xFFFF;
+    e.serial = 4712;
     e.save(s.get());
     QCOMPARE(s->value("VARN/firmware").toString(), QString("2.50"));
-    QCOMPARE(s->value("VARN/serial").toString(), QString("65535"));
+    QCOMPARE(s->value("VARN/serial").toString(), QString("4712"));
+}
+
+void TestSettings::computerIdentity_data()
+{
+    QTest::addColumn<int>("serial");
+    QTest::addColumn<int>("major");
+    QTest::addColumn<int>("minor");
+    QTest::addColumn<QString>("savedSerial");
+    QTest::addColumn<QString>("savedFirmware");
+    // Loaded from the file into a fresh image: the image knows no computer.
+    QTest::newRow("not loaded") << -1 << -1 << -1 << "4321" << "2.51";
+    QTest::newRow("not loaded, other firmware") << 0xFFFF << 3 << 0 << "4321" << "2.51";
+    // Read from a computer.
+    QTest::newRow("downloaded") << 1234 << 3 << 0 << "1234" << "3.0";
+    QTest::newRow("downloaded, same computer") << 4321 << 2 << 52 << "4321" << "2.52";
+}
+
+void TestSettings::computerIdentity()
+{
+    QFETCH(int, serial);
+    QFETCH(int, major);
+    QFETCH(int, minor);
+    QFETCH(QString, savedSerial);
+    QFETCH(QString, savedFirmware);
+    auto s = iniFile("");
+    VARN_eeprom computer = sampleImage();
+    computer.serial = 4321;
+    computer.firmwareMinor = 51;
+    computer.save(s.get());
+
+    VARN_eeprom e;
+    QCOMPARE(loadFailure(e, s.get()), QString());
+    QCOMPARE(int(e.serial), 0xFFFF);
+    if (serial >= 0) {
+        e.serial = word((unsigned short)serial);
+        e.firmwareMajor = ubyte(major);
+        e.firmwareMinor = ubyte(minor);
+    }
+    e.save(s.get());
+    const QSettings file(s->fileName(), QSettings::IniFormat);
+    QCOMPARE(file.value("VARN/serial").toString(), savedSerial);
+    QCOMPARE(file.value("VARN/firmware").toString(), savedFirmware);
 }
 
 void TestSettings::emptyFileLoadsDefaults()

@@ -1760,6 +1760,34 @@
         <translation>VARN-Update abgeschlossen. Neustart...</translation>
     </message>
     <message>
+        <source>The dive computer may now hold settings other than the form&apos;s: download to see them, or upload again.</source>
+        <translation>Der Tauchcomputer enthält jetzt womöglich andere Einstellungen als das Formular: Lesen Sie ihn mit „Auslesen“ aus, um sie zu sehen, oder senden Sie erneut mit „CF senden“.</translation>
+    </message>
+    <message>
+        <source>The dive computer did not answer: check the cable, and that the computer is awake in its PC mode.</source>
+        <translation>Der Tauchcomputer hat nicht geantwortet: Prüfen Sie das Kabel und ob der Computer eingeschaltet und in seinem PC-Modus ist.</translation>
+    </message>
+    <message>
+        <source>Waiting for the dive computer&apos;s boot loader... (try %1 of %2)</source>
+        <translation>Warten auf den Bootloader des Tauchcomputers... (Versuch %1 von %2)</translation>
+    </message>
+    <message>
+        <source>The dive computer is busy: try again when its transfer has ended.</source>
+        <translation>Der Tauchcomputer ist beschäftigt: Bitte versuchen Sie es nach dem Ende der Übertragung erneut.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; was not sent: the dive computer still holds its old firmware.</source>
+        <translation>„%1“ wurde nicht übertragen: Der Tauchcomputer hat weiterhin seine alte Firmware.</translation>
+    </message>
+    <message>
+        <source>The upgrade did not finish: the dive computer waits in its boot loader. Start the upgrade again with the same file, &apos;%1&apos;.</source>
+        <translation>Das Update wurde nicht beendet: Der Tauchcomputer wartet in seinem Bootloader. Starten Sie das Update erneut mit derselben Datei, „%1“.</translation>
+    </message>
+    <message>
+        <source>No firmware was sent: the dive computer still holds its old firmware.</source>
+        <translation>Es wurde keine Firmware übertragen: Der Tauchcomputer hat weiterhin seine alte Firmware.</translation>
+    </message>
+    <message>
         <source>it declares XML entities, which dive logs do not use</source>
         <translation>die Datei deklariert XML-Entitäten, die Tauchprotokolle nicht verwenden</translation>
     </message>

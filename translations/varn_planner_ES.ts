@@ -1760,6 +1760,34 @@
         <translation>Actualización del VARN terminada. Reiniciando...</translation>
     </message>
     <message>
+        <source>The dive computer may now hold settings other than the form&apos;s: download to see them, or upload again.</source>
+        <translation>El ordenador de buceo puede contener ahora ajustes distintos de los del formulario: use «Leer CF» para verlos, o «Enviar CF» para enviar de nuevo los del formulario.</translation>
+    </message>
+    <message>
+        <source>The dive computer did not answer: check the cable, and that the computer is awake in its PC mode.</source>
+        <translation>El ordenador de buceo no ha respondido: compruebe el cable y que el ordenador esté encendido y en su modo PC.</translation>
+    </message>
+    <message>
+        <source>Waiting for the dive computer&apos;s boot loader... (try %1 of %2)</source>
+        <translation>Esperando al cargador de arranque del ordenador de buceo... (intento %1 de %2)</translation>
+    </message>
+    <message>
+        <source>The dive computer is busy: try again when its transfer has ended.</source>
+        <translation>El ordenador de buceo está ocupado: vuelva a intentarlo cuando termine la transferencia.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; was not sent: the dive computer still holds its old firmware.</source>
+        <translation>«%1» no se ha enviado: el ordenador de buceo conserva su firmware anterior.</translation>
+    </message>
+    <message>
+        <source>The upgrade did not finish: the dive computer waits in its boot loader. Start the upgrade again with the same file, &apos;%1&apos;.</source>
+        <translation>La actualización no ha terminado: el ordenador de buceo espera en su cargador de arranque. Vuelva a iniciar la actualización con el mismo archivo, «%1».</translation>
+    </message>
+    <message>
+        <source>No firmware was sent: the dive computer still holds its old firmware.</source>
+        <translation>No se ha enviado ningún firmware: el ordenador de buceo conserva su firmware anterior.</translation>
+    </message>
+    <message>
         <source>it declares XML entities, which dive logs do not use</source>
         <translation>declara entidades XML, que los registros de inmersión no usan</translation>
     </message>

@@ -1760,6 +1760,34 @@
         <translation>Mise à jour du VARN terminée. Redémarrage...</translation>
     </message>
     <message>
+        <source>The dive computer may now hold settings other than the form&apos;s: download to see them, or upload again.</source>
+        <translation>L&apos;ordinateur de plongée contient peut-être maintenant d&apos;autres réglages que ceux du formulaire : lisez-le (Lire) pour les voir, ou écrivez à nouveau la configuration (Écrire).</translation>
+    </message>
+    <message>
+        <source>The dive computer did not answer: check the cable, and that the computer is awake in its PC mode.</source>
+        <translation>L&apos;ordinateur de plongée n&apos;a pas répondu : vérifiez le câble, et que l&apos;ordinateur est allumé et dans son mode PC.</translation>
+    </message>
+    <message>
+        <source>Waiting for the dive computer&apos;s boot loader... (try %1 of %2)</source>
+        <translation>Attente du chargeur d&apos;amorçage de l&apos;ordinateur de plongée... (essai %1 sur %2)</translation>
+    </message>
+    <message>
+        <source>The dive computer is busy: try again when its transfer has ended.</source>
+        <translation>L&apos;ordinateur de plongée est occupé : réessayez quand le transfert sera terminé.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; was not sent: the dive computer still holds its old firmware.</source>
+        <translation>« %1 » n&apos;a pas été envoyé : l&apos;ordinateur de plongée garde son ancien firmware.</translation>
+    </message>
+    <message>
+        <source>The upgrade did not finish: the dive computer waits in its boot loader. Start the upgrade again with the same file, &apos;%1&apos;.</source>
+        <translation>La mise à jour n&apos;est pas terminée : l&apos;ordinateur de plongée attend dans son chargeur d&apos;amorçage. Relancez la mise à jour avec le même fichier, « %1 ».</translation>
+    </message>
+    <message>
+        <source>No firmware was sent: the dive computer still holds its old firmware.</source>
+        <translation>Aucun firmware n&apos;a été envoyé : l&apos;ordinateur de plongée garde son ancien firmware.</translation>
+    </message>
+    <message>
         <source>it declares XML entities, which dive logs do not use</source>
         <translation>le fichier déclare des entités XML, que les carnets de plongée n&apos;utilisent pas</translation>
     </message>

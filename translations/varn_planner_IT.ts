@@ -1760,6 +1760,34 @@
         <translation>Aggiornamento del VARN completato. Riavvio...</translation>
     </message>
     <message>
+        <source>The dive computer may now hold settings other than the form&apos;s: download to see them, or upload again.</source>
+        <translation>Il computer subacqueo potrebbe ora contenere impostazioni diverse da quelle del modulo: usa Scarica per vederle, oppure Invia CF per inviare di nuovo quelle del modulo.</translation>
+    </message>
+    <message>
+        <source>The dive computer did not answer: check the cable, and that the computer is awake in its PC mode.</source>
+        <translation>Il computer subacqueo non ha risposto: controlla il cavo e che il computer sia acceso e nella sua modalità PC.</translation>
+    </message>
+    <message>
+        <source>Waiting for the dive computer&apos;s boot loader... (try %1 of %2)</source>
+        <translation>In attesa del bootloader del computer subacqueo... (tentativo %1 di %2)</translation>
+    </message>
+    <message>
+        <source>The dive computer is busy: try again when its transfer has ended.</source>
+        <translation>Il computer subacqueo è occupato: riprova quando il trasferimento è terminato.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; was not sent: the dive computer still holds its old firmware.</source>
+        <translation>&apos;%1&apos; non è stato inviato: il computer subacqueo ha ancora il suo vecchio firmware.</translation>
+    </message>
+    <message>
+        <source>The upgrade did not finish: the dive computer waits in its boot loader. Start the upgrade again with the same file, &apos;%1&apos;.</source>
+        <translation>L&apos;aggiornamento non è terminato: il computer subacqueo attende nel suo bootloader. Riavvia l&apos;aggiornamento con lo stesso file, &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>No firmware was sent: the dive computer still holds its old firmware.</source>
+        <translation>Nessun firmware è stato inviato: il computer subacqueo ha ancora il suo vecchio firmware.</translation>
+    </message>
+    <message>
         <source>it declares XML entities, which dive logs do not use</source>
         <translation>dichiara entità XML, che i log di immersione non usano</translation>
     </message>

@@ -33,6 +33,8 @@ int longestRun(quint16 colour)
 DiveComputerEmulator::DiveComputerEmulator()
     : program(FIRMWARE_SIZE, '\0')
 {
+    clockTime.start();
+    sinceLastSent.start();
     master = posix_openpt(O_RDWR | O_NOCTTY);
     if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0)
         qFatal("no pseudo-terminal for the dive computer emulator");
@@ -163,11 +165,37 @@ void DiveComputerEmulator::hangUp()
         lineClosed.wait(&mutex);
 }
 
+void DiveComputerEmulator::sendUnasked(const QByteArray& bytes)
+{
+    // Written at once, not queued with the answers: those go when the host flushes its input,
+    // as it may just have done, while these come after the flush.
+    QMutexLocker lock(&mutex);
+    if (master >= 0 && ::write(master, bytes.constData(), size_t(bytes.size())) != bytes.size())
+        qFatal("the emulator could not send unasked bytes");
+}
+
+void DiveComputerEmulator::waitForHost() const
+{
+    QMutexLocker lock(&mutex);
+    while (opened == 0) {
+        lock.unlock();
+        QThread::msleep(1);
+        lock.relock();
+    }
+}
+
 QByteArray DiveComputerEmulator::received() const
 {
     QMutexLocker lock(&mutex);
     catchUp(lock);
     return receivedBytes;
+}
+
+QVector<qint64> DiveComputerEmulator::receivedTimes() const
+{
+    QMutexLocker lock(&mutex);
+    catchUp(lock);
+    return receivedAt;
 }
 
 QByteArray DiveComputerEmulator::commands() const
@@ -209,6 +237,7 @@ void DiveComputerEmulator::clearRecords()
 {
     QMutexLocker lock(&mutex);
     receivedBytes.clear();
+    receivedAt.clear();
     commandBytes.clear();
     writtenBanks.clear();
     clock.clear();
@@ -243,6 +272,7 @@ int DiveComputerEmulator::unreadBytes() const
 void DiveComputerEmulator::run()
 {
     sinceLastByte.start();
+    bootTrickleClock.start();
     QMutexLocker lock(&mutex);
     running = true;
     lineClosed.wakeAll();
@@ -256,7 +286,7 @@ void DiveComputerEmulator::run()
             continue;
         }
 
-        pollfd line = {master, short(POLLIN | (output.isEmpty() ? 0 : POLLOUT)), 0};
+        pollfd line = {master, short(POLLIN | (output.isEmpty() || !sendingDue() ? 0 : POLLOUT)), 0};
         lock.unlock();
         const int ready = poll(&line, 1, 5);
         lock.relock();
@@ -275,10 +305,13 @@ void DiveComputerEmulator::run()
                 if (got <= 0)
                     break;
                 if (packet[0] != TIOCPKT_DATA) {
-                    if (packet[0] & TIOCPKT_FLUSHREAD)
+                    if (packet[0] & TIOCPKT_FLUSHREAD) {
                         hostClosed();
+                        ++opened;
+                    }
                     continue;
                 }
+                packetTime = clockTime.nsecsElapsed() / 1000;
                 for (ssize_t i = 1; i < got && master >= 0; ++i)
                     take(packet[i]);
                 sinceLastByte.restart();
@@ -293,10 +326,13 @@ void DiveComputerEmulator::run()
         // session starts with a flush); one that lasts is seen again without bytes.
         if (hungUp && !tookData)
             hostClosed();
-        if (master >= 0 && !output.isEmpty()) {
-            const ssize_t written = ::write(master, output.constData(), size_t(output.size()));
-            if (written > 0)
+        sendBootTrickle();
+        if (master >= 0 && !output.isEmpty() && sendingDue()) {
+            const ssize_t written = ::write(master, output.constData(), size_t(trickling ? 1 : output.size()));
+            if (written > 0) {
                 output.remove(0, int(written));
+                sinceLastSent.restart();
+            }
         }
         // Silence is the host's: bytes already waiting were sent in time, however late this
         // thread comes to read them.
@@ -327,9 +363,15 @@ bool DiveComputerEmulator::hasBank2() const
     return memory.firmwareMajor > 2 || (memory.firmwareMajor == 2 && memory.firmwareMinor >= 22);
 }
 
+bool DiveComputerEmulator::sendingDue() const
+{
+    return !trickling || sinceLastSent.elapsed() >= trickleMs;
+}
+
 void DiveComputerEmulator::take(unsigned char byte)
 {
     receivedBytes += char(byte);
+    receivedAt += packetTime;
     if (strikes(Fault::Silent))
         return;
     if (strikes(Fault::Garbage)) {
@@ -343,6 +385,9 @@ void DiveComputerEmulator::take(unsigned char byte)
             state = State::Frame;
         } else {
             commandBytes += char(byte);
+            trickling = fault == Fault::Trickle && strikes(Fault::Trickle);
+            if (trickling)
+                trickleMs = faultParameter;
             if (bootLoader)
                 bootSync();
             else
@@ -398,6 +443,8 @@ void DiveComputerEmulator::command(unsigned char byte)
         if (fault == Fault::ShortBank && strikes(Fault::ShortBank))
             length = faultParameter;
         output.append(reinterpret_cast<const char*>(memory.bytes()) + which * BANK_SIZE, length);
+        if (fault == Fault::Surplus && which == faultParameter && strikes(Fault::Surplus))
+            output += QByteArray(3, char(JUNK));
         return;
     }
     case 'd':
@@ -441,9 +488,30 @@ void DiveComputerEmulator::bootSync()
 {
     ++syncTries;
     if (fault == Fault::BootNeverSyncs)
-        output += "W?";
+        bootAnswer("W?");
     else if (fault != Fault::BootSyncAtTry || syncTries >= faultParameter)
-        output += "WK";
+        bootAnswer("WK");
+}
+
+void DiveComputerEmulator::bootAnswer(const QByteArray& bytes)
+{
+    // Behind a trickled answer even one that is not trickled waits its turn.
+    if (!strikes(Fault::BootTrickle) && bootTrickle.isEmpty()) {
+        output += bytes;
+        return;
+    }
+    if (bootTrickle.isEmpty())
+        bootTrickleDue = bootTrickleClock.elapsed() + faultParameter;
+    bootTrickle += bytes;
+}
+
+void DiveComputerEmulator::sendBootTrickle()
+{
+    if (bootTrickle.isEmpty() || bootTrickleClock.elapsed() < bootTrickleDue)
+        return;
+    output += bootTrickle.at(0);
+    bootTrickle.remove(0, 1);
+    bootTrickleDue += faultParameter;
 }
 
 void DiveComputerEmulator::frame()
@@ -464,27 +532,31 @@ void DiveComputerEmulator::frame()
         if (fault == Fault::BootIgnoreFrame && strikes(Fault::BootIgnoreFrame))
             return;
         if (fault == Fault::BootRejectFrame && strikes(Fault::BootRejectFrame)) {
-            output += '-';
+            bootAnswer("-");
             return;
         }
     }
     if (!valid) {
-        output += '-';
+        bootAnswer("-");
         return;
     }
     program.replace(address, 0x40, pending.mid(4, 0x40));
-    output += 'K';
+    bootAnswer("K");
+    if (address == faultParameter && fault == Fault::BootSurplus && strikes(Fault::BootSurplus))
+        bootAnswer("W");
     // Block 0 comes last: the computer restarts into its new firmware.
     if (address == 0)
         bootLoader = false;
 }
 
+// The boot loader stays: only block 0 returns the computer to its program. Trickled answers
+// are on their way and come all the same.
 void DiveComputerEmulator::hostClosed()
 {
     state = State::Command;
     pending.clear();
     output.clear();
-    bootLoader = false;
+    trickling = false;
 }
 
 void DiveComputerEmulator::closeLine()
@@ -492,5 +564,6 @@ void DiveComputerEmulator::closeLine()
     ::close(master);
     master = -1;
     output.clear();
+    bootTrickle.clear();
     lineClosed.wakeAll();
 }

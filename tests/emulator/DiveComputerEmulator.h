@@ -25,8 +25,9 @@ class QThread;
 // It reads its input as a stream of commands with their data, not byte by byte as commands:
 // a half-received command is forgotten after 100 ms of silence or when the host closes the port.
 // It starts in normal mode; the first BOOT_SYNC byte starts its boot loader, which takes the
-// firmware frames into its program memory and returns to normal mode after block 0 (or when the
-// host closes the port).
+// firmware frames into its program memory and returns to normal mode after block 0 only. An
+// upgrade cut off before (the host closed the port, the line dropped) leaves it waiting in its
+// boot loader, which then answers every BOOT_SYNC with "WK", the next upgrade's first included.
 class DiveComputerEmulator {
 public:
     enum class Fault {
@@ -44,6 +45,12 @@ public:
         BootRejectFrame, // answers the frame at address `parameter` with a byte other than 'K'
         BootIgnoreFrame, // does not answer the frame at address `parameter`
         BootHangUp,      // hangs up the line when the frame at address `parameter` has arrived
+        Surplus,         // sends three junk bytes more after bank `parameter` when asked for it
+        Trickle,         // sends what a command makes it answer one byte every `parameter` ms
+                         // (the answers to a bank write's data included); a strike per command
+        BootTrickle,     // sends the boot loader's answers one byte at a time, each `parameter`
+                         // milliseconds after the one before (a strike is one answer)
+        BootSurplus,     // answers the frame at address `parameter` with one stray byte after its 'K'
     };
 
     DiveComputerEmulator();
@@ -76,8 +83,17 @@ public:
     // Pulls the plug: closes the line at once; the port's path is gone afterwards.
     void hangUp();
 
+    // Bytes nobody asked for, such as a noisy adapter sends; returns once they are on the line.
+    void sendUnasked(const QByteArray& bytes);
+    // Returns once it has seen the host open the line: from then on it reads what comes at once
+    // (while no host has the line open it looks only every few milliseconds).
+    void waitForHost() const;
+
     // What it recorded, up to the last byte the host sent.
     QByteArray received() const;            // every byte, in order
+    QVector<qint64> receivedTimes() const;  // when its thread read each of them, in microseconds
+                                            // since it started: never before the byte came, at
+                                            // times a little after
     QByteArray commands() const;            // the bytes it took as commands, in order
     QVector<int> banksWritten() const;      // bank numbers of completed bank writes, in order
     QByteArray clockBytes() const;          // the six bytes of the last clock setting
@@ -96,10 +112,14 @@ private:
     void command(unsigned char byte);
     void bootSync();
     void frame();
+    void bootAnswer(const QByteArray& bytes);
+    void sendBootTrickle();
     void hostClosed();
     void closeLine();
     bool strikes(Fault fault);
     bool hasBank2() const;
+    // Whether the next byte of the output may go: at once, or once a bootTrickle's interval has passed.
+    bool sendingDue() const;
 
     mutable QMutex mutex;
     // Signals the start of the thread and the end of the line.
@@ -126,8 +146,20 @@ private:
     QByteArray pending;
     QByteArray output;
     QElapsedTimer sinceLastByte;
+    int opened = 0;
+    bool trickling = false;
+    int trickleMs = 0;
+    QElapsedTimer sinceLastSent;
+    QElapsedTimer clockTime;
+    qint64 packetTime = 0;
+    // Answers of a trickling boot loader, waiting for their time; the next one goes out when
+    // the clock reaches bootTrickleDue.
+    QByteArray bootTrickle;
+    QElapsedTimer bootTrickleClock;
+    qint64 bootTrickleDue = 0;
 
     QByteArray receivedBytes;
+    QVector<qint64> receivedAt;
     QByteArray commandBytes;
     QVector<int> writtenBanks;
     QByteArray clock;
