@@ -3,7 +3,7 @@
 
 #include <QByteArray>
 
-// Values of dive-log fields, read from their texts in UTF-8. Logs of other programs leave things
+// Values of dive-log fields, read from their texts as bytes. Logs of other programs leave things
 // out and write nonsense: what cannot be used is told apart from what can.
 namespace DiveLogFields {
 

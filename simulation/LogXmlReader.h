@@ -2,15 +2,18 @@
 #define LOGXMLREADER_H
 
 #include <QByteArray>
+#include <QFile>
 #include <QString>
-#include <QVector>
+#include <QXmlStreamReader>
 
 class ReadProgress;
 
-// Reads a dive log's XML element by element, straight from the bytes of the file: no tree is
-// built and nothing recurses, so neither the size nor the nesting of a file can exhaust memory
-// or the stack. A file that is malformed, truncated or nested deeper than any log is refused
-// once it has been read to its end (finish()).
+// Walks a dive log element by element while Qt's stream reader parses it from the file: no tree
+// is built and nothing recurses, so neither the size nor the nesting of a file can exhaust memory
+// or the stack. On top of the library it keeps the nesting within a limit, refuses files that
+// declare entities of their own, and says in the diver's words why a file was refused. A file
+// that is malformed, truncated or refused otherwise is known as such once it has been read to
+// its end (finish()).
 //
 // The reader stands in one element at a time, at first in the document itself. Each element
 // that readChild() enters must be left (text(), skip() or readChild() until false) before the
@@ -20,15 +23,13 @@ public:
     // Far deeper than any dive log: a deeper file is refused, whatever it holds.
     static const int maxNesting = 256;
     // Far larger than any dive log.
-    static const qint64 maxFileSize = 1 << 30;
-
-    // The bytes of a log file in UTF-8 without a byte order mark, or false when it is no regular
-    // file, too large, cannot be read or declares an encoding this program does not know; problem
-    // then says which, in the diver's words.
-    static bool readFile(const QString& path, QByteArray* utf8, QString* problem);
+    static const qint64 maxFileSize = qint64(1) << 30;
 
     // progress, when given, hears how far the reading has got.
-    LogXmlReader(const QByteArray& utf8, ReadProgress* progress);
+    explicit LogXmlReader(ReadProgress* progress);
+
+    // False when path is no regular file, is too large or cannot be read; problem() says which.
+    bool open(const QString& path);
 
     // Enters the next child element of the element the reader stands in; false when that
     // element ends instead (the reader then stands in its parent) or the file is broken.
@@ -36,60 +37,36 @@ public:
     // The name of the element just entered, as written (prefix included).
     bool is(const char* name) const;
     // An attribute of the element just entered, empty when it has none of that name.
-    QString attribute(const char* name);
-    // The whole text of the element just entered, its children's included, in UTF-8; leaves
-    // the element. Valid until the next call.
-    const QByteArray& textBytes();
+    QString attribute(const char* name) const;
+    // The whole text of the element just entered, its children's included; leaves the element.
     QString text();
+    // The same text as bytes to read a number from, valid until the next call: ASCII as it
+    // stands, every other character as a byte that no number holds.
+    const QByteArray& numberText();
     // Leaves the element just entered.
     void skip();
-    // Reads the rest of the file; true when the whole of it was a well-formed document within
-    // the nesting limit.
+    // Reads the rest of the file; true when the whole of it was a well-formed document that
+    // nothing refused.
     bool finish();
-    // Why finish() refused the file, in the diver's words.
+    // Why the file was refused, in the diver's words.
     QString problem() const;
 
 private:
-    enum Token { StartTag, EndTag, Text, End, Broken };
-    struct Range {
-        int begin;
-        int end;
-    };
-    struct Attribute {
-        Range name;
-        Range value;
-    };
+    QXmlStreamReader::TokenType step();
+    void refuse(const QString& why);
+    void refuseBrokenFile();
+    template <typename Append>
+    void collectText(Append append);
 
-    Token step();
-    Token fail();
-    bool startTag();
-    bool endTag();
-    bool skipPast(const char* marker);
-    bool skipDoctype();
-    void skipBlanks();
-    bool blanksOnly(Range range) const;
-    int reference(int amp, int end, uint* character) const;
-    bool referencesValid(Range range) const;
-    void decodeInto(QByteArray& out, Range range);
-    bool sameName(Range name, const char* text) const;
-    void reportProgress();
-
-    const QByteArray bytes;
-    const char* const data;
-    const int size;
     ReadProgress* const progress;
-
-    int pos = 0;
-    int lastReport = 0;
-    bool broken = false;
-    bool tooDeep = false;
-    bool sawRoot = false;
-    bool pendingEnd = false; // an empty-element tag still to be closed
-    QVector<Range> open;     // names of the open elements, outermost first
-    QVector<Attribute> attributes; // of the last start tag
-    Range textRange = {0, 0};
-    bool cdata = false;
-    QByteArray textBuffer;
+    QFile file;
+    QXmlStreamReader xml;
+    qint64 size = 0;
+    qint64 lastReport = 0;
+    int depth = 0; // elements open
+    bool refused = false;
+    QString why;
+    QByteArray numberBuffer;
 };
 
 #endif

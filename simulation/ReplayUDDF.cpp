@@ -103,10 +103,10 @@ void ReplayUDDF::readMixes(LogXmlReader& xml)
                 mix.name = xml.text();
             } else if (!haveO2 && xml.is("o2")) {
                 haveO2 = true;
-                mix.o2 = float(number(xml.textBytes()));
+                mix.o2 = float(number(xml.numberText()));
             } else if (!haveHe && xml.is("he")) {
                 haveHe = true;
-                mix.he = float(number(xml.textBytes()));
+                mix.he = float(number(xml.numberText()));
             } else {
                 xml.skip();
             }
@@ -157,13 +157,13 @@ LoggedDive ReplayUDDF::readDive(LogXmlReader& xml)
             while (xml.readChild()) {
                 if (!y && xml.is("year")) {
                     y = true;
-                    year = integer(xml.textBytes());
+                    year = integer(xml.numberText());
                 } else if (!m && xml.is("month")) {
                     m = true;
-                    month = integer(xml.textBytes());
+                    month = integer(xml.numberText());
                 } else if (!d && xml.is("day")) {
                     d = true;
-                    day = integer(xml.textBytes());
+                    day = integer(xml.numberText());
                 } else {
                     xml.skip();
                 }
@@ -174,10 +174,10 @@ LoggedDive ReplayUDDF::readDive(LogXmlReader& xml)
             while (xml.readChild()) {
                 if (!h && xml.is("hour")) {
                     h = true;
-                    hour = integer(xml.textBytes());
+                    hour = integer(xml.numberText());
                 } else if (!m && xml.is("minute")) {
                     m = true;
-                    minute = integer(xml.textBytes());
+                    minute = integer(xml.numberText());
                 } else {
                     xml.skip();
                 }
@@ -188,14 +188,14 @@ LoggedDive ReplayUDDF::readDive(LogXmlReader& xml)
             while (xml.readChild()) {
                 if (!haveGreatest && xml.is("greatestdepth")) {
                     haveGreatest = true;
-                    afterDepth = xml.textBytes();
+                    afterDepth = xml.numberText();
                 } else {
                     xml.skip();
                 }
             }
         } else if (!haveDepth && xml.is("greatestdepth")) {
             haveDepth = true;
-            ownDepth = xml.textBytes();
+            ownDepth = xml.numberText();
         } else if (!haveSamples && xml.is("samples")) {
             haveSamples = true;
             readSamples(xml, dive);
@@ -243,10 +243,10 @@ void ReplayUDDF::readSamples(LogXmlReader& xml, LoggedDive& dive)
         while (xml.readChild()) {
             if (!haveTime && xml.is("divetime")) {
                 haveTime = true;
-                sample.time = timeOf(xml.textBytes());
+                sample.time = timeOf(xml.numberText());
             } else if (!haveDepth && xml.is("depth")) {
                 haveDepth = true;
-                sample.depth = depthOf(xml.textBytes());
+                sample.depth = depthOf(xml.numberText());
             } else if (!haveMix && xml.is("switchmix")) {
                 haveMix = true;
                 const QString ref = xml.attribute("ref");
@@ -255,7 +255,7 @@ void ReplayUDDF::readSamples(LogXmlReader& xml, LoggedDive& dive)
                 xml.skip();
             } else if (!haveSetpoint && xml.is("setpo2")) {
                 haveSetpoint = true;
-                const int centibar = centibarOf(xml.textBytes());
+                const int centibar = centibarOf(xml.numberText());
                 if (centibar > 0)
                     sample.setpoint = (unsigned char)centibar;
                 else

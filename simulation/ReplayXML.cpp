@@ -50,9 +50,10 @@ Replay* ReplayXML::open(ReplayXML* source, const QString& kind, const QString& p
 {
     QScopedPointer<ReplayXML> opened(source);
     QString why;
-    QByteArray bytes;
-    if (LogXmlReader::readFile(path, &bytes, &why)) {
-        LogXmlReader xml(bytes, progress);
+    LogXmlReader xml(progress);
+    if (!xml.open(path)) {
+        why = xml.problem();
+    } else {
         const bool read = opened->read(xml);
         if (!xml.finish())
             why = xml.problem();
@@ -113,7 +114,7 @@ LoggedDive ReplayXML::readDive(LogXmlReader& xml)
             place = xml.text();
         } else if (!haveDepth && xml.is("Depth")) {
             haveDepth = true;
-            depthText = xml.textBytes();
+            depthText = xml.numberText();
         } else if (!haveProfile && xml.is("Profile")) {
             haveProfile = true;
             readProfile(xml, dive);
@@ -155,7 +156,7 @@ void ReplayXML::readProfile(LogXmlReader& xml, LoggedDive& dive)
         while (xml.readChild()) {
             if (!haveDepth && xml.is("Depth")) {
                 haveDepth = true;
-                sample.depth = profileDepth(xml.textBytes());
+                sample.depth = profileDepth(xml.numberText());
             } else {
                 xml.skip();
             }

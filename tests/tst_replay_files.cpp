@@ -11,7 +11,8 @@
 #include <sys/stat.h>
 
 // What the two log readers make of files that are not what a dive log should be: nonsense
-// numbers, deep nesting, pipes and devices, broken XML, other encodings, and large files.
+// numbers, deep nesting, pipes and devices, broken XML, entities, other encodings, the less
+// common forms of XML, and large files.
 class TestReplayFiles : public QObject {
     Q_OBJECT
 
@@ -20,6 +21,7 @@ private slots:
     void badNumbersAreMissing_data();
     void badNumbersAreMissing();
     void diveWithoutUsableDepth();
+    void charactersBeyondAsciiAreNoDigits();
     void nesting_data();
     void nesting();
     void pipeIsRefusedWithoutWaiting_data();
@@ -30,6 +32,12 @@ private slots:
     void brokenXmlIsRefused();
     void otherEncodings_data();
     void otherEncodings();
+    void xmlForms_data();
+    void xmlForms();
+    void entitiesAreRefused_data();
+    void entitiesAreRefused();
+    void refusalsSayWhy_data();
+    void refusalsSayWhy();
     void progressFollowsTheFile();
 
 private:
@@ -145,6 +153,21 @@ void TestReplayFiles::diveWithoutUsableDepth()
     QCOMPARE(thrownText([&] { source->diveConfig(nullptr); }), QString("Bad UDDF structure"));
 }
 
+void TestReplayFiles::charactersBeyondAsciiAreNoDigits()
+{
+    // U+0130 and U+0131 cut to a byte would be the digits 0 and 1.
+    const QString log = "<Divinglog DBVersion=\"3.0\"><Logbook><Dive ID=\"1\"><Depth>20</Depth><Profile>"
+                        "<P Time=\"0\"><Depth>0</Depth></P><P Time=\"60\"><Depth>2\u0130</Depth></P>"
+                        "<P Time=\"120\"><Depth>\u01312</Depth></P><P Time=\"180\"><Depth>20</Depth></P>"
+                        "</Profile></Dive></Logbook></Divinglog>\n";
+    QScopedPointer<Replay> source(replayXML(write("letters.xml", log.toUtf8())));
+    QVERIFY(source);
+    QVERIFY(source->selectDive(0));
+    QVERIFY(source->diveConfig(nullptr).contains("2 depth(s) missing or implausible"));
+    QCOMPARE(source->depth(60), 20.0f / 3);
+    QCOMPARE(source->depth(120), 40.0f / 3);
+}
+
 void TestReplayFiles::nesting_data()
 {
     QTest::addColumn<bool>("uddf");
@@ -170,8 +193,10 @@ void TestReplayFiles::nesting()
     QFETCH(bool, opens);
 
     const QString path = write(uddf ? "nested.uddf" : "nested.xml", nestedLog(uddf, levels, closed));
-    QScopedPointer<Replay> source(openLog(path));
+    QString problem;
+    QScopedPointer<Replay> source(uddf ? replayUDDF(path, nullptr, &problem) : replayXML(path, nullptr, &problem));
     QCOMPARE(bool(source), opens);
+    QCOMPARE(problem, opens ? QString() : QString("its elements are nested deeper than 256 levels"));
     if (source) {
         QVERIFY(source->selectDive(0));
         QCOMPARE(source->depth(30), 5.0f);
@@ -241,6 +266,11 @@ void TestReplayFiles::brokenXmlIsRefused_data()
     QTest::newRow("no end") << "<uddf>" + dive;
     QTest::newRow("name beginning with a digit") << "<uddf>" + dive + "<1a/></uddf>";
     QTest::newRow("declaration in the document") << "<uddf>" + dive + "<!ENTITY x/></uddf>";
+    // Where a DTD outside the file could declare it, the stream reader passes an unknown entity on.
+    QTest::newRow("entity of an outside DTD") << "<!DOCTYPE uddf SYSTEM \"uddf.dtd\"><uddf>" + dive
+                                                    + "<a>&nbsp;</a></uddf>";
+    QTest::newRow("text not in its encoding") << "<?xml version=\"1.0\" encoding=\"UTF-8\"?><uddf>" + dive
+                                                     + "<a>Plong\xE9""e</a></uddf>";
     QTest::newRow("empty") << QByteArray();
 }
 
@@ -263,8 +293,20 @@ void TestReplayFiles::otherEncodings_data()
     QTest::newRow("UTF-8") << ("<?xml version=\"1.0\" encoding=\"UTF-8\"?>" + log).toUtf8() << entry;
     QTest::newRow("UTF-8 with byte order mark") << "\xEF\xBB\xBF" + log.toUtf8() << entry;
     QTest::newRow("Latin-1") << ("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>" + log).toLatin1() << entry;
-    // Qt's UTF-16 writer puts the byte order mark in front.
+    // Qt's UTF-16 and UTF-32 writers put the byte order mark in front.
     QTest::newRow("UTF-16 with byte order mark") << QTextCodec::codecForName("UTF-16LE")->fromUnicode(log) << entry;
+    QTest::newRow("UTF-16BE with byte order mark") << QTextCodec::codecForName("UTF-16BE")->fromUnicode(log) << entry;
+    QTest::newRow("UTF-32 with byte order mark") << QTextCodec::codecForName("UTF-32LE")->fromUnicode(log) << entry;
+    QTest::newRow("UTF-32BE with byte order mark") << QTextCodec::codecForName("UTF-32BE")->fromUnicode(log) << entry;
+    for (const char* encoding : {"UTF-16LE", "UTF-32BE"}) {
+        QTextCodec::ConverterState noMark(QTextCodec::IgnoreHeader);
+        const QString declared = QString("<?xml version=\"1.0\" encoding=\"%1\"?>").arg(encoding) + log;
+        QTest::addRow("%s declared, no byte order mark", encoding)
+            << QTextCodec::codecForName(encoding)->fromUnicode(declared.constData(), declared.size(), &noMark) << entry;
+    }
+    QTest::newRow("windows-1252") << QTextCodec::codecForName("windows-1252")->fromUnicode(
+        "<?xml version=\"1.0\" encoding=\"windows-1252\"?>" + QString(log).replace("Plongée", "Plongée €"))
+                                  << QString(entry).replace("Plongée", "Plongée €");
     QTest::newRow("unknown encoding") << ("<?xml version=\"1.0\" encoding=\"x-unknown\"?>" + log).toLatin1()
                                       << QString();
 }
@@ -277,6 +319,146 @@ void TestReplayFiles::otherEncodings()
     QCOMPARE(bool(source), !entry.isEmpty());
     if (source)
         QCOMPARE(source->diveList(), QStringList(entry));
+}
+
+void TestReplayFiles::xmlForms_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("place");
+    QTest::addColumn<QString>("problem");
+
+    // Each fixture is the same dive around one form: its place, as the dive list shows it, and
+    // for some its second sample, 10 m at 60 s, are written in that form.
+    QTest::newRow("DOCTYPE with an internal subset") << "form-doctype.xml" << "Reef" << QString();
+    // Blanks between the sections are layout; a section of blanks is text.
+    QTest::newRow("CDATA") << "form-cdata.xml" << "Reef <North> & \"Wall\"" << QString();
+    QTest::newRow("&lt;") << "form-entity-lt.xml" << "Reef < 10 m" << QString();
+    QTest::newRow("&gt;") << "form-entity-gt.xml" << "Reef > 10 m" << QString();
+    QTest::newRow("&amp;") << "form-entity-amp.xml" << "Reef & Wall" << QString();
+    QTest::newRow("&quot;") << "form-entity-quot.xml" << "\"The Reef\"" << QString();
+    QTest::newRow("&apos;") << "form-entity-apos.xml" << "Diver's Reef" << QString();
+    QTest::newRow("decimal character references") << "form-decimal-references.xml" << "Plongée à Hyères"
+                                                  << QString();
+    QTest::newRow("hexadecimal character references") << "form-hexadecimal-references.xml" << "Plongée à Hyères"
+                                                      << QString();
+    // XML reads every line end as a line feed.
+    QTest::newRow("CR LF line ends") << "form-crlf.xml" << "North\nWall" << QString();
+    QTest::newRow("CR line ends") << "form-cr.xml" << "North\nWall" << QString();
+    QTest::newRow("elements inside a text") << "form-inner-elements.xml" << "Reef North Wall" << QString();
+    QTest::newRow("prefixes no namespace declares") << "form-prefix.xml" << "Reef" << QString();
+    QTest::newRow("declared ISO-8859-1") << "form-latin1.xml" << "Plongée à Hyères" << QString();
+    QTest::newRow("declared unknown encoding") << "form-unknown-encoding.xml" << QString()
+                                               << "its text encoding x-unknown is unknown";
+}
+
+void TestReplayFiles::xmlForms()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, place);
+    QFETCH(QString, problem);
+
+    QString why;
+    QScopedPointer<Replay> source(replayXML(replayFixture(qPrintable(file)), nullptr, &why));
+    QCOMPARE(why, problem);
+    QCOMPARE(bool(source), problem.isEmpty());
+    if (!source)
+        return;
+    QCOMPARE(source->diveList(), QStringList("001 - 2012-01-02 10:00 " + place + " - 2' @ 12.5m"));
+    QVERIFY(source->selectDive(0));
+    source->diveConfig(nullptr);
+    QCOMPARE(source->diveTime(), 120);
+    const int t[] = {0, 30, 60, 90, 120};
+    const float metres[] = {0, 5, 10, 11.25f, 12.5f};
+    for (int i = 0; i < 5; ++i)
+        QCOMPARE(source->depth(t[i]), metres[i]);
+}
+
+void TestReplayFiles::entitiesAreRefused_data()
+{
+    QTest::addColumn<QByteArray>("doctype");
+    QTest::addColumn<QByteArray>("notes");
+    QTest::addColumn<QString>("problem");
+
+    const QString declares = "it declares XML entities, which dive logs do not use";
+
+    // Nine levels of ten: a thousand million "lol" from a file of a kilobyte.
+    QByteArray laughs = "<!DOCTYPE Divinglog [\n<!ENTITY lol0 \"lol\">\n";
+    for (int i = 1; i <= 9; ++i)
+        laughs += "<!ENTITY lol" + QByteArray::number(i) + " \""
+                  + ("&lol" + QByteArray::number(i - 1) + ";").repeated(10) + "\">\n";
+    QTest::newRow("billion laughs") << laughs + "]>\n" << QByteArray("&lol9;") << declares;
+    // Each expansion is small, but together they are 400 MB of text.
+    QTest::newRow("one entity used many times")
+        << "<!DOCTYPE Divinglog [<!ENTITY e \"" + QByteArray(4000, 'x') + "\">]>\n"
+        << QByteArray("&e;").repeated(100000) << declares;
+    QTest::newRow("outside entity") << QByteArray("<!DOCTYPE Divinglog [<!ENTITY e SYSTEM \"/etc/passwd\">]>\n")
+                                    << QByteArray("&e;") << declares;
+    QTest::newRow("declared, not used") << QByteArray("<!DOCTYPE Divinglog [<!ENTITY e \"Reef\">]>\n")
+                                        << QByteArray("Reef") << declares;
+
+    // Parameter entities expand while the DTD is read, before its entities can be looked at;
+    // the stream reader refuses them inside declarations itself.
+    QByteArray parameterLaughs = "<!DOCTYPE Divinglog [\n<!ENTITY % lol0 \"<!-- lol -->\">\n";
+    for (int i = 1; i <= 9; ++i)
+        parameterLaughs += "<!ENTITY % lol" + QByteArray::number(i) + " \""
+                           + ("%lol" + QByteArray::number(i - 1) + ";").repeated(10) + "\">\n";
+    QTest::newRow("billion laughs of parameter entities")
+        << parameterLaughs + "%lol9;\n]>\n" << QByteArray("Reef") << "it is not a complete, well-formed XML file";
+}
+
+void TestReplayFiles::entitiesAreRefused()
+{
+    QFETCH(QByteArray, doctype);
+    QFETCH(QByteArray, notes);
+    QFETCH(QString, problem);
+
+    const QByteArray log = "<?xml version=\"1.0\"?>\n" + doctype
+                           + "<Divinglog DBVersion=\"3.0\"><Logbook><Dive ID=\"1\"><Notes>" + notes
+                           + "</Notes><Profile><P Time=\"0\"><Depth>0</Depth></P>"
+                             "<P Time=\"60\"><Depth>10</Depth></P></Profile></Dive></Logbook></Divinglog>\n";
+    QString why;
+    QScopedPointer<Replay> source(replayXML(write("entities.xml", log), nullptr, &why));
+    QVERIFY(!source);
+    QCOMPARE(why, problem);
+}
+
+void TestReplayFiles::refusalsSayWhy_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("problem");
+
+    QTest::newRow("missing") << "missing.uddf" << "it does not exist";
+    QTest::newRow("folder") << "folder.uddf" << "it is not a regular file";
+    QTest::newRow("over 1024 MB") << "huge.uddf" << "it is larger than 1024 MB";
+    QTest::newRow("broken") << "broken.uddf" << "it is not a complete, well-formed XML file";
+    QTest::newRow("no dive") << "empty.uddf" << "it holds no dive of a UDDF log";
+}
+
+void TestReplayFiles::refusalsSayWhy()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, problem);
+
+    const QString path = dir.filePath(file);
+    if (file == "folder.uddf") {
+        QVERIFY(QDir(dir.path()).mkpath(file));
+    } else if (file == "huge.uddf") {
+        // Sparse: it takes no room on the disk. Read, its zero bytes would be refused as broken.
+        QFile huge(path);
+        QVERIFY(huge.open(QIODevice::WriteOnly));
+        QVERIFY(huge.resize((qint64(1) << 30) + 1));
+    } else if (file == "broken.uddf") {
+        write(file, "<uddf><profiledata>");
+    } else if (file == "empty.uddf") {
+        write(file, "<uddf version=\"3.2.0\"><profiledata/></uddf>");
+    }
+
+    QString why;
+    QScopedPointer<Replay> source(replayUDDF(path, nullptr, &why));
+    QVERIFY(!source);
+    QCOMPARE(why, problem);
+    if (file == "huge.uddf")
+        QFile::remove(path);
 }
 
 void TestReplayFiles::progressFollowsTheFile()

@@ -275,6 +275,10 @@ void TestReplayActions::unreadableFileClosesTheLog_data()
     QTest::newRow("no UDDF dive") << replayFixture("uddf-empty.uddf")
                                   << "'uddf-empty.uddf': it holds no dive of a UDDF log";
     QTest::newRow("missing file") << replayFixture("no-such-file.uddf") << "'no-such-file.uddf': it does not exist";
+    QTest::newRow("unknown encoding") << replayFixture("form-unknown-encoding.xml")
+                                      << "'form-unknown-encoding.xml': its text encoding x-unknown is unknown";
+    QTest::newRow("entities") << replayFixture("divinglog-laughs.xml")
+                              << "'divinglog-laughs.xml': it declares XML entities, which dive logs do not use";
     QTest::newRow("text file") << QString(VARN_FIXTURE_DIR "/../CMakeLists.txt")
                                << "'CMakeLists.txt': its name ends neither in .xml nor in .uddf";
     QTest::newRow("upper-case XML") << "upper" << "'DIVES.XML': its name ends neither in .xml nor in .uddf";

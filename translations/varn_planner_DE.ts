@@ -1836,5 +1836,9 @@
         <source>Check updates: VARN firmware %1 is available, saved as %2.</source>
         <translation>Nach Updates suchen: VARN-Firmware %1 ist verfügbar, gespeichert als %2.</translation>
     </message>
+    <message>
+        <source>it declares XML entities, which dive logs do not use</source>
+        <translation>die Datei deklariert XML-Entitäten, die Tauchprotokolle nicht verwenden</translation>
+    </message>
 </context>
 </TS>

@@ -1836,5 +1836,9 @@
         <source>Check updates: VARN firmware %1 is available, saved as %2.</source>
         <translation>Buscar actualizaciones: el firmware %1 del VARN está disponible, guardado como %2.</translation>
     </message>
+    <message>
+        <source>it declares XML entities, which dive logs do not use</source>
+        <translation>declara entidades XML, que los registros de inmersión no usan</translation>
+    </message>
 </context>
 </TS>

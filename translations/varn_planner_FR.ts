@@ -1836,5 +1836,9 @@
         <source>Check updates: VARN firmware %1 is available, saved as %2.</source>
         <translation>Rechercher des mises à jour : le firmware VARN %1 est disponible, enregistré sous %2.</translation>
     </message>
+    <message>
+        <source>it declares XML entities, which dive logs do not use</source>
+        <translation>le fichier déclare des entités XML, que les carnets de plongée n&apos;utilisent pas</translation>
+    </message>
 </context>
 </TS>

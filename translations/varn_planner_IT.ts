@@ -1836,5 +1836,9 @@
         <source>Check updates: VARN firmware %1 is available, saved as %2.</source>
         <translation>Cerca aggiornamenti: il firmware VARN %1 è disponibile, salvato come %2.</translation>
     </message>
+    <message>
+        <source>it declares XML entities, which dive logs do not use</source>
+        <translation>dichiara entità XML, che i log di immersione non usano</translation>
+    </message>
 </context>
 </TS>
