@@ -5,13 +5,8 @@
 #include "SerialPort.h"
 
 #include <QDir>
-#include <QThread>
 #include <QTimer>
-#include <atomic>
 #include <functional>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 // Open file descriptors of this process: a device operation must give back every one it took.
 inline int openDescriptors()
@@ -61,43 +56,6 @@ public:
 
 private:
     QTimer timer;
-};
-
-// A fifo that nobody writes to. Should the code under test open it all the same, a writer
-// comes after a few seconds and goes again at once: the open returns and the read ends, so the
-// test fails instead of hanging.
-class LonelyFifo {
-public:
-    explicit LonelyFifo(const QString& path) : path(QFile::encodeName(path))
-    {
-        made = mkfifo(this->path.constData(), 0600) == 0;
-        rescuer = QThread::create([this] {
-            for (int waited = 0; waited < 3000 && !stopping; waited += 10)
-                QThread::msleep(10);
-            // Without a reader waiting the open fails at once, and nothing happens.
-            const int fd = ::open(this->path.constData(), O_WRONLY | O_NONBLOCK);
-            if (fd >= 0)
-                ::close(fd);
-        });
-        rescuer->start();
-    }
-    ~LonelyFifo()
-    {
-        stopping = true;
-        rescuer->wait();
-        delete rescuer;
-        ::unlink(path.constData());
-    }
-    LonelyFifo(const LonelyFifo&) = delete;
-    LonelyFifo& operator=(const LonelyFifo&) = delete;
-
-    bool isValid() const { return made; }
-
-private:
-    QByteArray path;
-    bool made = false;
-    std::atomic<bool> stopping{false};
-    QThread* rescuer = nullptr;
 };
 
 #endif
