@@ -5,6 +5,7 @@
 #include "ui_VARN_Planner.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QPointer>
@@ -119,6 +120,10 @@ private:
     bool refusedWhileRunning();
     QString engineLimitRefusal(bool checkDepth) const;
     bool refusedByEngineLimits(const QString& action, bool checkDepth, bool replacesReport);
+
+    // Firmware files whose upgrade was cut off after its first block, by port: as far as this
+    // session knows, the computer there waits in its boot loader for the rest.
+    QHash<QString, QString> cutOffUpgrades;
 
     // The firmware check's notice, kept once the file it announces is kept; and whether the
     // check that started the download tells its result in the Console.

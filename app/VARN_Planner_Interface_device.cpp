@@ -50,24 +50,28 @@ QString labelledFailure(const QString& label, const QString& message)
     return QString("<font color='red'>%1</font>: %2").arg(label, message);
 }
 
-// What the diver can do about a failed transfer, said after the link's own text; empty when
-// the text says enough.
-QString transferAdvice(const char* text)
+// What the diver can do about a failed transfer, said after the link's own text.
+QStringList transferAdvice(const char* text, bool settingsSent)
 {
-    if (std::strcmp(text, "Readback differ") == 0)
-        return VARN_Planner_Interface::tr("The dive computer may now hold settings other than the form's: "
-                                          "download to see them, or upload again.");
+    QStringList advice;
     if (std::strcmp(text, "Downloading VARN configuration") == 0)
-        return VARN_Planner_Interface::tr("The dive computer did not answer: check the cable, and that the "
-                                          "computer is awake in its PC mode.");
-    return QString();
+        advice << VARN_Planner_Interface::tr("The dive computer did not answer: check the cable, and that the "
+                                             "computer is awake in its PC mode.");
+    else if (std::strcmp(text, "Downloading VARN configuration: garbled answer") == 0)
+        advice << VARN_Planner_Interface::tr("The dive computer answered, but garbled, cut short or too long: check "
+                                             "the cable, and that no other program or device uses the port, then "
+                                             "try again.");
+    // Whatever failed after the first byte of a bank went out, the computer may hold part of it.
+    if (settingsSent)
+        advice << VARN_Planner_Interface::tr("The dive computer may now hold settings other than the form's: "
+                                             "download to see them, or upload again.");
+    return advice;
 }
 
-void appendTransferFailure(QTextEdit* console, const char* text)
+void appendTransferFailure(QTextEdit* console, const char* text, bool settingsSent = false)
 {
     console->append(transferFailure(caught(text)));
-    const QString advice = transferAdvice(text);
-    if (!advice.isEmpty())
+    for (const QString& advice : transferAdvice(text, settingsSent))
         appendPlain(console, advice);
 }
 
@@ -138,10 +142,11 @@ void VARN_Planner_Interface::uploadVARNSlot()
     eeprom = before;
 
     appendPlain(textEdit, connecting());
+    bool settingsSent = false;
     try {
-        image.upload(Settings::port);
+        image.upload(Settings::port, &settingsSent);
     } catch (const char* text) {
-        appendTransferFailure(textEdit, text);
+        appendTransferFailure(textEdit, text, settingsSent);
         return;
     }
     eeprom = image;
@@ -229,19 +234,28 @@ void VARN_Planner_Interface::upgradeFWSlot()
         appendPlain(textEdit, connecting());
         textEdit->append(QString("<font color='orange'>%1</font>").arg(tr("Starting VARN upgrade...")));
         VARN_eeprom::upgrade(Settings::port, hex.data(), int(hex.size()), &blocksSent);
+        cutOffUpgrades.remove(Settings::port);
         textEdit->append(QString("<font color='green'>%1</font>").arg(tr("VARN upgrade done. rebooting...")));
     } catch (const char* text) {
         textEdit->append(labelledFailure(tr("UPGRADE FAILED"), caught(text)));
         // What the diver has in hand now, and what to do about it.
         QString aftermath;
-        if (!fileRead)
-            aftermath = tr("'%1' was not sent: the dive computer still holds its old firmware.").arg(name);
-        else if (blocksSent)
+        if (blocksSent) {
+            cutOffUpgrades.insert(Settings::port, name);
             aftermath = tr("The upgrade did not finish: the dive computer waits in its boot loader. Start the "
                            "upgrade again with the same file, '%1'.")
                             .arg(name);
-        else
+        } else if (cutOffUpgrades.contains(Settings::port)) {
+            // This try changed nothing, but an earlier one left the computer without its program.
+            aftermath = tr("This try sent no firmware, and the upgrade with '%1' that was cut off earlier is still "
+                           "unfinished: the dive computer waits in its boot loader. Start the upgrade again with "
+                           "that file.")
+                            .arg(cutOffUpgrades.value(Settings::port));
+        } else if (!fileRead) {
+            aftermath = tr("'%1' was not sent: the dive computer still holds its old firmware.").arg(name);
+        } else {
             aftermath = tr("No firmware was sent: the dive computer still holds its old firmware.");
+        }
         textEdit->append(QString("<font color='red'>%1</font>").arg(aftermath.toHtmlEscaped()));
     }
 }

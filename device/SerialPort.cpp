@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
@@ -16,6 +17,8 @@ double deadlineScale = 1.0;
 
 namespace {
 bool operationRunning = false;
+// A read gives up after this much silence (VTIME).
+const int READ_TIMEOUT_MS = 200;
 }
 
 int openPort(const QString& port)
@@ -42,7 +45,7 @@ int openPort(const QString& port)
         options.c_cflag &= ~(PARENB | CSTOPB | CRTSCTS);
         options.c_iflag &= ~(IXON | IXOFF);
         options.c_cc[VMIN] = 0;
-        options.c_cc[VTIME] = 2;
+        options.c_cc[VTIME] = READ_TIMEOUT_MS / 100;
         configured = tcsetattr(fd, TCSAFLUSH, &options) == 0;
     }
     if (!configured) {
@@ -88,6 +91,34 @@ bool receiveBytes(int fd, unsigned char* buffer, int n, const QDeadlineTimer& de
 void discardInput(int fd)
 {
     tcflush(fd, TCIFLUSH);
+}
+
+bool dropUntilSilent(int fd, const QDeadlineTimer& notBefore, const QDeadlineTimer& deadline)
+{
+    QDeadlineTimer silent(READ_TIMEOUT_MS, Qt::PreciseTimer);
+    for (;;) {
+        const qint64 wait = qMax(silent.remainingTime(), notBefore.remainingTime());
+        if (wait == 0)
+            return true;
+        const qint64 left = deadline.remainingTime();
+        if (left == 0)
+            return false;
+        pollfd line = {fd, POLLIN, 0};
+        const int ready = poll(&line, 1, int(left < 0 ? wait : qMin(wait, left)));
+        if (ready < 0 && errno == EINTR)
+            continue;
+        if (ready < 0 || (ready > 0 && !(line.revents & POLLIN)))
+            return false;
+        if (ready == 0)
+            continue;
+        unsigned char dropped[256];
+        const ssize_t got = ::read(fd, dropped, sizeof dropped);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            return false;
+        silent.setPreciseRemainingTime(0, READ_TIMEOUT_MS * 1000000LL, Qt::PreciseTimer);
+    }
 }
 
 void closePort(int fd)

@@ -21,6 +21,10 @@ bool receiveBytes(int fd, unsigned char* buffer, int n,
                   const QDeadlineTimer& deadline = QDeadlineTimer(QDeadlineTimer::Forever));
 // Drops whatever the computer sent that nobody has read: stray bytes must not pass for an answer.
 void discardInput(int fd);
+// Reads and drops what comes until the line has been silent for a read timeout (0.2 s), and
+// not before notBefore has expired; false on a read error, a hang-up, or once the deadline
+// has passed.
+bool dropUntilSilent(int fd, const QDeadlineTimer& notBefore, const QDeadlineTimer& deadline);
 // Gives up the exclusive use of the terminal and closes it; -1 is no port.
 void closePort(int fd);
 

@@ -154,7 +154,9 @@ public:
     void download(const QString& port);
     // Writes this image's user settings into the dive computer and reads them back; on
     // success this image holds what was written, with the computer's serial and firmware.
-    void upload(const QString& port);
+    // settingsSent, when given, tells after a failure whether bytes of a bank went out: from
+    // then on the computer may hold part of them.
+    void upload(const QString& port, bool* settingsSent = nullptr);
     static void setDateTime(const QString& port, const QDateTime& when);
     // The computer's 320 x 240 display; this image is not read.
     QImage dumpScreen(const QString& port) const;

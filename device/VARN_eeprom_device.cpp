@@ -48,23 +48,41 @@ bool hasBank2(const VARN_eeprom& image)
     return image.firmwareMajor > 2 || (image.firmwareMajor == 2 && image.firmwareMinor >= 22);
 }
 
-bool readBank(int fd, char command, ubyte* bank, const QDeadlineTimer& deadline)
+// A computer slow to wake may answer a read after the read has given up on it. Until this long
+// after the last command, bytes on the line may still be that answer: the next attempt's first
+// command must not be asked before, or the late answer would pass for its own. One of the fixed
+// pauses: tests that scale them scale this one too.
+const int LATE_ANSWER_MS = 700;
+
+// How a read ended. A computer that sends something, but not the bank it was asked for, did
+// answer: the diver has another fault to look for than one that stays silent.
+enum class Read { Complete, Unanswered, Garbled };
+
+Read readBank(int fd, char command, ubyte* bank, const QDeadlineTimer& deadline, QDeadlineTimer& answerDue)
 {
-    return sendBytes(fd, &command, 1) && receiveBytes(fd, bank, BANK_SIZE, deadline);
+    if (!sendBytes(fd, &command, 1))
+        return Read::Unanswered;
+    answerDue = QDeadlineTimer(qint64(LATE_ANSWER_MS * pauseScale), Qt::PreciseTimer);
+    if (!receiveBytes(fd, bank, 1, deadline))
+        return Read::Unanswered;
+    return receiveBytes(fd, bank + 1, BANK_SIZE - 1, deadline) ? Read::Complete : Read::Garbled;
 }
 
 // One download attempt into image; the port stays open.
-bool readBanks(int fd, VARN_eeprom& image, const QDeadlineTimer& deadline)
+Read readBanks(int fd, VARN_eeprom& image, const QDeadlineTimer& deadline, QDeadlineTimer& answerDue)
 {
     ubyte* bytes = image.bytes();
-    if (!readBank(fd, READ_BANK0, bytes, deadline) || !readBank(fd, READ_BANK1, bytes + BANK_SIZE, deadline))
-        return false;
+    Read read = readBank(fd, READ_BANK0, bytes, deadline, answerDue);
+    if (read == Read::Complete)
+        read = readBank(fd, READ_BANK1, bytes + BANK_SIZE, deadline, answerDue);
+    if (read != Read::Complete)
+        return read;
     if (hasBank2(image))
-        return readBank(fd, READ_BANK2, bytes + 2 * BANK_SIZE, deadline);
+        return readBank(fd, READ_BANK2, bytes + 2 * BANK_SIZE, deadline, answerDue);
     // Without a third bank the computer runs custom functions 64..95 at their defaults.
     for (int n = 64; n < CF_COUNT; ++n)
         image.cf(n).value = image.cf(n).defaultValue;
-    return true;
+    return Read::Complete;
 }
 
 // After the last bank the computer has nothing more to say. A byte within one read timeout
@@ -80,22 +98,34 @@ bool lineStaysSilent(int fd)
 void readImage(VARN_eeprom& image, const QString& port)
 {
     QDeadlineTimer deadline = deadlineIn(DOWNLOAD_DEADLINE_MS);
+    // When the answer to the last command can no longer come; nothing was asked yet.
+    QDeadlineTimer answerDue(0);
+    bool garbled = false;
     for (int attempt = 0; attempt < DOWNLOAD_ATTEMPTS && !deadline.hasExpired(); ++attempt) {
         const int fd = openPort(port);
         // The window shows its last line ("Connecting") before the computer is asked anything.
         processEvents(deadline);
-        // Whatever came in meanwhile answers nothing that was asked.
-        discardInput(fd);
+        // Whatever comes meanwhile answers nothing that this attempt asks.
+        if (!dropUntilSilent(fd, answerDue, deadline)) {
+            closePort(fd);
+            break;
+        }
         VARN_eeprom received = image;
-        const bool complete = readBanks(fd, received, deadline) && lineStaysSilent(fd);
+        Read read = readBanks(fd, received, deadline, answerDue);
+        if (read == Read::Complete && !lineStaysSilent(fd))
+            read = Read::Garbled;
         closePort(fd);
-        if (complete) {
+        if (read == Read::Complete) {
             received.check();
             image = received;
             return;
         }
+        garbled = garbled || read == Read::Garbled;
         pause(200);
     }
+    // A computer that trickles its answer until the time is up did not garble it.
+    if (garbled && !deadline.hasExpired())
+        throw "Downloading VARN configuration: garbled answer";
     throw "Downloading VARN configuration";
 }
 
@@ -103,7 +133,8 @@ void readImage(VARN_eeprom& image, const QString& port)
 enum class Write { Done, Failed, OutOfTime };
 
 // Bytes 4..255 of one bank, each answered by the computer after it echoed the command.
-Write writeBank(int fd, char command, const ubyte* bank)
+// settingsSent is set before the first of them goes out.
+Write writeBank(int fd, char command, const ubyte* bank, bool& settingsSent)
 {
     const QDeadlineTimer deadline = deadlineIn(BANK_WRITE_DEADLINE_MS);
     const auto failed = [&deadline] { return deadline.hasExpired() ? Write::OutOfTime : Write::Failed; };
@@ -115,6 +146,7 @@ Write writeBank(int fd, char command, const ubyte* bank)
     ubyte echo;
     if (!receiveBytes(fd, &echo, 1, deadline) || echo != ubyte(command))
         return failed();
+    settingsSent = true;
     for (int i = BANK_HEADER; i < BANK_SIZE; ++i) {
         ubyte answer;
         if (!sendBytes(fd, reinterpret_cast<const char*>(bank + i), 1) || !receiveBytes(fd, &answer, 1, deadline))
@@ -123,20 +155,20 @@ Write writeBank(int fd, char command, const ubyte* bank)
     return Write::Done;
 }
 
-Write writeBanks(int fd, const VARN_eeprom& image)
+Write writeBanks(int fd, const VARN_eeprom& image, bool& settingsSent)
 {
     const ubyte* bytes = image.bytes();
-    Write written = writeBank(fd, WRITE_BANK0, bytes);
+    Write written = writeBank(fd, WRITE_BANK0, bytes, settingsSent);
     if (written != Write::Done)
         return written;
     pause(1000);
     QCoreApplication::processEvents();
-    written = writeBank(fd, WRITE_BANK1, bytes + BANK_SIZE);
+    written = writeBank(fd, WRITE_BANK1, bytes + BANK_SIZE, settingsSent);
     if (written != Write::Done)
         return written;
     pause(1000);
     QCoreApplication::processEvents();
-    return hasBank2(image) ? writeBank(fd, WRITE_BANK2, bytes + 2 * BANK_SIZE) : Write::Done;
+    return hasBank2(image) ? writeBank(fd, WRITE_BANK2, bytes + 2 * BANK_SIZE, settingsSent) : Write::Done;
 }
 
 // RGB565, high byte first, widened to 8 bits per component.
@@ -191,8 +223,12 @@ void VARN_eeprom::download(const QString& port)
     readImage(*this, port);
 }
 
-void VARN_eeprom::upload(const QString& port)
+void VARN_eeprom::upload(const QString& port, bool* settingsSent)
 {
+    bool sent = false;
+    if (!settingsSent)
+        settingsSent = &sent;
+    *settingsSent = false;
     ExclusiveOperation operation;
     VARN_eeprom reference;
     readImage(reference, port);
@@ -203,7 +239,7 @@ void VARN_eeprom::upload(const QString& port)
     for (int attempt = 0; attempt < UPLOAD_ATTEMPTS && written == Write::Failed; ++attempt) {
         fd = openPort(port);
         QCoreApplication::processEvents();
-        written = writeBanks(fd, reference);
+        written = writeBanks(fd, reference, *settingsSent);
         if (written != Write::Done)
             closePort(fd);
     }

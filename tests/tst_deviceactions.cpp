@@ -35,12 +35,21 @@ const QString noAnswer =
     "The dive computer did not answer: check the cable, and that the computer is awake in its PC mode.";
 const QString mayDiffer =
     "The dive computer may now hold settings other than the form's: download to see them, or upload again.";
+const QString garbledAnswer = "The dive computer answered, but garbled, cut short or too long: check the cable, and "
+                              "that no other program or device uses the port, then try again.";
 const QString busyRefusal = "The dive computer is busy: try again when its transfer has ended.";
 const QString oldFirmwareKept = "No firmware was sent: the dive computer still holds its old firmware.";
 
 QString notSent(const QString& name)
 {
     return "'" + name + "' was not sent: the dive computer still holds its old firmware.";
+}
+
+QString stillInBootLoader(const QString& name)
+{
+    return "This try sent no firmware, and the upgrade with '" + name
+           + "' that was cut off earlier is still unfinished: the dive computer waits in its boot loader. Start the "
+             "upgrade again with that file.";
 }
 
 QString waitsInBootLoader(const QString& name)
@@ -292,6 +301,7 @@ private slots:
     void firmwareNotRegularFile();
     void firmwarePortMissing();
     void upgradeAfterCutOff();
+    void retryAfterCutOffSendsNothing();
     void waitingForBootLoader();
     void refusedWhileUpgrading();
     void refusedWhileSimulating();
@@ -433,6 +443,10 @@ void TestDeviceActions::failedDownload_data()
     QTest::newRow("silent computer") << "emulator" << Fault::Silent << 5
                                      << QStringList({failed + "Downloading VARN configuration", noAnswer})
                                      << QByteArray(10, 'g');
+    QTest::newRow("answers too long") << "emulator" << Fault::Surplus << 5
+                                      << QStringList({failed + "Downloading VARN configuration: garbled answer",
+                                                      garbledAnswer})
+                                      << QByteArray("gjm").repeated(10);
     QTest::newRow("unusable image") << "emulator" << Fault::None << 7 << QStringList(failed + "EEPROM: bad deco type")
                                     << QByteArray("gjm");
     QTest::newRow("missing port") << "/dev/varn-missing" << Fault::None << 5
@@ -451,7 +465,8 @@ void TestDeviceActions::failedDownload()
     VARN_eeprom device = computerImage();
     device.decoType = ubyte(decoType);
     computer.setImage(device);
-    computer.setFault(fault);
+    // Surplus bytes after bank 1.
+    computer.setFault(fault, 1);
     Settings::port = port == "emulator" ? computer.portPath() : port;
 
     eeprom.gases[0].currentO2 = 32;
@@ -567,26 +582,34 @@ void TestDeviceActions::failedUpload_data()
 {
     QTest::addColumn<QString>("port");
     QTest::addColumn<Fault>("fault");
+    QTest::addColumn<int>("parameter");
     QTest::addColumn<QString>("message");
+    QTest::addColumn<QStringList>("advice");
     QTest::addColumn<QByteArray>("commands");
     // The computer stores gas 1's O2 (image byte 6) wrongly once.
-    QTest::newRow("read-back differs") << "emulator" << Fault::StoreDifferent << "Readback differ"
-                                       << QByteArray("gjmdingjm");
-    QTest::newRow("silent computer") << "emulator" << Fault::Silent << "Downloading VARN configuration"
-                                     << QByteArray();
-    QTest::newRow("missing port") << "/dev/varn-missing" << Fault::None << "Unable to open port" << QByteArray();
-    QTest::newRow("no port chosen") << "" << Fault::None << noPort << QByteArray();
+    QTest::newRow("read-back differs") << "emulator" << Fault::StoreDifferent << 6 << "Readback differ"
+                                       << QStringList(mayDiffer) << QByteArray("gjmdingjm");
+    QTest::newRow("silent computer") << "emulator" << Fault::Silent << 0 << "Downloading VARN configuration"
+                                     << QStringList(noAnswer) << QByteArray();
+    // The cable pulled after 50 bytes of bank 0: the second attempt cannot open the port.
+    QTest::newRow("hung up in bank 0") << "emulator" << Fault::HangUpInBank << 50 << "Unable to open port"
+                                       << QStringList(mayDiffer) << QByteArray("gjmd");
+    QTest::newRow("missing port") << "/dev/varn-missing" << Fault::None << 0 << "Unable to open port"
+                                  << QStringList() << QByteArray();
+    QTest::newRow("no port chosen") << "" << Fault::None << 0 << noPort << QStringList() << QByteArray();
 }
 
 void TestDeviceActions::failedUpload()
 {
     QFETCH(QString, port);
     QFETCH(Fault, fault);
+    QFETCH(int, parameter);
     QFETCH(QString, message);
+    QFETCH(QStringList, advice);
     QFETCH(QByteArray, commands);
     DiveComputerEmulator computer;
     computer.setImage(computerImage());
-    computer.setFault(fault, 6, fault == Fault::Silent ? -1 : 1);
+    computer.setFault(fault, parameter, fault == Fault::Silent ? -1 : 1);
     Settings::port = port == "emulator" ? computer.portPath() : port;
     Settings::autoSetDateTime = true;
 
@@ -601,13 +624,10 @@ void TestDeviceActions::failedUpload()
     if (!port.isEmpty())
         expected.prepend("Connecting " + Settings::port);
     // The diver's words follow the link's text.
-    const QString advice = fault == Fault::StoreDifferent ? mayDiffer : fault == Fault::Silent ? noAnswer : QString();
-    if (!advice.isEmpty())
-        expected << advice;
-    QCOMPARE(lines(), expected);
+    QCOMPARE(lines(), expected + advice);
     QCOMPARE(colourOf("FAILED:"), QColor(Qt::red));
-    if (!advice.isEmpty())
-        QCOMPARE(colourOf(advice), QColor(Qt::black));
+    for (const QString& line : advice)
+        QCOMPARE(colourOf(line), QColor(Qt::black));
     // No clock, no reload, and the configuration as it was before the action.
     QCOMPARE(computer.commands(), commands);
     QCOMPARE(formValues(window), shown);
@@ -1018,6 +1038,57 @@ void TestDeviceActions::upgradeAfterCutOff()
     QCOMPARE(computer.bootFrames().size(), FIRMWARE_SIZE / 64);
     QCOMPARE(computer.programMemory(), patched(firmware));
     QVERIFY(!computer.inBootLoader());
+}
+
+// The cable is pulled halfway through an upgrade, and the diver tries again before it is back,
+// then with a damaged file: neither try sent anything, and the computer still waits in its boot
+// loader. Once an upgrade on that port has finished, an early failure there says the computer
+// holds its firmware again.
+void TestDeviceActions::retryAfterCutOffSendsNothing()
+{
+    const QString file = dir.filePath("tiny & co.hex");
+    QVERIFY(writeFile(file, tinyHex));
+    const QString damaged = dir.filePath("damaged.hex");
+    QVERIFY(writeFile(damaged, tinyHex.left(10)));
+    const QStringList loaded = {"Loading 'tiny & co.hex'", "0.0KB loaded (0.0% of firmware area)"};
+    auto started = [](const DiveComputerEmulator& computer) {
+        return QStringList({"Connecting " + computer.portPath(), "Starting VARN upgrade..."});
+    };
+
+    DiveComputerEmulator pulled;
+    pulled.setFault(Fault::BootHangUp, 0xBFC0, 1);
+    Settings::port = pulled.portPath();
+    window->openAnswers << file << file << damaged;
+    window->upgradeFWButton->click();
+    window->upgradeFWButton->click();
+    window->upgradeFWButton->click();
+
+    QStringList expected = loaded + started(pulled)
+                           + QStringList({waitingLine(1), "  50%", "UPGRADE FAILED: Bad checksum at 0x00BFC0",
+                                          waitsInBootLoader("tiny & co.hex")})
+                           + loaded
+                           + started(pulled)
+                           + QStringList({"UPGRADE FAILED: Unable to open port", stillInBootLoader("tiny & co.hex"),
+                                          "Loading 'damaged.hex'", "UPGRADE FAILED: Bad HEX format",
+                                          stillInBootLoader("tiny & co.hex")});
+    QCOMPARE(lines(), expected);
+    QCOMPARE(colourOf(stillInBootLoader("tiny & co.hex")), QColor(Qt::red));
+
+    // Another computer on its own port: cut off, finished, then refused at the sync.
+    DiveComputerEmulator other;
+    other.setFault(Fault::BootIgnoreFrame, 0x1000, 1);
+    Settings::port = other.portPath();
+    window->textEdit->clear();
+    window->openAnswers << file << file << file;
+    window->upgradeFWButton->click();
+    window->upgradeFWButton->click();
+    QVERIFY(!other.inBootLoader());
+    other.setFault(Fault::BootNeverSyncs);
+    window->upgradeFWButton->click();
+
+    QCOMPARE(lines().mid(lines().size() - 7),
+             loaded + started(other)
+                 + QStringList({waitingLine(100), "UPGRADE FAILED: Cannot sync firmware upgrade", oldFirmwareKept}));
 }
 
 // A computer that never answers the sync: the window goes on meanwhile, shows what it waits

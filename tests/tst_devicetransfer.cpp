@@ -38,6 +38,16 @@ VARN_eeprom computerImage(int major, int minor, quint32 seed)
     return image;
 }
 
+// A computer whose bank 0, read in bank 1's place, still passes the image check: serial 500 and
+// a reserved word of 0x0010 make firmware 1.16 of it, a computer without bank 2.
+VARN_eeprom lateWakingComputer()
+{
+    VARN_eeprom image = computerImage(2, 30, 43);
+    const ubyte lead[4] = {0xF4, 0x01, 0x10, 0x00};
+    std::memcpy(image.bytes(), lead, 4);
+    return image;
+}
+
 // The user's image: the defaults with every user setting changed, many of them to bytes that
 // are also commands of the computer ('d', 'g', 'n', 0xC1 ...).
 VARN_eeprom userImage()
@@ -121,6 +131,8 @@ private slots:
     void staleBytes_data();
     void staleBytes();
     void windowTimeIsNotTheComputers();
+    void lateAnswers_data();
+    void lateAnswers();
     void trickle_data();
     void trickle();
     void pauses();
@@ -198,10 +210,12 @@ void TestDeviceTransfer::downloadFailures_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QByteArray>("received");
     const QString failed = "Downloading VARN configuration";
+    const QString garbled = "Downloading VARN configuration: garbled answer";
     // Ten attempts, each asking for bank 0 first.
     QTest::newRow("silent") << Fault::Silent << 0 << -1 << failed << QByteArray(10, 'g');
-    QTest::newRow("garbage") << Fault::Garbage << 0 << -1 << failed << QByteArray(10, 'g');
-    QTest::newRow("short banks") << Fault::ShortBank << 255 << -1 << failed << QByteArray(10, 'g');
+    // Answers, but not the banks asked for.
+    QTest::newRow("garbage") << Fault::Garbage << 0 << -1 << garbled << QByteArray(10, 'g');
+    QTest::newRow("short banks") << Fault::ShortBank << 255 << -1 << garbled << QByteArray(10, 'g');
     QTest::newRow("one short bank") << Fault::ShortBank << 100 << 1 << QString() << QByteArray("ggjm");
     QTest::newRow("nine silent attempts") << Fault::Silent << 0 << 9 << QString()
                                           << QByteArray(9, 'g') + "gjm";
@@ -313,23 +327,27 @@ void TestDeviceTransfer::uploadFailures_data()
     QTest::addColumn<int>("decoType");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QByteArray>("commands");
+    QTest::addColumn<bool>("settingsSent");
     const QString writeFailed = "Uploading VARN configuration";
     QTest::newRow("wrong echo once") << Fault::WrongEcho << 0 << 1 << 5 << QString()
-                                     << QByteArray("gjmddingjm");
-    QTest::newRow("wrong echo") << Fault::WrongEcho << 0 << -1 << 5 << writeFailed << QByteArray("gjmdd");
+                                     << QByteArray("gjmddingjm") << true;
+    QTest::newRow("wrong echo") << Fault::WrongEcho << 0 << -1 << 5 << writeFailed << QByteArray("gjmdd") << false;
     QTest::newRow("line dropped once") << Fault::DropLine << 100 << 1 << 5 << QString()
-                                       << QByteArray("gjmddingjm");
-    QTest::newRow("line dropped") << Fault::DropLine << 100 << -1 << 5 << writeFailed << QByteArray("gjmdd");
+                                       << QByteArray("gjmddingjm") << true;
+    QTest::newRow("line dropped") << Fault::DropLine << 100 << -1 << 5 << writeFailed << QByteArray("gjmdd") << true;
     QTest::newRow("line dropped at the last byte") << Fault::DropLine << 251 << -1 << 5 << writeFailed
-                                                   << QByteArray("gjmdd");
+                                                   << QByteArray("gjmdd") << true;
+    // The cable pulled: the second attempt cannot open the port again.
+    QTest::newRow("hung up in bank 0") << Fault::HangUpInBank << 50 << 1 << 5 << "Unable to open port"
+                                       << QByteArray("gjmd") << true;
     QTest::newRow("stores another byte") << Fault::StoreDifferent << 300 << 1 << 5 << "Readback differ"
-                                         << QByteArray("gjmdingjm");
+                                         << QByteArray("gjmdingjm") << true;
     QTest::newRow("stores another byte in bank 2") << Fault::StoreDifferent << 700 << 1 << 5 << "Readback differ"
-                                                   << QByteArray("gjmdingjm");
-    QTest::newRow("silent") << Fault::Silent << 0 << -1 << 5 << "Downloading VARN configuration"
-                            << QByteArray();
+                                                   << QByteArray("gjmdingjm") << true;
+    QTest::newRow("silent") << Fault::Silent << 0 << -1 << 5 << "Downloading VARN configuration" << QByteArray()
+                            << false;
     QTest::newRow("unusable settings") << Fault::None << 0 << 0 << 7 << "EEPROM: bad deco type"
-                                       << QByteArray("gjm");
+                                       << QByteArray("gjm") << false;
 }
 
 void TestDeviceTransfer::uploadFailures()
@@ -340,6 +358,7 @@ void TestDeviceTransfer::uploadFailures()
     QFETCH(int, decoType);
     QFETCH(QString, text);
     QFETCH(QByteArray, commands);
+    QFETCH(bool, settingsSent);
     DiveComputerEmulator computer;
     const VARN_eeprom device = computerImage(2, 22, 9);
     computer.setImage(device);
@@ -349,8 +368,11 @@ void TestDeviceTransfer::uploadFailures()
     image.decoType = ubyte(decoType);
     const VARN_eeprom user = image;
     const int descriptors = openDescriptors();
-    QCOMPARE(thrownText([&] { image.upload(computer.portPath()); }), text);
-    QCOMPARE(openDescriptors(), descriptors);
+    bool sent = !settingsSent;
+    QCOMPARE(thrownText([&] { image.upload(computer.portPath(), &sent); }), text);
+    // A computer that hung up closed its own end of the line.
+    QCOMPARE(openDescriptors(), descriptors - (fault == Fault::HangUpInBank ? 1 : 0));
+    QCOMPARE(sent, settingsSent);
     if (!commands.isEmpty())
         QCOMPARE(computer.commands(), commands);
     if (text.isEmpty()) {
@@ -359,6 +381,8 @@ void TestDeviceTransfer::uploadFailures()
     } else {
         QCOMPARE(raw(image), raw(user));
     }
+    if (!settingsSent)
+        QCOMPARE(raw(computer.image()), raw(device));
 }
 
 void TestDeviceTransfer::readBackFails()
@@ -371,7 +395,8 @@ void TestDeviceTransfer::readBackFails()
 
     VARN_eeprom image = userImage();
     const VARN_eeprom user = image;
-    QCOMPARE(thrownText([&] { image.upload(computer.portPath()); }), QString("Downloading VARN configuration"));
+    QCOMPARE(thrownText([&] { image.upload(computer.portPath()); }),
+             QString("Downloading VARN configuration: garbled answer"));
     QCOMPARE(raw(image), raw(user));
     // Written, but not confirmed.
     QCOMPARE(raw(computer.image()), written(device, user, 3));
@@ -384,7 +409,7 @@ void TestDeviceTransfer::strayBytes_data()
     QTest::addColumn<int>("times");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QByteArray>("received");
-    const QString failed = "Downloading VARN configuration";
+    const QString failed = "Downloading VARN configuration: garbled answer";
     // Three surplus bytes shift the banks after them, or trail the last one.
     QTest::newRow("after bank 0 of three") << 30 << 0 << -1 << failed << QByteArray("gjm").repeated(10);
     QTest::newRow("after bank 1 of three") << 30 << 1 << -1 << failed << QByteArray("gjm").repeated(10);
@@ -430,7 +455,8 @@ void TestDeviceTransfer::strayBytesInReadBack()
 
     VARN_eeprom image = userImage();
     const VARN_eeprom user = image;
-    QCOMPARE(thrownText([&] { image.upload(computer.portPath()); }), QString("Downloading VARN configuration"));
+    QCOMPARE(thrownText([&] { image.upload(computer.portPath()); }),
+             QString("Downloading VARN configuration: garbled answer"));
     QCOMPARE(raw(image), raw(user));
     QCOMPARE(computer.commands(), "gjmdin" + QByteArray("gjm").repeated(10));
 }
@@ -484,6 +510,64 @@ void TestDeviceTransfer::windowTimeIsNotTheComputers()
     image.download(computer.portPath());
     QCOMPARE(raw(image), raw(device));
     QCOMPARE(computer.commands(), QByteArray("gjm"));
+}
+
+void TestDeviceTransfer::lateAnswers_data()
+{
+    QTest::addColumn<int>("operation");
+    QTest::addColumn<int>("commandsBefore");
+    QTest::addColumn<QVector<int>>("delays");
+    // Each bank read of the download (or of the upload's first read, or of its read-back) is
+    // answered that many ms late, in the order asked; an answer later than the read timeout
+    // comes after its attempt has given up.
+    const QVector<QVector<int>> patterns = {
+        {420, 0, 250}, {250, 0, 250}, {350, 0, 250}, {500, 0, 250}, {600, 0, 250}, {630, 0, 250}, {600},
+        {0, 600},      {0, 0, 600},   {0, 420, 0, 250}, {300, 300, 300, 300, 300}, {100, 100, 100},
+    };
+    // The upload reads as the download does: the patterns that fooled it, for both its reads.
+    const QVector<QVector<int>> uploadPatterns = {{420, 0, 250}, {600, 0, 250}, {0, 420, 0, 250}, {0, 0, 600}};
+    const char* const operations[] = {"download", "upload, first read", "upload, read-back"};
+    for (int operation = 0; operation < 3; ++operation)
+        for (const QVector<int>& delays : operation == 0 ? patterns : uploadPatterns) {
+            QStringList shown;
+            for (int delay : delays)
+                shown << QString::number(delay);
+            QTest::addRow("%s, %s ms", operations[operation], qPrintable(shown.join(' ')))
+                << operation << (operation == 2 ? 6 : 0) << delays;
+        }
+}
+
+// A computer slow to wake: however late its answers come, a download returns its exact image or
+// fails, and an upload leaves it holding its old image or the uploaded one, never a mixture.
+void TestDeviceTransfer::lateAnswers()
+{
+    QFETCH(int, operation);
+    QFETCH(int, commandsBefore);
+    QFETCH(QVector<int>, delays);
+    ScaledPauses real(1.0);
+    DiveComputerEmulator computer;
+    const VARN_eeprom device = lateWakingComputer();
+    computer.setImage(device);
+    AfterCommands late(computer, commandsBefore, [&] { computer.setReadDelays(delays); });
+
+    VARN_eeprom image = userImage();
+    const VARN_eeprom user = image;
+    const int descriptors = openDescriptors();
+    const QString text = thrownText([&] {
+        if (operation == 0)
+            image.download(computer.portPath());
+        else
+            image.upload(computer.portPath());
+    });
+    QCOMPARE(openDescriptors(), descriptors);
+    // The delays end: the attempts that follow them are answered as they should be.
+    QCOMPARE(text, QString());
+    if (operation == 0) {
+        QCOMPARE(raw(image), raw(device));
+    } else {
+        QCOMPARE(raw(computer.image()), written(device, user, 3));
+        QCOMPARE(raw(image), raw(computer.image()));
+    }
 }
 
 void TestDeviceTransfer::trickle_data()

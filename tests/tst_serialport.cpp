@@ -108,6 +108,8 @@ private slots:
     void receiveStopsAtSilence();
     void receiveStopsAtDeadline();
     void discardDropsWhatCame();
+    void dropUntilSilent_data();
+    void dropUntilSilent();
     void sendFailsOnDeadLine();
     void readRetriedAfterSignal();
     void writeRetriedAfterSignal();
@@ -285,6 +287,68 @@ void TestSerialPort::discardDropsWhatCame()
     QVERIFY(receiveBytes(fd, &byte, 1));
     QCOMPARE(byte, (unsigned char)'x');
     closePort(fd);
+}
+
+void TestSerialPort::dropUntilSilent_data()
+{
+    QTest::addColumn<int>("bytes");
+    QTest::addColumn<int>("notBefore");
+    QTest::addColumn<int>("deadline");
+    QTest::addColumn<bool>("hangUp");
+    QTest::addColumn<bool>("silent");
+    QTest::addColumn<int>("atLeast");
+    // A byte every 50 ms from the far end; -1 bytes: without end. Times in ms, -1: none.
+    QTest::newRow("bytes for a while, then silence") << 10 << 0 << -1 << false << true << 450 + 200;
+    QTest::newRow("silent, until the late answers are over") << 0 << 600 << -1 << false << true << 600;
+    QTest::newRow("bytes without end") << -1 << 0 << 300 << false << false << 300;
+    QTest::newRow("hung up") << 0 << 5000 << -1 << true << false << 0;
+}
+
+void TestSerialPort::dropUntilSilent()
+{
+    QFETCH(int, bytes);
+    QFETCH(int, notBefore);
+    QFETCH(int, deadline);
+    QFETCH(bool, hangUp);
+    QFETCH(bool, silent);
+    QFETCH(int, atLeast);
+    Pty* pty = new Pty;
+    const int fd = openPort(pty->path);
+    QAtomicInt stop(0);
+    QThread* farEnd = QThread::create([&] {
+        for (int sent = 0; (bytes < 0 || sent < bytes) && !stop.loadAcquire(); ++sent) {
+            ::write(pty->master, "s", 1);
+            QThread::msleep(50);
+        }
+    });
+    farEnd->start();
+    if (hangUp) {
+        delete pty;
+        pty = nullptr;
+    }
+    QElapsedTimer elapsed;
+    elapsed.start();
+    const bool result = SerialPort::dropUntilSilent(fd, QDeadlineTimer(notBefore, Qt::PreciseTimer),
+                                                    deadline < 0 ? QDeadlineTimer(QDeadlineTimer::Forever)
+                                                                 : QDeadlineTimer(deadline, Qt::PreciseTimer));
+    const qint64 took = elapsed.elapsed();
+    stop.storeRelease(1);
+    farEnd->wait();
+    delete farEnd;
+    QCOMPARE(result, silent);
+    QVERIFY2(took >= atLeast, qPrintable(QString("%1 ms").arg(took)));
+    // A line that is gone is not waited on.
+    if (hangUp)
+        QVERIFY2(took < 2000, qPrintable(QString("%1 ms").arg(took)));
+    if (silent) {
+        // Everything that came was dropped: the next byte read is the next one sent.
+        QCOMPARE(::write(pty->master, "x", 1), ssize_t(1));
+        unsigned char byte = 0;
+        QVERIFY(receiveBytes(fd, &byte, 1));
+        QCOMPARE(byte, (unsigned char)'x');
+    }
+    closePort(fd);
+    delete pty;
 }
 
 void TestSerialPort::sendFailsOnDeadLine()

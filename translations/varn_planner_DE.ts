@@ -1840,5 +1840,13 @@
         <source>it declares XML entities, which dive logs do not use</source>
         <translation>die Datei deklariert XML-Entitäten, die Tauchprotokolle nicht verwenden</translation>
     </message>
+    <message>
+        <source>The dive computer answered, but garbled, cut short or too long: check the cable, and that no other program or device uses the port, then try again.</source>
+        <translation>Der Tauchcomputer hat geantwortet, aber verstümmelt, abgebrochen oder zu lang: Prüfen Sie das Kabel und ob kein anderes Programm oder Gerät die Schnittstelle benutzt, dann versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>This try sent no firmware, and the upgrade with &apos;%1&apos; that was cut off earlier is still unfinished: the dive computer waits in its boot loader. Start the upgrade again with that file.</source>
+        <translation>Dieser Versuch hat keine Firmware übertragen, und das früher abgebrochene Update mit „%1“ ist noch nicht fertig: Der Tauchcomputer wartet in seinem Bootloader. Starten Sie das Update erneut mit dieser Datei.</translation>
+    </message>
 </context>
 </TS>

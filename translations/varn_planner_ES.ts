@@ -1840,5 +1840,13 @@
         <source>it declares XML entities, which dive logs do not use</source>
         <translation>declara entidades XML, que los registros de inmersión no usan</translation>
     </message>
+    <message>
+        <source>The dive computer answered, but garbled, cut short or too long: check the cable, and that no other program or device uses the port, then try again.</source>
+        <translation>El ordenador de buceo ha respondido, pero de forma ilegible, incompleta o demasiado larga: compruebe el cable y que ningún otro programa o dispositivo use el puerto, y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>This try sent no firmware, and the upgrade with &apos;%1&apos; that was cut off earlier is still unfinished: the dive computer waits in its boot loader. Start the upgrade again with that file.</source>
+        <translation>Este intento no ha enviado firmware, y la actualización con «%1» que se interrumpió antes sigue sin terminar: el ordenador de buceo espera en su cargador de arranque. Vuelva a iniciar la actualización con ese archivo.</translation>
+    </message>
 </context>
 </TS>

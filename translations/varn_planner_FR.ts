@@ -1840,5 +1840,13 @@
         <source>it declares XML entities, which dive logs do not use</source>
         <translation>le fichier déclare des entités XML, que les carnets de plongée n&apos;utilisent pas</translation>
     </message>
+    <message>
+        <source>The dive computer answered, but garbled, cut short or too long: check the cable, and that no other program or device uses the port, then try again.</source>
+        <translation>L&apos;ordinateur de plongée a répondu, mais de façon brouillée, tronquée ou trop longue : vérifiez le câble, et qu&apos;aucun autre programme ni appareil n&apos;utilise le port, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>This try sent no firmware, and the upgrade with &apos;%1&apos; that was cut off earlier is still unfinished: the dive computer waits in its boot loader. Start the upgrade again with that file.</source>
+        <translation>Cet essai n&apos;a envoyé aucun firmware, et la mise à jour avec « %1 » interrompue plus tôt n&apos;est toujours pas terminée : l&apos;ordinateur de plongée attend dans son chargeur d&apos;amorçage. Relancez la mise à jour avec ce fichier.</translation>
+    </message>
 </context>
 </TS>

@@ -1840,5 +1840,13 @@
         <source>it declares XML entities, which dive logs do not use</source>
         <translation>dichiara entità XML, che i log di immersione non usano</translation>
     </message>
+    <message>
+        <source>The dive computer answered, but garbled, cut short or too long: check the cable, and that no other program or device uses the port, then try again.</source>
+        <translation>Il computer subacqueo ha risposto, ma in modo illeggibile, troncato o troppo lungo: controlla il cavo e che nessun altro programma o dispositivo usi la porta, poi riprova.</translation>
+    </message>
+    <message>
+        <source>This try sent no firmware, and the upgrade with &apos;%1&apos; that was cut off earlier is still unfinished: the dive computer waits in its boot loader. Start the upgrade again with that file.</source>
+        <translation>Questo tentativo non ha inviato alcun firmware, e l&apos;aggiornamento con &apos;%1&apos; interrotto prima non è ancora finito: il computer subacqueo attende nel suo bootloader. Riavvia l&apos;aggiornamento con quel file.</translation>
+    </message>
 </context>
 </TS>

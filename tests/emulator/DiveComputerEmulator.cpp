@@ -157,6 +157,12 @@ void DiveComputerEmulator::setFault(Fault newFault, int parameter, int times)
     faultTimes = times;
 }
 
+void DiveComputerEmulator::setReadDelays(const QVector<int>& milliseconds)
+{
+    QMutexLocker lock(&mutex);
+    readDelays = milliseconds;
+}
+
 void DiveComputerEmulator::hangUp()
 {
     QMutexLocker lock(&mutex);
@@ -327,6 +333,7 @@ void DiveComputerEmulator::run()
         if (hungUp && !tookData)
             hostClosed();
         sendBootTrickle();
+        sendLateAnswers();
         if (master >= 0 && !output.isEmpty() && sendingDue()) {
             const ssize_t written = ::write(master, output.constData(), size_t(trickling ? 1 : output.size()));
             if (written > 0) {
@@ -395,6 +402,10 @@ void DiveComputerEmulator::take(unsigned char byte)
         }
         break;
     case State::WriteBank: {
+        if (fault == Fault::HangUpInBank && bankBytes == faultParameter && strikes(Fault::HangUpInBank)) {
+            closeLine();
+            break;
+        }
         if (fault == Fault::DropLine && bankBytes == faultParameter && strikes(Fault::DropLine)) {
             state = State::Dropped;
             break;
@@ -442,9 +453,10 @@ void DiveComputerEmulator::command(unsigned char byte)
         int length = BANK_SIZE;
         if (fault == Fault::ShortBank && strikes(Fault::ShortBank))
             length = faultParameter;
-        output.append(reinterpret_cast<const char*>(memory.bytes()) + which * BANK_SIZE, length);
+        QByteArray answer(reinterpret_cast<const char*>(memory.bytes()) + which * BANK_SIZE, length);
         if (fault == Fault::Surplus && which == faultParameter && strikes(Fault::Surplus))
-            output += QByteArray(3, char(JUNK));
+            answer += QByteArray(3, char(JUNK));
+        answerRead(answer);
         return;
     }
     case 'd':
@@ -514,6 +526,22 @@ void DiveComputerEmulator::sendBootTrickle()
     bootTrickleDue += faultParameter;
 }
 
+void DiveComputerEmulator::answerRead(const QByteArray& bytes)
+{
+    const int delay = readDelays.isEmpty() ? 0 : readDelays.takeFirst();
+    if (delay == 0 && lateAnswers.isEmpty()) {
+        output += bytes;
+        return;
+    }
+    lateAnswers.append({clockTime.elapsed() + delay, bytes});
+}
+
+void DiveComputerEmulator::sendLateAnswers()
+{
+    while (!lateAnswers.isEmpty() && lateAnswers.first().due <= clockTime.elapsed())
+        output += lateAnswers.takeFirst().bytes;
+}
+
 void DiveComputerEmulator::frame()
 {
     frames += pending;
@@ -549,8 +577,8 @@ void DiveComputerEmulator::frame()
         bootLoader = false;
 }
 
-// The boot loader stays: only block 0 returns the computer to its program. Trickled answers
-// are on their way and come all the same.
+// The boot loader stays: only block 0 returns the computer to its program. Trickled and late
+// answers are on their way and come all the same.
 void DiveComputerEmulator::hostClosed()
 {
     state = State::Command;
@@ -565,5 +593,6 @@ void DiveComputerEmulator::closeLine()
     master = -1;
     output.clear();
     bootTrickle.clear();
+    lateAnswers.clear();
     lineClosed.wakeAll();
 }

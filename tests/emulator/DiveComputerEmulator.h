@@ -51,6 +51,8 @@ public:
         BootTrickle,     // sends the boot loader's answers one byte at a time, each `parameter`
                          // milliseconds after the one before (a strike is one answer)
         BootSurplus,     // answers the frame at address `parameter` with one stray byte after its 'K'
+        HangUpInBank,    // hangs up the line when data byte `parameter` + 1 of a bank write arrives,
+                         // having stored the `parameter` bytes before it (the cable pulled)
     };
 
     DiveComputerEmulator();
@@ -79,6 +81,12 @@ public:
 
     // One fault at a time; it strikes `times` times (-1: always), then the computer behaves.
     void setFault(Fault fault, int parameter = 0, int times = -1);
+
+    // A computer slow to wake: from now on the bank reads ('g', 'j', 'm') it is asked for are
+    // answered each the next delay of the list late, in milliseconds; reads past the list at once.
+    // Answers keep their order (a late one holds back those after it), and a late answer comes
+    // even when the host has closed or flushed the line meanwhile: the computer cannot tell.
+    void setReadDelays(const QVector<int>& milliseconds);
 
     // Pulls the plug: closes the line at once; the port's path is gone afterwards.
     void hangUp();
@@ -114,6 +122,8 @@ private:
     void frame();
     void bootAnswer(const QByteArray& bytes);
     void sendBootTrickle();
+    void answerRead(const QByteArray& bytes);
+    void sendLateAnswers();
     void hostClosed();
     void closeLine();
     bool strikes(Fault fault);
@@ -157,6 +167,14 @@ private:
     QByteArray bootTrickle;
     QElapsedTimer bootTrickleClock;
     qint64 bootTrickleDue = 0;
+    // Delays of the bank reads still to come, and the late answers waiting for their time (on
+    // clockTime, in milliseconds).
+    QVector<int> readDelays;
+    struct LateAnswer {
+        qint64 due;
+        QByteArray bytes;
+    };
+    QVector<LateAnswer> lateAnswers;
 
     QByteArray receivedBytes;
     QVector<qint64> receivedAt;
