@@ -1840,5 +1840,9 @@
         <source>it declares XML entities, which dive logs do not use</source>
         <translation>die Datei deklariert XML-Entitäten, die Tauchprotokolle nicht verwenden</translation>
     </message>
+    <message>
+        <source>Check updates: a check is already under way; its results follow.</source>
+        <translation>Nach Updates suchen: Eine Suche läuft bereits; ihre Ergebnisse folgen.</translation>
+    </message>
 </context>
 </TS>

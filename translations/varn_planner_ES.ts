@@ -1840,5 +1840,9 @@
         <source>it declares XML entities, which dive logs do not use</source>
         <translation>declara entidades XML, que los registros de inmersión no usan</translation>
     </message>
+    <message>
+        <source>Check updates: a check is already under way; its results follow.</source>
+        <translation>Buscar actualizaciones: ya hay una búsqueda en curso; sus resultados se mostrarán a continuación.</translation>
+    </message>
 </context>
 </TS>

@@ -1840,5 +1840,9 @@
         <source>it declares XML entities, which dive logs do not use</source>
         <translation>le fichier déclare des entités XML, que les carnets de plongée n&apos;utilisent pas</translation>
     </message>
+    <message>
+        <source>Check updates: a check is already under way; its results follow.</source>
+        <translation>Rechercher des mises à jour : une recherche est déjà en cours ; ses résultats suivent.</translation>
+    </message>
 </context>
 </TS>

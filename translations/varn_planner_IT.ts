@@ -1840,5 +1840,9 @@
         <source>it declares XML entities, which dive logs do not use</source>
         <translation>dichiara entità XML, che i log di immersione non usano</translation>
     </message>
+    <message>
+        <source>Check updates: a check is already under way; its results follow.</source>
+        <translation>Cerca aggiornamenti: una ricerca è già in corso; i suoi risultati seguiranno.</translation>
+    </message>
 </context>
 </TS>
