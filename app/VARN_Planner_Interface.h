@@ -125,10 +125,14 @@ private:
     // session knows, the computer there waits in its boot loader for the rest.
     QHash<QString, QString> cutOffUpgrades;
 
-    // The firmware check's notice, kept once the file it announces is kept; and whether the
-    // check that started the download tells its result in the Console.
+    // The firmware check's notice, kept once the file it announces is kept.
     Updates::Notice firmwareNotice;
-    bool reportFirmware = false;
+    // The check under way: which of its answers are still due, whether it tells them in the
+    // Console, and while it does not, the lines it would have told.
+    bool programAnswerDue = false;
+    bool firmwareAnswerDue = false;
+    bool reportUpdates = false;
+    QStringList unreportedUpdateLines;
     void reportUpdateCheck(const QString& text, bool failure);
     void firmwareDownloadHandled();
     void keepFirmwareNotices();

@@ -55,6 +55,23 @@ void VARN_Planner_Interface::checkUpdatesSlot()
 
 void VARN_Planner_Interface::checkUpdates(bool report)
 {
+    // One check at a time: a second one would fetch the firmware again, and its answers, given
+    // the same day, would contradict the first one's.
+    if (programAnswerDue || firmwareAnswerDue) {
+        if (report) {
+            reportUpdates = true;
+            reportUpdateCheck(tr("Check updates: a check is already under way; its results follow."), false);
+            // The check at start-up is silent: what it found so far answers this request too.
+            for (const QString& line : qAsConst(unreportedUpdateLines))
+                textEdit->append(line);
+            unreportedUpdateLines.clear();
+        }
+        return;
+    }
+    programAnswerDue = firmwareAnswerDue = true;
+    reportUpdates = report;
+    unreportedUpdateLines.clear();
+
     QUrlQuery query;
     query.addQueryItem("version", QString("%1").arg(Version::program));
     query.addQueryItem("arch", "mac");
@@ -65,17 +82,17 @@ void VARN_Planner_Interface::checkUpdates(bool report)
     url.setQuery(query);
     Updates* program = new Updates("VARN-Planner", url, this);
     connect(program, &Updates::newVersion, this, &VARN_Planner_Interface::newSoftwareVersion);
-    if (report)
-        connect(program, &Updates::handled, this, [this, program] {
-            if (program->outcome() == Updates::Noticed)
-                reportUpdateCheck(tr("Check updates: a new version of VARN Planner is available."), false);
-            else if (program->outcome() == Updates::NothingNew)
-                reportUpdateCheck(tr("Check updates: no new version of VARN Planner."), false);
-            else
-                reportUpdateCheck(tr("Check updates: the VARN Planner web site %1 could not be reached.")
-                                      .arg(Updates::programServer().host()),
-                                  true);
-        });
+    connect(program, &Updates::handled, this, [this, program] {
+        programAnswerDue = false;
+        if (program->outcome() == Updates::Noticed)
+            reportUpdateCheck(tr("Check updates: a new version of VARN Planner is available."), false);
+        else if (program->outcome() == Updates::NothingNew)
+            reportUpdateCheck(tr("Check updates: no new version of VARN Planner."), false);
+        else
+            reportUpdateCheck(tr("Check updates: the VARN Planner web site %1 could not be reached.")
+                                  .arg(Updates::programServer().host()),
+                              true);
+    });
     connect(program, &Updates::handled, program, &QObject::deleteLater);
     program->check();
 
@@ -86,21 +103,22 @@ void VARN_Planner_Interface::checkUpdates(bool report)
     url.setQuery(query);
     Updates* firmware = new Updates("firmware", url, this);
     firmware->setNoticeKeptByHandler(true);
-    connect(firmware, &Updates::newVersion, this, [this, firmware, report](const QByteArray& reply) {
+    connect(firmware, &Updates::newVersion, this, [this, firmware](const QByteArray& reply) {
         firmwareNotice = firmware->notice();
-        reportFirmware = report;
         newFirmwareVersion(reply);
     });
     // A notice goes on to the download, which tells what came of it.
-    if (report)
-        connect(firmware, &Updates::handled, this, [this, firmware] {
-            if (firmware->outcome() == Updates::NothingNew)
-                reportUpdateCheck(tr("Check updates: no new VARN firmware."), false);
-            else if (firmware->outcome() == Updates::Unanswered)
-                reportUpdateCheck(tr("Check updates: the firmware web site %1 could not be reached.")
-                                      .arg(Updates::firmwareServer().host()),
-                                  true);
-        });
+    connect(firmware, &Updates::handled, this, [this, firmware] {
+        if (firmware->outcome() == Updates::Noticed)
+            return;
+        firmwareAnswerDue = false;
+        if (firmware->outcome() == Updates::NothingNew)
+            reportUpdateCheck(tr("Check updates: no new VARN firmware."), false);
+        else
+            reportUpdateCheck(tr("Check updates: the firmware web site %1 could not be reached.")
+                                  .arg(Updates::firmwareServer().host()),
+                              true);
+    });
     connect(firmware, &Updates::handled, firmware, &QObject::deleteLater);
     firmware->check();
 }
@@ -123,8 +141,8 @@ void VARN_Planner_Interface::newFirmwareVersion(QByteArray reply)
     if (!line.hasMatch()) {
         // A changed text that names no firmware is not asked again before it changes again.
         firmwareNotice.keep();
-        if (reportFirmware)
-            reportUpdateCheck(tr("Check updates: no new VARN firmware."), false);
+        firmwareAnswerDue = false;
+        reportUpdateCheck(tr("Check updates: no new VARN firmware."), false);
         return;
     }
     const QString version = line.captured(1);
@@ -152,19 +170,18 @@ void VARN_Planner_Interface::newFirmwareVersion(QByteArray reply)
 void VARN_Planner_Interface::firmwareDownloadHandled()
 {
     const QString version = settings->value("Updates/firmware/version").toString();
+    firmwareAnswerDue = false;
     switch (firmwareDownloader->outcome()) {
     case Updates::Unanswered:
-        if (reportFirmware)
-            reportUpdateCheck(tr("Check updates: VARN firmware %1 is announced but could not be downloaded from %2; "
-                                 "the next check tries again.")
-                                  .arg(version, Updates::firmwareServer().host()),
-                              true);
+        reportUpdateCheck(tr("Check updates: VARN firmware %1 is announced but could not be downloaded from %2; "
+                             "the next check tries again.")
+                              .arg(version, Updates::firmwareServer().host()),
+                          true);
         break;
     case Updates::NothingNew:
         // This very file was kept before.
         firmwareNotice.keep();
-        if (reportFirmware)
-            reportUpdateCheck(tr("Check updates: no new VARN firmware."), false);
+        reportUpdateCheck(tr("Check updates: no new VARN firmware."), false);
         break;
     case Updates::Noticed:
         break;
@@ -180,7 +197,11 @@ void VARN_Planner_Interface::keepFirmwareNotices()
 
 void VARN_Planner_Interface::reportUpdateCheck(const QString& text, bool failure)
 {
-    textEdit->append(QString(failure ? "<font color='red'>%1</font>" : "%1").arg(text.toHtmlEscaped()));
+    const QString line = QString(failure ? "<font color='red'>%1</font>" : "%1").arg(text.toHtmlEscaped());
+    if (reportUpdates)
+        textEdit->append(line);
+    else
+        unreportedUpdateLines.append(line);
 }
 
 void VARN_Planner_Interface::newFirmwareDownload(QByteArray firmware)
@@ -194,11 +215,10 @@ void VARN_Planner_Interface::newFirmwareDownload(QByteArray firmware)
     if (const char* fault = firmwareFault(firmware)) {
         qWarning("Firmware %s download ignored: %s", qPrintable(version), fault);
         keepFirmwareNotices();
-        if (reportFirmware)
-            reportUpdateCheck(tr("Check updates: VARN firmware %1 is announced but the file served is no "
-                                 "firmware (%2): it was not kept.")
-                                  .arg(version, QString::fromLatin1(fault)),
-                              true);
+        reportUpdateCheck(tr("Check updates: VARN firmware %1 is announced but the file served is no "
+                             "firmware (%2): it was not kept.")
+                              .arg(version, QString::fromLatin1(fault)),
+                          true);
         return;
     }
 
@@ -211,8 +231,7 @@ void VARN_Planner_Interface::newFirmwareDownload(QByteArray firmware)
         return;
     }
     keepFirmwareNotices();
-    if (reportFirmware)
-        reportUpdateCheck(tr("Check updates: VARN firmware %1 is available, saved as %2.").arg(version, path), false);
+    reportUpdateCheck(tr("Check updates: VARN firmware %1 is available, saved as %2.").arg(version, path), false);
     showMessage(QMessageBox::Information, tr("Firmware %1 available...").arg(version),
                 tr("Version %1 of the <i>VARN</i> firmware is available. Please consider upgrading your computer...")
                     .arg(version));

@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QList>
 #include <QLocale>
+#include <QPair>
 #include <QSharedPointer>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -25,6 +26,8 @@ public:
         bool stall = false;
         // Closes the connection without a word.
         bool drop = false;
+        // Leaves the request unanswered until release().
+        bool hold = false;
     };
     struct Request {
         QByteArray method;
@@ -47,6 +50,15 @@ public:
     bool isListening() const { return server.isListening(); }
     // Scheme, host and port, as the program's server keys take them.
     QString base() const { return QString("http://127.0.0.1:%1").arg(server.serverPort()); }
+
+    // Answers the requests held so far.
+    void release()
+    {
+        const QList<QPair<QTcpSocket*, Answer>> waiting = held;
+        held.clear();
+        for (const auto& request : waiting)
+            answer(request.first, request.second);
+    }
 
     QList<Request> requestsFor(const QByteArray& path) const
     {
@@ -80,7 +92,11 @@ private:
             Request request{requestLine.value(0), target.left(mark < 0 ? target.size() : mark),
                             mark < 0 ? QByteArray() : target.mid(mark + 1)};
             requests.append(request);
-            answer(socket, answers.value(request.path, Answer{404, "<html>Not found</html>", {}, {}, false}));
+            const Answer scripted = answers.value(request.path, Answer{404, "<html>Not found</html>", {}, {}, false});
+            if (scripted.hold)
+                held.append({socket, scripted});
+            else
+                answer(socket, scripted);
         });
     }
 
@@ -104,6 +120,8 @@ private:
     }
 
     QTcpServer server;
+    // The sockets are the server's children: they last as long as it does.
+    QList<QPair<QTcpSocket*, Answer>> held;
 };
 
 #endif

@@ -105,6 +105,8 @@ private slots:
     void republishedFileIsNotFetchedAgain();
     void menuCheckTellsWhatCameOfIt_data();
     void menuCheckTellsWhatCameOfIt();
+    void clickDuringACheckGetsItsAnswers_data();
+    void clickDuringACheckGetsItsAnswers();
 
 private:
     TemporaryDefaults* defaults = nullptr;
@@ -773,6 +775,75 @@ void TestUpdates::menuCheckTellsWhatCameOfIt()
     for (const QString& line : expected)
         QCOMPARE(html.contains("<span style=\" color:#ff0000;\">" + line.toHtmlEscaped() + "</span>"),
                  red.contains(line));
+
+    // However it ended, the check is over: the next one asks again and answers each part once more.
+    QVERIFY(checkFromTheMenu());
+    QCOMPARE(consoleLines().size(), 2 * expected.size());
+    QVERIFY(!consoleLines().contains("Check updates: a check is already under way; its results follow."));
+}
+
+void TestUpdates::clickDuringACheckGetsItsAnswers_data()
+{
+    QTest::addColumn<bool>("startUp");
+    QTest::addColumn<bool>("downloading");
+    QTest::addColumn<QStringList>("lines");
+
+    const QString underWay = "Check updates: a check is already under way; its results follow.";
+    const QString program = "Check updates: a new version of VARN Planner is available.";
+    const QString firmware = "Check updates: VARN firmware 2.51 is available, saved as %1.";
+    QTest::newRow("menu twice") << false << false << QStringList({underWay, program, firmware});
+    QTest::newRow("menu again while downloading") << false << true << QStringList({program, underWay, firmware});
+    // The check at start-up is silent: what it found before the click is told at the click.
+    QTest::newRow("menu twice during the start-up check")
+        << true << false << QStringList({underWay, underWay, program, firmware});
+    QTest::newRow("menu twice while the start-up check downloads")
+        << true << true << QStringList({underWay, program, underWay, firmware});
+}
+
+// A check asked for while one is under way starts none: the Console holds one answer of each
+// kind, and the firmware file is fetched once.
+void TestUpdates::clickDuringACheckGetsItsAnswers()
+{
+    QFETCH(bool, startUp);
+    QFETCH(bool, downloading);
+    QFETCH(QStringList, lines);
+    const QByteArray hex = firmwareHex(12);
+    serveProgram(utc(2024, 3, 5));
+    serveFirmware("Firmware 2.51\n", utc(2024, 3, 5), hex, utc(2024, 3, 4));
+    // The firmware file is held back: the download is under way at the clicks, and the
+    // program's answer comes first.
+    server->answers[firmwarePath].hold = true;
+
+    if (startUp)
+        window->checkUpdates(false);
+    else
+        window->checkUpdatesAction->trigger();
+    if (downloading) {
+        QTRY_COMPARE(server->requestsFor(firmwarePath).size(), 1);
+        QTRY_COMPARE(window->messages.size(), 1);
+    }
+    window->checkUpdatesAction->trigger();
+    if (startUp)
+        window->checkUpdatesAction->trigger();
+    QTRY_COMPARE(window->messages.size(), 1);
+    QTRY_VERIFY(!server->requestsFor(firmwarePath).isEmpty());
+    server->answers[firmwarePath].hold = false;
+    server->release();
+    QVERIFY(waitForReplies());
+
+    QStringList expected;
+    for (const QString& line : lines)
+        expected << (line.contains("%1") ? line.arg(firmwareFile("2.51")) : line);
+    QCOMPARE(window->textEdit->toPlainText().split('\n'), expected);
+    QCOMPARE(server->requestsFor(programPath).size(), 1);
+    QCOMPARE(server->requestsFor(firmwareTextPath).size(), 1);
+    QCOMPARE(server->requestsFor(firmwarePath).size(), 1);
+    QCOMPARE(window->messages.size(), 2);
+    QCOMPARE(window->messages[0].title, QString("New version..."));
+    QCOMPARE(window->messages[1].title, QString("Firmware 2.51 available..."));
+    QFile file(firmwareFile("2.51"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), hex);
 }
 
 QTEST_MAIN(TestUpdates)

@@ -1848,5 +1848,9 @@
         <source>This try sent no firmware, and the upgrade with &apos;%1&apos; that was cut off earlier is still unfinished: the dive computer waits in its boot loader. Start the upgrade again with that file.</source>
         <translation>Dieser Versuch hat keine Firmware übertragen, und das früher abgebrochene Update mit „%1“ ist noch nicht fertig: Der Tauchcomputer wartet in seinem Bootloader. Starten Sie das Update erneut mit dieser Datei.</translation>
     </message>
+    <message>
+        <source>Check updates: a check is already under way; its results follow.</source>
+        <translation>Nach Updates suchen: Eine Suche läuft bereits; ihre Ergebnisse folgen.</translation>
+    </message>
 </context>
 </TS>

@@ -1848,5 +1848,9 @@
         <source>This try sent no firmware, and the upgrade with &apos;%1&apos; that was cut off earlier is still unfinished: the dive computer waits in its boot loader. Start the upgrade again with that file.</source>
         <translation>Este intento no ha enviado firmware, y la actualización con «%1» que se interrumpió antes sigue sin terminar: el ordenador de buceo espera en su cargador de arranque. Vuelva a iniciar la actualización con ese archivo.</translation>
     </message>
+    <message>
+        <source>Check updates: a check is already under way; its results follow.</source>
+        <translation>Buscar actualizaciones: ya hay una búsqueda en curso; sus resultados se mostrarán a continuación.</translation>
+    </message>
 </context>
 </TS>

@@ -1848,5 +1848,9 @@
         <source>This try sent no firmware, and the upgrade with &apos;%1&apos; that was cut off earlier is still unfinished: the dive computer waits in its boot loader. Start the upgrade again with that file.</source>
         <translation>Cet essai n&apos;a envoyé aucun firmware, et la mise à jour avec « %1 » interrompue plus tôt n&apos;est toujours pas terminée : l&apos;ordinateur de plongée attend dans son chargeur d&apos;amorçage. Relancez la mise à jour avec ce fichier.</translation>
     </message>
+    <message>
+        <source>Check updates: a check is already under way; its results follow.</source>
+        <translation>Rechercher des mises à jour : une recherche est déjà en cours ; ses résultats suivent.</translation>
+    </message>
 </context>
 </TS>

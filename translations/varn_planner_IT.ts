@@ -1848,5 +1848,9 @@
         <source>This try sent no firmware, and the upgrade with &apos;%1&apos; that was cut off earlier is still unfinished: the dive computer waits in its boot loader. Start the upgrade again with that file.</source>
         <translation>Questo tentativo non ha inviato alcun firmware, e l&apos;aggiornamento con &apos;%1&apos; interrotto prima non è ancora finito: il computer subacqueo attende nel suo bootloader. Riavvia l&apos;aggiornamento con quel file.</translation>
     </message>
+    <message>
+        <source>Check updates: a check is already under way; its results follow.</source>
+        <translation>Cerca aggiornamenti: una ricerca è già in corso; i suoi risultati seguiranno.</translation>
+    </message>
 </context>
 </TS>
