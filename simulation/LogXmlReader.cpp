@@ -25,6 +25,33 @@ QString declaredEncoding(QFile& file)
     return declaration.match(codec->toUnicode(head)).captured(2);
 }
 
+// Qt's stream reader checks the names of elements but takes nearly any attribute name, with NUL,
+// control characters, a byte order mark or '$' in it. A name of ASCII letters, digits and _ - . :
+// is taken here (the stream reader refuses one that is empty or starts with a digit, - . or :);
+// any other, rare in a dive log, is judged as the stream reader judges the name of an element.
+bool isXmlName(const QStringRef& name)
+{
+    for (const QChar character : name) {
+        const ushort c = character.unicode();
+        if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' || c == '-'
+              || c == '.' || c == ':')) {
+            QXmlStreamReader element(QLatin1Char('<') + name + QLatin1String("/>"));
+            element.setNamespaceProcessing(false);
+            return element.readNextStartElement() && element.qualifiedName() == name;
+        }
+    }
+    return true;
+}
+
+bool attributeNamesAreXml(const QXmlStreamAttributes& attributes)
+{
+    for (const QXmlStreamAttribute& attribute : attributes) {
+        if (!isXmlName(attribute.qualifiedName()))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 LogXmlReader::LogXmlReader(ReadProgress* progress)
@@ -82,6 +109,10 @@ QXmlStreamReader::TokenType LogXmlReader::step()
     case QXmlStreamReader::StartElement:
         if (++depth > maxNesting) {
             refuse(ConsoleText::tr("its elements are nested deeper than %1 levels").arg(maxNesting));
+            return QXmlStreamReader::Invalid;
+        }
+        if (!attributeNamesAreXml(xml.attributes())) {
+            refuseBrokenFile();
             return QXmlStreamReader::Invalid;
         }
         if (progress && file.pos() - lastReport >= progressStep) {

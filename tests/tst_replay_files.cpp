@@ -30,6 +30,8 @@ private slots:
     void devicesAndFoldersAreRefused();
     void brokenXmlIsRefused_data();
     void brokenXmlIsRefused();
+    void charactersXmlForbidsAreRefused_data();
+    void charactersXmlForbidsAreRefused();
     void otherEncodings_data();
     void otherEncodings();
     void xmlForms_data();
@@ -279,6 +281,84 @@ void TestReplayFiles::brokenXmlIsRefused()
     QFETCH(QByteArray, content);
     QScopedPointer<Replay> source(replayUDDF(write("broken.uddf", content)));
     QCOMPARE(bool(source), QByteArray(QTest::currentDataTag()) == "whole");
+}
+
+void TestReplayFiles::charactersXmlForbidsAreRefused_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("problem");
+
+    // A dive to 20 m at 60 s, and in the UDDF a switch to EAN50 at 120 s; the rows damage the
+    // attribute that carries one of them, or a text. A damaged attribute name was taken as an
+    // absent attribute; the stream reader refuses a control character in a text by itself.
+    const auto divingLog = [](const QByteArray& attribute, const QByteArray& place) {
+        return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Divinglog DBVersion=\"3.0\"><Logbook>\n"
+               "<Dive ID=\"1\"><Place>" + place + "</Place><Depth>20</Depth><Profile>\n"
+               "<P Time=\"0\"><Depth>0</Depth></P>\n<P " + attribute + "><Depth>20</Depth></P>\n"
+               "<P Time=\"120\"><Depth>0</Depth></P>\n</Profile></Dive></Logbook></Divinglog>\n";
+    };
+    const auto uddf = [](const QByteArray& attribute, const QByteArray& name) {
+        return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<uddf version=\"3.2.0\"><gasdefinitions>\n"
+               "<mix id=\"air\"><name>air</name><o2>0.21</o2></mix>\n"
+               "<mix id=\"ean50\"><name>" + name + "</name><o2>0.50</o2></mix>\n"
+               "</gasdefinitions><profiledata><repetitiongroup><dive><samples>\n"
+               "<waypoint><divetime>0</divetime><depth>0</depth><switchmix ref=\"air\"/></waypoint>\n"
+               "<waypoint><divetime>60</divetime><depth>20</depth></waypoint>\n"
+               "<waypoint><divetime>120</divetime><depth>6</depth><switchmix " + attribute + "/></waypoint>\n"
+               "<waypoint><divetime>180</divetime><depth>0</depth></waypoint>\n"
+               "</samples></dive></repetitiongroup></profiledata></uddf>\n";
+    };
+    const QString broken = "it is not a complete, well-formed XML file";
+
+    QTest::newRow("DivingLog XML, whole") << "log.xml" << divingLog("Time=\"60\"", "Reef") << QString();
+    QTest::newRow("DivingLog XML, letters beyond ASCII in an attribute name")
+        << "log.xml" << divingLog("Time=\"60\" Zeit\xC3\xB6=\"1\"", "Reef") << QString();
+    QTest::newRow("DivingLog XML, NUL in an attribute name")
+        << "log.xml" << divingLog(QByteArray("Ti\0me=\"60\"", 10), "Reef") << broken;
+    QTest::newRow("DivingLog XML, control character in an attribute name")
+        << "log.xml" << divingLog("Ti\x1Fme=\"60\"", "Reef") << broken;
+    QTest::newRow("DivingLog XML, $ in an attribute name") << "log.xml" << divingLog("Ti$me=\"60\"", "Reef") << broken;
+    QTest::newRow("DivingLog XML, ~ in an attribute name") << "log.xml" << divingLog("Ti~me=\"60\"", "Reef") << broken;
+    QTest::newRow("DivingLog XML, byte order mark in an attribute name")
+        << "log.xml" << divingLog("Ti\xEF\xBB\xBFme=\"60\"", "Reef") << broken;
+    QTest::newRow("DivingLog XML, control character in a text")
+        << "log.xml" << divingLog("Time=\"60\"", "Re\x01""ef") << broken;
+
+    QTest::newRow("UDDF, whole") << "log.uddf" << uddf("ref=\"ean50\"", "EAN50") << QString();
+    QTest::newRow("UDDF, letters beyond ASCII in an attribute name")
+        << "log.uddf" << uddf("ref=\"ean50\" \xC3\xA9tat=\"1\"", "EAN50") << QString();
+    QTest::newRow("UDDF, NUL in an attribute name") << "log.uddf" << uddf(QByteArray("r\0ef=\"ean50\"", 12), "EAN50")
+                                                    << broken;
+    QTest::newRow("UDDF, control character in an attribute name")
+        << "log.uddf" << uddf("r\x01""ef=\"ean50\"", "EAN50") << broken;
+    QTest::newRow("UDDF, $ in an attribute name") << "log.uddf" << uddf("r$ef=\"ean50\"", "EAN50") << broken;
+    QTest::newRow("UDDF, ~ in an attribute name") << "log.uddf" << uddf("r~ef=\"ean50\"", "EAN50") << broken;
+    QTest::newRow("UDDF, byte order mark in an attribute name")
+        << "log.uddf" << uddf("r\xEF\xBB\xBF""ef=\"ean50\"", "EAN50") << broken;
+    QTest::newRow("UDDF, control character in a text") << "log.uddf" << uddf("ref=\"ean50\"", "EAN\x1B""50")
+                                                       << broken;
+}
+
+void TestReplayFiles::charactersXmlForbidsAreRefused()
+{
+    QFETCH(QString, file);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, problem);
+
+    const QString path = write(file, content);
+    QString why;
+    QScopedPointer<Replay> source(file.endsWith(".xml") ? replayXML(path, nullptr, &why)
+                                                        : replayUDDF(path, nullptr, &why));
+    QCOMPARE(why, problem);
+    QCOMPARE(bool(source), problem.isEmpty());
+    if (!source)
+        return;
+    QVERIFY(source->selectDive(0));
+    source->diveConfig(nullptr);
+    const ReplayRun run = runReplay(*source, 180);
+    QCOMPARE(run.depths.at(30), 20.0f);
+    QCOMPARE(run.events, file.endsWith(".xml") ? QStringList() : QStringList({"0 gas 1", "120 gas 2"}));
 }
 
 void TestReplayFiles::otherEncodings_data()
