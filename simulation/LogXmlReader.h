@@ -48,7 +48,7 @@ public:
     // Reads the rest of the file; true when the whole of it was a well-formed document that
     // nothing refused.
     bool finish();
-    // Why the file was refused, in the diver's words.
+    // Why the file was refused, in the diver's words; for a broken file, with the line of its fault.
     QString problem() const;
 
 private:

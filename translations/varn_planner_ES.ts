@@ -1545,10 +1545,6 @@
         <translation>sus elementos están anidados en más de %1 niveles</translation>
     </message>
     <message>
-        <source>it is not a complete, well-formed XML file</source>
-        <translation>no es un archivo XML completo y bien formado</translation>
-    </message>
-    <message>
         <source>Dive mode unknown: the form&apos;s closed circuit mode is kept.</source>
         <translation>Modo de inmersión desconocido: se mantiene el modo de circuito cerrado del formulario.</translation>
     </message>
@@ -1839,6 +1835,10 @@
     <message>
         <source>it declares XML entities, which dive logs do not use</source>
         <translation>declara entidades XML, que los registros de inmersión no usan</translation>
+    </message>
+    <message>
+        <source>it is not a complete, well-formed XML file (the fault is at line %1)</source>
+        <translation>no es un archivo XML completo y bien formado (el error está en la línea %1)</translation>
     </message>
 </context>
 </TS>
