@@ -25,6 +25,64 @@ QString declaredEncoding(QFile& file)
     return declaration.match(codec->toUnicode(head)).captured(2);
 }
 
+// The line of the first character that the file's first bytes, up to end, do not decode to in the
+// encoding the file declares (codec, or when null, the one its byte order mark tells); 0 when
+// they all decode. The stream reader refuses such bytes as it decodes them, a block of some
+// kilobytes at a time, and names the line where the block before ended: no guide to the fault.
+qint64 undecodableLine(QFile& file, QTextCodec* codec, qint64 end)
+{
+    if (!file.seek(0))
+        return 0;
+    QTextDecoder decoder(codec ? codec
+                               : QTextCodec::codecForUtfText(file.peek(4), QTextCodec::codecForName("UTF-8")));
+    qint64 line = 1;
+    bool afterReturn = false;
+    while (file.pos() < end) {
+        const QByteArray bytes = file.read(qMin(end - file.pos(), progressStep));
+        if (bytes.isEmpty())
+            return 0;
+        const QString text = decoder.toUnicode(bytes);
+        // An undecodable sequence becomes the replacement character.
+        const int fault = decoder.hasFailure() ? text.indexOf(QChar::ReplacementCharacter) : text.size();
+        // XML ends a line with a line feed, a carriage return, or both.
+        for (int i = 0; i < fault; ++i) {
+            if (text.at(i) == QLatin1Char('\r') || (text.at(i) == QLatin1Char('\n') && !afterReturn))
+                ++line;
+            afterReturn = text.at(i) == QLatin1Char('\r');
+        }
+        if (decoder.hasFailure())
+            return line;
+    }
+    return 0;
+}
+
+// Qt's stream reader checks the names of elements but takes nearly any attribute name, with NUL,
+// control characters, a byte order mark or '$' in it. A name of ASCII letters, digits and _ - . :
+// is taken here (the stream reader refuses one that is empty or starts with a digit, - . or :);
+// any other, rare in a dive log, is judged as the stream reader judges the name of an element.
+bool isXmlName(const QStringRef& name)
+{
+    for (const QChar character : name) {
+        const ushort c = character.unicode();
+        if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' || c == '-'
+              || c == '.' || c == ':')) {
+            QXmlStreamReader element(QLatin1Char('<') + name + QLatin1String("/>"));
+            element.setNamespaceProcessing(false);
+            return element.readNextStartElement() && element.qualifiedName() == name;
+        }
+    }
+    return true;
+}
+
+bool attributeNamesAreXml(const QXmlStreamAttributes& attributes)
+{
+    for (const QXmlStreamAttribute& attribute : attributes) {
+        if (!isXmlName(attribute.qualifiedName()))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 LogXmlReader::LogXmlReader(ReadProgress* progress)
@@ -65,12 +123,24 @@ void LogXmlReader::refuse(const QString& reason)
 
 void LogXmlReader::refuseBrokenFile()
 {
+    const qint64 read = file.pos();
     // The library refuses an encoding it does not know as it refuses any broken file.
     const QString encoding = declaredEncoding(file);
-    if (!encoding.isEmpty() && !QTextCodec::codecForName(encoding.toLatin1()))
+    QTextCodec* const codec = encoding.isEmpty() ? nullptr : QTextCodec::codecForName(encoding.toLatin1());
+    if (!encoding.isEmpty() && !codec) {
         refuse(ConsoleText::tr("its text encoding %1 is unknown").arg(encoding));
-    else
-        refuse(ConsoleText::tr("it is not a complete, well-formed XML file"));
+        return;
+    }
+    // Otherwise the stream reader stands just past the fault, or at the element whose attribute
+    // name is no XML name, and counts lines from 1. Having read nothing of its line, it met the
+    // fault at the end of the line before: where a truncated file ends.
+    qint64 line = undecodableLine(file, codec, read);
+    if (!line) {
+        line = xml.lineNumber();
+        if (xml.columnNumber() == 0 && line > 1)
+            --line;
+    }
+    refuse(ConsoleText::tr("it is not a complete, well-formed XML file (the fault is at line %1)").arg(line));
 }
 
 QXmlStreamReader::TokenType LogXmlReader::step()
@@ -82,6 +152,10 @@ QXmlStreamReader::TokenType LogXmlReader::step()
     case QXmlStreamReader::StartElement:
         if (++depth > maxNesting) {
             refuse(ConsoleText::tr("its elements are nested deeper than %1 levels").arg(maxNesting));
+            return QXmlStreamReader::Invalid;
+        }
+        if (!attributeNamesAreXml(xml.attributes())) {
+            refuseBrokenFile();
             return QXmlStreamReader::Invalid;
         }
         if (progress && file.pos() - lastReport >= progressStep) {

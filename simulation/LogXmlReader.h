@@ -11,9 +11,9 @@ class ReadProgress;
 // Walks a dive log element by element while Qt's stream reader parses it from the file: no tree
 // is built and nothing recurses, so neither the size nor the nesting of a file can exhaust memory
 // or the stack. On top of the library it keeps the nesting within a limit, refuses files that
-// declare entities of their own, and says in the diver's words why a file was refused. A file
-// that is malformed, truncated or refused otherwise is known as such once it has been read to
-// its end (finish()).
+// declare entities of their own or hold an attribute name that is no XML name, and says in the
+// diver's words why a file was refused. A file that is malformed, truncated or refused otherwise
+// is known as such once it has been read to its end (finish()).
 //
 // The reader stands in one element at a time, at first in the document itself. Each element
 // that readChild() enters must be left (text(), skip() or readChild() until false) before the
@@ -48,7 +48,7 @@ public:
     // Reads the rest of the file; true when the whole of it was a well-formed document that
     // nothing refused.
     bool finish();
-    // Why the file was refused, in the diver's words.
+    // Why the file was refused, in the diver's words; for a broken file, with the line of its fault.
     QString problem() const;
 
 private:

@@ -30,6 +30,10 @@ private slots:
     void devicesAndFoldersAreRefused();
     void brokenXmlIsRefused_data();
     void brokenXmlIsRefused();
+    void brokenXmlNamesTheLine_data();
+    void brokenXmlNamesTheLine();
+    void charactersXmlForbidsAreRefused_data();
+    void charactersXmlForbidsAreRefused();
     void otherEncodings_data();
     void otherEncodings();
     void xmlForms_data();
@@ -281,6 +285,150 @@ void TestReplayFiles::brokenXmlIsRefused()
     QCOMPARE(bool(source), QByteArray(QTest::currentDataTag()) == "whole");
 }
 
+void TestReplayFiles::brokenXmlNamesTheLine_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<int>("line");
+
+    // A log of seven lines; the rows damage line 5, cut the file short or change its line ends.
+    const auto log = [](const QByteArray& fifth, const QByteArray& end) {
+        return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>" + end                               // 1
+               + "<uddf version=\"3.2.0\">" + end                                               // 2
+               + "<profiledata><repetitiongroup><dive><samples>" + end                          // 3
+               + "<waypoint><divetime>0</divetime><depth>0</depth></waypoint>" + end            // 4
+               + fifth + end                                                                    // 5
+               + "</samples></dive></repetitiongroup></profiledata>" + end                      // 6
+               + "</uddf>" + end;                                                               // 7
+    };
+    const QByteArray waypoint = "<waypoint><divetime>60</divetime><depth>10</depth></waypoint>";
+    const QByteArray whole = log(waypoint, "\n");
+    QTest::newRow("crossed tags") << log("<waypoint><divetime>60</depth></divetime></waypoint>", "\n") << 5;
+    QTest::newRow("unknown entity") << log("<waypoint><divetime>60</divetime><depth>&ten;</depth></waypoint>", "\n")
+                                    << 5;
+    QTest::newRow("unquoted attribute") << log("<waypoint id=w2><divetime>60</divetime></waypoint>", "\n") << 5;
+    QTest::newRow("$ in an attribute name") << log("<waypoint i$d=\"w2\"><divetime>60</divetime></waypoint>", "\n")
+                                            << 5;
+    QTest::newRow("CR LF line ends") << log("<waypoint><divetime>60</depth></divetime></waypoint>", "\r\n") << 5;
+    QTest::newRow("CR line ends") << log("<waypoint><divetime>60</depth></divetime></waypoint>", "\r") << 5;
+    // Cut after the line end of line 5, or inside it: the file ends in line 5.
+    QTest::newRow("truncated after a line end") << whole.left(whole.indexOf("</samples>")) << 5;
+    QTest::newRow("truncated inside a line") << whole.left(whole.indexOf("<depth>10")) << 5;
+    QTest::newRow("one line, truncated") << QByteArray("<uddf><profiledata>") << 1;
+    // A file without a line of text still has its fault in line 1, not in a line 0.
+    QTest::newRow("empty") << QByteArray() << 1;
+    QTest::newRow("only a line end") << QByteArray("\n") << 1;
+
+    // Latin-1 text in a log that declares UTF-8, near the start and far beyond the first
+    // kilobytes that the stream reader decodes at once.
+    QTest::newRow("text not in its encoding") << log("<waypoint><divetime>60</divetime><notes>Plong\xE9""e</notes>"
+                                                     "</waypoint>", "\n")
+                                              << 5;
+    // Lines 1 to 4 of the log, the same waypoint on lines 5 to 299 and 301 to 400, the Latin-1
+    // text on line 300.
+    QByteArray far = whole.left(whole.indexOf(waypoint));
+    for (int line = 5; line < 300; ++line)
+        far += waypoint + "\n";
+    far += "<waypoint><divetime>60</divetime><notes>Plong\xE9""e</notes></waypoint>\n";
+    for (int line = 301; line <= 400; ++line)
+        far += waypoint + "\n";
+    far += "</samples></dive></repetitiongroup></profiledata></uddf>\n";
+    QTest::newRow("text not in its encoding at line 300") << far << 300;
+}
+
+void TestReplayFiles::brokenXmlNamesTheLine()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(int, line);
+
+    QString why;
+    QScopedPointer<Replay> source(replayUDDF(write("broken.uddf", content), nullptr, &why));
+    QVERIFY(!source);
+    QCOMPARE(why, QString("it is not a complete, well-formed XML file (the fault is at line %1)").arg(line));
+}
+
+void TestReplayFiles::charactersXmlForbidsAreRefused_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("problem");
+
+    // A dive to 20 m at 60 s, and in the UDDF a switch to EAN50 at 120 s; the rows damage the
+    // attribute that carries one of them, or a text. A damaged attribute name was taken as an
+    // absent attribute; the stream reader refuses a control character in a text by itself.
+    const auto divingLog = [](const QByteArray& attribute, const QByteArray& place) {
+        return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Divinglog DBVersion=\"3.0\"><Logbook>\n"
+               "<Dive ID=\"1\"><Place>" + place + "</Place><Depth>20</Depth><Profile>\n"
+               "<P Time=\"0\"><Depth>0</Depth></P>\n<P " + attribute + "><Depth>20</Depth></P>\n"
+               "<P Time=\"120\"><Depth>0</Depth></P>\n</Profile></Dive></Logbook></Divinglog>\n";
+    };
+    const auto uddf = [](const QByteArray& attribute, const QByteArray& name) {
+        return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<uddf version=\"3.2.0\"><gasdefinitions>\n"
+               "<mix id=\"air\"><name>air</name><o2>0.21</o2></mix>\n"
+               "<mix id=\"ean50\"><name>" + name + "</name><o2>0.50</o2></mix>\n"
+               "</gasdefinitions><profiledata><repetitiongroup><dive><samples>\n"
+               "<waypoint><divetime>0</divetime><depth>0</depth><switchmix ref=\"air\"/></waypoint>\n"
+               "<waypoint><divetime>60</divetime><depth>20</depth></waypoint>\n"
+               "<waypoint><divetime>120</divetime><depth>6</depth><switchmix " + attribute + "/></waypoint>\n"
+               "<waypoint><divetime>180</divetime><depth>0</depth></waypoint>\n"
+               "</samples></dive></repetitiongroup></profiledata></uddf>\n";
+    };
+    // The line that the damaged attribute or text is on.
+    const auto broken = [](int line) {
+        return QString("it is not a complete, well-formed XML file (the fault is at line %1)").arg(line);
+    };
+
+    QTest::newRow("DivingLog XML, whole") << "log.xml" << divingLog("Time=\"60\"", "Reef") << QString();
+    QTest::newRow("DivingLog XML, letters beyond ASCII in an attribute name")
+        << "log.xml" << divingLog("Time=\"60\" Zeit\xC3\xB6=\"1\"", "Reef") << QString();
+    QTest::newRow("DivingLog XML, NUL in an attribute name")
+        << "log.xml" << divingLog(QByteArray("Ti\0me=\"60\"", 10), "Reef") << broken(5);
+    QTest::newRow("DivingLog XML, control character in an attribute name")
+        << "log.xml" << divingLog("Ti\x1Fme=\"60\"", "Reef") << broken(5);
+    QTest::newRow("DivingLog XML, $ in an attribute name")
+        << "log.xml" << divingLog("Ti$me=\"60\"", "Reef") << broken(5);
+    QTest::newRow("DivingLog XML, ~ in an attribute name")
+        << "log.xml" << divingLog("Ti~me=\"60\"", "Reef") << broken(5);
+    QTest::newRow("DivingLog XML, byte order mark in an attribute name")
+        << "log.xml" << divingLog("Ti\xEF\xBB\xBFme=\"60\"", "Reef") << broken(5);
+    QTest::newRow("DivingLog XML, control character in a text")
+        << "log.xml" << divingLog("Time=\"60\"", "Re\x01""ef") << broken(3);
+
+    QTest::newRow("UDDF, whole") << "log.uddf" << uddf("ref=\"ean50\"", "EAN50") << QString();
+    QTest::newRow("UDDF, letters beyond ASCII in an attribute name")
+        << "log.uddf" << uddf("ref=\"ean50\" \xC3\xA9tat=\"1\"", "EAN50") << QString();
+    QTest::newRow("UDDF, NUL in an attribute name") << "log.uddf" << uddf(QByteArray("r\0ef=\"ean50\"", 12), "EAN50")
+                                                    << broken(8);
+    QTest::newRow("UDDF, control character in an attribute name")
+        << "log.uddf" << uddf("r\x01""ef=\"ean50\"", "EAN50") << broken(8);
+    QTest::newRow("UDDF, $ in an attribute name") << "log.uddf" << uddf("r$ef=\"ean50\"", "EAN50") << broken(8);
+    QTest::newRow("UDDF, ~ in an attribute name") << "log.uddf" << uddf("r~ef=\"ean50\"", "EAN50") << broken(8);
+    QTest::newRow("UDDF, byte order mark in an attribute name")
+        << "log.uddf" << uddf("r\xEF\xBB\xBF""ef=\"ean50\"", "EAN50") << broken(8);
+    QTest::newRow("UDDF, control character in a text") << "log.uddf" << uddf("ref=\"ean50\"", "EAN\x1B""50")
+                                                       << broken(4);
+}
+
+void TestReplayFiles::charactersXmlForbidsAreRefused()
+{
+    QFETCH(QString, file);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, problem);
+
+    const QString path = write(file, content);
+    QString why;
+    QScopedPointer<Replay> source(file.endsWith(".xml") ? replayXML(path, nullptr, &why)
+                                                        : replayUDDF(path, nullptr, &why));
+    QCOMPARE(why, problem);
+    QCOMPARE(bool(source), problem.isEmpty());
+    if (!source)
+        return;
+    QVERIFY(source->selectDive(0));
+    source->diveConfig(nullptr);
+    const ReplayRun run = runReplay(*source, 180);
+    QCOMPARE(run.depths.at(30), 20.0f);
+    QCOMPARE(run.events, file.endsWith(".xml") ? QStringList() : QStringList({"0 gas 1", "120 gas 2"}));
+}
+
 void TestReplayFiles::otherEncodings_data()
 {
     QTest::addColumn<QByteArray>("content");
@@ -402,8 +550,11 @@ void TestReplayFiles::entitiesAreRefused_data()
     for (int i = 1; i <= 9; ++i)
         parameterLaughs += "<!ENTITY % lol" + QByteArray::number(i) + " \""
                            + ("%lol" + QByteArray::number(i - 1) + ";").repeated(10) + "\">\n";
+    // Line 1 is the XML declaration, line 2 the DOCTYPE, line 3 lol0: lol1 on line 4 is the first
+    // declaration to refer to one.
     QTest::newRow("billion laughs of parameter entities")
-        << parameterLaughs + "%lol9;\n]>\n" << QByteArray("Reef") << "it is not a complete, well-formed XML file";
+        << parameterLaughs + "%lol9;\n]>\n" << QByteArray("Reef")
+        << "it is not a complete, well-formed XML file (the fault is at line 4)";
 }
 
 void TestReplayFiles::entitiesAreRefused()
@@ -430,7 +581,7 @@ void TestReplayFiles::refusalsSayWhy_data()
     QTest::newRow("missing") << "missing.uddf" << "it does not exist";
     QTest::newRow("folder") << "folder.uddf" << "it is not a regular file";
     QTest::newRow("over 1024 MB") << "huge.uddf" << "it is larger than 1024 MB";
-    QTest::newRow("broken") << "broken.uddf" << "it is not a complete, well-formed XML file";
+    QTest::newRow("broken") << "broken.uddf" << "it is not a complete, well-formed XML file (the fault is at line 1)";
     QTest::newRow("no dive") << "empty.uddf" << "it holds no dive of a UDDF log";
 }
 

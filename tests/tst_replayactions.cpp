@@ -268,8 +268,10 @@ void TestReplayActions::unreadableFileClosesTheLog_data()
     QTest::addColumn<QString>("reason");
     QTest::newRow("not a dive log") << replayFixture("not-a-dive-log.xml")
                                     << "'not-a-dive-log.xml': it holds no dive of a DivingLog XML log";
-    QTest::newRow("truncated") << replayFixture("truncated.xml")
-                               << "'truncated.xml': it is not a complete, well-formed XML file";
+    // The fixture's five lines end in the middle of its dive.
+    QTest::newRow("truncated")
+        << replayFixture("truncated.xml")
+        << "'truncated.xml': it is not a complete, well-formed XML file (the fault is at line 5)";
     QTest::newRow("no dive") << replayFixture("divinglog-empty.xml")
                              << "'divinglog-empty.xml': it holds no dive of a DivingLog XML log";
     QTest::newRow("no UDDF dive") << replayFixture("uddf-empty.uddf")

@@ -1545,10 +1545,6 @@
         <translation>die Elemente sind tiefer als %1 Ebenen verschachtelt</translation>
     </message>
     <message>
-        <source>it is not a complete, well-formed XML file</source>
-        <translation>die Datei ist keine vollständige, wohlgeformte XML-Datei</translation>
-    </message>
-    <message>
         <source>Dive mode unknown: the form&apos;s closed circuit mode is kept.</source>
         <translation>Tauchmodus unbekannt: der im Formular gewählte geschlossene Kreislauf (CCR) bleibt erhalten.</translation>
     </message>
@@ -1851,6 +1847,10 @@
     <message>
         <source>Check updates: a check is already under way; its results follow.</source>
         <translation>Nach Updates suchen: Eine Suche läuft bereits; ihre Ergebnisse folgen.</translation>
+    </message>
+    <message>
+        <source>it is not a complete, well-formed XML file (the fault is at line %1)</source>
+        <translation>die Datei ist keine vollständige, wohlgeformte XML-Datei (der Fehler steht in Zeile %1)</translation>
     </message>
 </context>
 </TS>

@@ -1545,10 +1545,6 @@
         <translation>sus elementos están anidados en más de %1 niveles</translation>
     </message>
     <message>
-        <source>it is not a complete, well-formed XML file</source>
-        <translation>no es un archivo XML completo y bien formado</translation>
-    </message>
-    <message>
         <source>Dive mode unknown: the form&apos;s closed circuit mode is kept.</source>
         <translation>Modo de inmersión desconocido: se mantiene el modo de circuito cerrado del formulario.</translation>
     </message>
@@ -1851,6 +1847,10 @@
     <message>
         <source>Check updates: a check is already under way; its results follow.</source>
         <translation>Buscar actualizaciones: ya hay una búsqueda en curso; sus resultados se mostrarán a continuación.</translation>
+    </message>
+    <message>
+        <source>it is not a complete, well-formed XML file (the fault is at line %1)</source>
+        <translation>no es un archivo XML completo y bien formado (el error está en la línea %1)</translation>
     </message>
 </context>
 </TS>

@@ -1545,10 +1545,6 @@
         <translation>ses éléments sont imbriqués sur plus de %1 niveaux</translation>
     </message>
     <message>
-        <source>it is not a complete, well-formed XML file</source>
-        <translation>ce n&apos;est pas un fichier XML complet et bien formé</translation>
-    </message>
-    <message>
         <source>Dive mode unknown: the form&apos;s closed circuit mode is kept.</source>
         <translation>Mode de plongée inconnu : le mode circuit fermé du formulaire est conservé.</translation>
     </message>
@@ -1851,6 +1847,10 @@
     <message>
         <source>Check updates: a check is already under way; its results follow.</source>
         <translation>Rechercher des mises à jour : une recherche est déjà en cours ; ses résultats suivent.</translation>
+    </message>
+    <message>
+        <source>it is not a complete, well-formed XML file (the fault is at line %1)</source>
+        <translation>ce n&apos;est pas un fichier XML complet et bien formé (l&apos;erreur se trouve à la ligne %1)</translation>
     </message>
 </context>
 </TS>

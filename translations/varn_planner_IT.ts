@@ -1545,10 +1545,6 @@
         <translation>i suoi elementi sono annidati oltre %1 livelli</translation>
     </message>
     <message>
-        <source>it is not a complete, well-formed XML file</source>
-        <translation>non è un file XML completo e ben formato</translation>
-    </message>
-    <message>
         <source>Dive mode unknown: the form&apos;s closed circuit mode is kept.</source>
         <translation>Modalità di immersione sconosciuta: resta il circuito chiuso impostato nel modulo.</translation>
     </message>
@@ -1851,6 +1847,10 @@
     <message>
         <source>Check updates: a check is already under way; its results follow.</source>
         <translation>Cerca aggiornamenti: una ricerca è già in corso; i suoi risultati seguiranno.</translation>
+    </message>
+    <message>
+        <source>it is not a complete, well-formed XML file (the fault is at line %1)</source>
+        <translation>non è un file XML completo e ben formato (l&apos;errore è alla riga %1)</translation>
     </message>
 </context>
 </TS>
