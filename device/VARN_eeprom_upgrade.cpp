@@ -41,17 +41,11 @@ QDeadlineTimer blocksDeadline(int blocks)
     return deadlineIn(int(std::ceil(blocks * (BLOCK_LINE_MS + 3 * BLOCK_PAUSE_MS * pauseScale))));
 }
 
-// Reads and drops what the boot loader still sends until the line is silent for a read timeout.
-// A boot loader left waiting by an upgrade that was cut off answers the first sync as well:
-// its second "WK" may still be on its way when the sync has been read. Bounded in time, so that
-// a line that never falls silent cannot hold the upgrade: the blocks' answers judge it then.
-void skipUntilSilent(int fd)
-{
-    const QDeadlineTimer deadline(1000);
-    unsigned char byte;
-    while (receiveBytes(fd, &byte, 1, deadline)) {
-    }
-}
+// A boot loader left waiting by an upgrade that was cut off answers the first sync as well: its
+// second "WK" may still be on its way when the sync has been read. Dropped until the line is
+// silent, within a second, so that a line that never falls silent cannot hold the upgrade: the
+// blocks' answers judge it then.
+const int SYNC_SILENCE_MS = 1000;
 
 // Sends the block at address and waits for the boot loader's 'K'.
 void writeBlock(int fd, const unsigned char* image, int address, const QDeadlineTimer& deadline)
@@ -186,7 +180,7 @@ void VARN_eeprom::upgrade(const QString& port, unsigned char* image, int size, b
         closePort(fd);
         throw "Cannot sync firmware upgrade";
     }
-    skipUntilSilent(fd);
+    dropUntilSilent(fd, QDeadlineTimer(0), QDeadlineTimer(SYNC_SILENCE_MS));
 
     const int blocks = size / BLOCK_SIZE;
     QDeadlineTimer deadline = blocksDeadline(blocks);
