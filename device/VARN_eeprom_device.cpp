@@ -105,15 +105,14 @@ void readImage(VARN_eeprom& image, const QString& port)
         const int fd = openPort(port);
         // The window shows its last line ("Connecting") before the computer is asked anything.
         processEvents(deadline);
-        // Whatever comes meanwhile answers nothing that this attempt asks.
-        if (!dropUntilSilent(fd, answerDue, deadline)) {
-            closePort(fd);
-            break;
-        }
         VARN_eeprom received = image;
-        Read read = readBanks(fd, received, deadline, answerDue);
-        if (read == Read::Complete && !lineStaysSilent(fd))
-            read = Read::Garbled;
+        Read read = Read::Unanswered;
+        // Whatever comes meanwhile answers nothing that this attempt asks.
+        if (dropUntilSilent(fd, answerDue, deadline)) {
+            read = readBanks(fd, received, deadline, answerDue);
+            if (read == Read::Complete && !lineStaysSilent(fd))
+                read = Read::Garbled;
+        }
         closePort(fd);
         if (read == Read::Complete) {
             received.check();
