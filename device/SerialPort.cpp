@@ -1,6 +1,7 @@
 #include "SerialPort.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QThread>
 
 #include <cerrno>
@@ -19,7 +20,56 @@ namespace {
 bool operationRunning = false;
 // A read gives up after this much silence (VTIME).
 const int READ_TIMEOUT_MS = 200;
+// The longest that a wait of the link leaves the window unserved.
+const int SERVE_MS = 100;
+QElapsedTimer sinceServed;
+
+void serveWhenDue(QDeadlineTimer& deadline)
+{
+    if (!sinceServed.isValid() || sinceServed.hasExpired(SERVE_MS))
+        processEvents(deadline);
 }
+
+// The longest that a wait may block before the window is due again, within limit (ms).
+int sliceOf(qint64 limit)
+{
+    const qint64 serve = sinceServed.isValid() ? qMax(SERVE_MS - sinceServed.elapsed(), qint64(0)) : 0;
+    return int(limit < 0 ? serve : qMin(limit, serve));
+}
+
+enum class Input { Ready, None, Failed };
+
+// Waits up to milliseconds for input to read.
+Input waitForInput(int fd, int milliseconds)
+{
+    for (;;) {
+        pollfd line = {fd, POLLIN, 0};
+        const int ready = poll(&line, 1, milliseconds);
+        if (ready < 0 && errno == EINTR)
+            continue;
+        if (ready == 0)
+            return Input::None;
+        return ready > 0 && (line.revents & POLLIN) ? Input::Ready : Input::Failed;
+    }
+}
+
+// Reads what has come; the number of bytes, or 0 on a read error or a hang-up.
+ssize_t readInput(int fd, unsigned char* buffer, int n)
+{
+    for (;;) {
+        const ssize_t got = ::read(fd, buffer, size_t(n));
+        if (got < 0 && errno == EINTR)
+            continue;
+        return got < 0 ? 0 : got;
+    }
+}
+
+// The shortest of the times left, in ms; each is -1 when it never ends.
+qint64 shortest(qint64 a, qint64 b)
+{
+    return a < 0 ? b : b < 0 ? a : qMin(a, b);
+}
+} // namespace
 
 int openPort(const QString& port)
 {
@@ -72,20 +122,35 @@ bool sendBytes(int fd, const char* data, int n)
     return true;
 }
 
-bool receiveBytes(int fd, unsigned char* buffer, int n, const QDeadlineTimer& deadline)
+bool receiveBytes(int fd, unsigned char* buffer, int n, QDeadlineTimer& deadline)
 {
+    QDeadlineTimer silent(READ_TIMEOUT_MS, Qt::PreciseTimer);
     while (n > 0) {
         if (deadline.hasExpired())
             return false;
-        const ssize_t got = ::read(fd, buffer, size_t(n));
-        if (got < 0 && errno == EINTR)
+        serveWhenDue(deadline);
+        const Input input = waitForInput(fd, sliceOf(shortest(silent.remainingTime(), deadline.remainingTime())));
+        if (input == Input::Failed)
+            return false;
+        if (input == Input::None) {
+            if (silent.hasExpired())
+                return false;
             continue;
-        if (got <= 0)
+        }
+        const ssize_t got = readInput(fd, buffer, n);
+        if (got == 0)
             return false;
         buffer += got;
         n -= int(got);
+        silent.setRemainingTime(READ_TIMEOUT_MS, Qt::PreciseTimer);
     }
     return true;
+}
+
+bool receiveBytes(int fd, unsigned char* buffer, int n)
+{
+    QDeadlineTimer never(QDeadlineTimer::Forever);
+    return receiveBytes(fd, buffer, n, never);
 }
 
 void discardInput(int fd)
@@ -93,31 +158,29 @@ void discardInput(int fd)
     tcflush(fd, TCIFLUSH);
 }
 
-bool dropUntilSilent(int fd, const QDeadlineTimer& notBefore, const QDeadlineTimer& deadline)
+Silence dropUntilSilent(int fd, const QDeadlineTimer& notBefore, QDeadlineTimer& deadline, int owed)
 {
     QDeadlineTimer silent(READ_TIMEOUT_MS, Qt::PreciseTimer);
+    int dropped = 0;
     for (;;) {
-        const qint64 wait = qMax(silent.remainingTime(), notBefore.remainingTime());
+        const bool answered = owed >= 0 && dropped == owed;
+        const qint64 wait = answered ? silent.remainingTime() : qMax(silent.remainingTime(), notBefore.remainingTime());
         if (wait == 0)
-            return true;
-        const qint64 left = deadline.remainingTime();
-        if (left == 0)
-            return false;
-        pollfd line = {fd, POLLIN, 0};
-        const int ready = poll(&line, 1, int(left < 0 ? wait : qMin(wait, left)));
-        if (ready < 0 && errno == EINTR)
+            return Silence::Reached;
+        if (deadline.hasExpired())
+            return dropped > 0 && !silent.hasExpired() ? Silence::Talking : Silence::OutOfTime;
+        serveWhenDue(deadline);
+        const Input input = waitForInput(fd, sliceOf(shortest(wait, deadline.remainingTime())));
+        if (input == Input::Failed)
+            return Silence::LineFailed;
+        if (input == Input::None)
             continue;
-        if (ready < 0 || (ready > 0 && !(line.revents & POLLIN)))
-            return false;
-        if (ready == 0)
-            continue;
-        unsigned char dropped[256];
-        const ssize_t got = ::read(fd, dropped, sizeof dropped);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got <= 0)
-            return false;
-        silent.setPreciseRemainingTime(0, READ_TIMEOUT_MS * 1000000LL, Qt::PreciseTimer);
+        unsigned char bytes[256];
+        const ssize_t got = readInput(fd, bytes, sizeof bytes);
+        if (got == 0)
+            return Silence::LineFailed;
+        dropped += int(got);
+        silent.setRemainingTime(READ_TIMEOUT_MS, Qt::PreciseTimer);
     }
 }
 
@@ -130,16 +193,38 @@ void closePort(int fd)
     ::close(fd);
 }
 
+void pause(int milliseconds, QDeadlineTimer& deadline)
+{
+    QDeadlineTimer over;
+    over.setPreciseRemainingTime(0, qint64(milliseconds * 1000000.0 * pauseScale), Qt::PreciseTimer);
+    for (;;) {
+        serveWhenDue(deadline);
+        const qint64 left = over.remainingTimeNSecs();
+        if (left <= 0)
+            return;
+        QThread::usleep((unsigned long)(qMin(left, sliceOf(-1) * 1000000LL) / 1000));
+    }
+}
+
 void pause(int milliseconds)
 {
-    QThread::usleep((unsigned long)(milliseconds * 1000.0 * pauseScale));
+    QDeadlineTimer never(QDeadlineTimer::Forever);
+    pause(milliseconds, never);
 }
 
 void processEvents(QDeadlineTimer& deadline)
 {
     const qint64 left = deadline.remainingTimeNSecs();
     QCoreApplication::processEvents();
-    deadline.setPreciseRemainingTime(0, left);
+    if (!deadline.isForever())
+        deadline.setPreciseRemainingTime(0, left, Qt::PreciseTimer);
+    sinceServed.start();
+}
+
+void processEvents()
+{
+    QDeadlineTimer never(QDeadlineTimer::Forever);
+    processEvents(never);
 }
 
 QDeadlineTimer deadlineIn(int milliseconds)

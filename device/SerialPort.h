@@ -16,20 +16,30 @@ int openPort(const QString& port);
 bool sendBytes(int fd, const char* data, int n);
 // Reads exactly n bytes; false on a read error, after 0.2 s without a byte, or once the
 // deadline has passed (a computer that trickles its answer must not hold the window forever).
-// Bytes read before a failure stay in the buffer.
-bool receiveBytes(int fd, unsigned char* buffer, int n,
-                  const QDeadlineTimer& deadline = QDeadlineTimer(QDeadlineTimer::Forever));
+// Bytes read before a failure stay in the buffer. The window is served while it waits.
+bool receiveBytes(int fd, unsigned char* buffer, int n, QDeadlineTimer& deadline);
+bool receiveBytes(int fd, unsigned char* buffer, int n);
 // Drops whatever the computer sent that nobody has read: stray bytes must not pass for an answer.
 void discardInput(int fd);
+// How a wait for a silent line ended.
+enum class Silence {
+    Reached,
+    Talking,    // the deadline passed while bytes kept coming: something talks on the line
+    OutOfTime,  // the deadline passed on a silent line
+    LineFailed, // a read error or a hang-up
+};
 // Reads and drops what comes until the line has been silent for a read timeout (0.2 s), and
-// not before notBefore has expired; false on a read error, a hang-up, or once the deadline
-// has passed.
-bool dropUntilSilent(int fd, const QDeadlineTimer& notBefore, const QDeadlineTimer& deadline);
+// not before notBefore has expired. owed is the length of an answer that may still come late:
+// once exactly that many bytes have come, it has, and silence alone ends the wait; -1 when
+// that is not known. The window is served while it waits.
+Silence dropUntilSilent(int fd, const QDeadlineTimer& notBefore, QDeadlineTimer& deadline, int owed = -1);
 // Gives up the exclusive use of the terminal and closes it; -1 is no port.
 void closePort(int fd);
 
-// The fixed pauses between exchanges with the dive computer.
+// The fixed pauses between exchanges with the dive computer. The window is served meanwhile;
+// its time counts against deadline no more than elsewhere.
 void pause(int milliseconds);
+void pause(int milliseconds, QDeadlineTimer& deadline);
 
 // For tests only: every pause lasts this multiple of its time. The program never changes it.
 extern double pauseScale;
@@ -43,7 +53,9 @@ extern double deadlineScale;
 
 // Lets the window work while an operation runs against its deadline. The time the window takes
 // (a message box the diver leaves open, say) is not the computer's: the deadline waits meanwhile.
+// Every wait of the link does this at least every 0.1 s.
 void processEvents(QDeadlineTimer& deadline);
+void processEvents();
 
 // Held for the whole of one device operation. The operations process events while they run,
 // so the user can start a second one; it is refused instead of mixing its bytes into the line.

@@ -1,7 +1,6 @@
 #include "SerialPort.h"
 #include "VARN_eeprom.h"
 
-#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDateTime>
 #include <QImage>
@@ -48,37 +47,51 @@ bool hasBank2(const VARN_eeprom& image)
     return image.firmwareMajor > 2 || (image.firmwareMajor == 2 && image.firmwareMinor >= 22);
 }
 
-// A computer slow to wake may answer a read after the read has given up on it. Until this long
-// after the last command, bytes on the line may still be that answer: the next attempt's first
-// command must not be asked before, or the late answer would pass for its own. One of the fixed
-// pauses: tests that scale them scale this one too.
-const int LATE_ANSWER_MS = 700;
+// A computer slow to wake may answer a read up to 2 s after the read has given up on it. Until
+// then, bytes on the line may still be that answer: the next command must not be asked before,
+// or the late answer would pass for its own. One of the fixed pauses: tests that scale them
+// scale this one too.
+const int LATE_ANSWER_MS = 2200;
+
+// The rest of the answer to the last bank read, should that read have given up on it: its
+// length (-1 when not known) and when it can no longer come. It belongs to the line, not to one
+// download: a download that fails leaves it to the next.
+struct OwedAnswer {
+    int bytes = 0;
+    QDeadlineTimer until = QDeadlineTimer(0);
+};
+OwedAnswer owed;
 
 // How a read ended. A computer that sends something, but not the bank it was asked for, did
 // answer: the diver has another fault to look for than one that stays silent.
 enum class Read { Complete, Unanswered, Garbled };
 
-Read readBank(int fd, char command, ubyte* bank, const QDeadlineTimer& deadline, QDeadlineTimer& answerDue)
+Read readBank(int fd, char command, ubyte* bank, QDeadlineTimer& deadline)
 {
     if (!sendBytes(fd, &command, 1))
         return Read::Unanswered;
-    answerDue = QDeadlineTimer(qint64(LATE_ANSWER_MS * pauseScale), Qt::PreciseTimer);
+    owed = {BANK_SIZE, QDeadlineTimer(qint64(LATE_ANSWER_MS * pauseScale), Qt::PreciseTimer)};
     if (!receiveBytes(fd, bank, 1, deadline))
         return Read::Unanswered;
-    return receiveBytes(fd, bank + 1, BANK_SIZE - 1, deadline) ? Read::Complete : Read::Garbled;
+    if (!receiveBytes(fd, bank + 1, BANK_SIZE - 1, deadline)) {
+        owed.bytes = -1;
+        return Read::Garbled;
+    }
+    owed.bytes = 0;
+    return Read::Complete;
 }
 
 // One download attempt into image; the port stays open.
-Read readBanks(int fd, VARN_eeprom& image, const QDeadlineTimer& deadline, QDeadlineTimer& answerDue)
+Read readBanks(int fd, VARN_eeprom& image, QDeadlineTimer& deadline)
 {
     ubyte* bytes = image.bytes();
-    Read read = readBank(fd, READ_BANK0, bytes, deadline, answerDue);
+    Read read = readBank(fd, READ_BANK0, bytes, deadline);
     if (read == Read::Complete)
-        read = readBank(fd, READ_BANK1, bytes + BANK_SIZE, deadline, answerDue);
+        read = readBank(fd, READ_BANK1, bytes + BANK_SIZE, deadline);
     if (read != Read::Complete)
         return read;
     if (hasBank2(image))
-        return readBank(fd, READ_BANK2, bytes + 2 * BANK_SIZE, deadline, answerDue);
+        return readBank(fd, READ_BANK2, bytes + 2 * BANK_SIZE, deadline);
     // Without a third bank the computer runs custom functions 64..95 at their defaults.
     for (int n = 64; n < CF_COUNT; ++n)
         image.cf(n).value = image.cf(n).defaultValue;
@@ -98,20 +111,36 @@ bool lineStaysSilent(int fd)
 void readImage(VARN_eeprom& image, const QString& port)
 {
     QDeadlineTimer deadline = deadlineIn(DOWNLOAD_DEADLINE_MS);
-    // When the answer to the last command can no longer come; nothing was asked yet.
-    QDeadlineTimer answerDue(0);
     bool garbled = false;
+    bool talking = false;
+    // Whether the attempt before left the line silent, with nothing more to come.
+    bool lineClear = false;
     for (int attempt = 0; attempt < DOWNLOAD_ATTEMPTS && !deadline.hasExpired(); ++attempt) {
+        if (attempt > 0)
+            pause(200, deadline);
         const int fd = openPort(port);
         // The window shows its last line ("Connecting") before the computer is asked anything.
         processEvents(deadline);
         VARN_eeprom received = image;
         Read read = Read::Unanswered;
-        // Whatever comes meanwhile answers nothing that this attempt asks.
-        if (dropUntilSilent(fd, answerDue, deadline)) {
-            read = readBanks(fd, received, deadline, answerDue);
+        // Whatever comes meanwhile answers nothing that this attempt asks: it may be what an
+        // earlier download left owing.
+        Silence silence = lineClear ? Silence::Reached : dropUntilSilent(fd, owed.until, deadline, owed.bytes);
+        lineClear = false;
+        if (silence == Silence::Reached) {
+            owed = OwedAnswer();
+            read = readBanks(fd, received, deadline);
             if (read == Read::Complete && !lineStaysSilent(fd))
                 read = Read::Garbled;
+            // What is still owed is waited for on this line, where every byte of it counts:
+            // opening the port again drops what came meanwhile, and only the whole wait until
+            // it can no longer come would be left.
+            if (read != Read::Complete) {
+                silence = dropUntilSilent(fd, owed.until, deadline, owed.bytes);
+                lineClear = silence == Silence::Reached;
+                if (lineClear)
+                    owed = OwedAnswer();
+            }
         }
         closePort(fd);
         if (read == Read::Complete) {
@@ -120,10 +149,11 @@ void readImage(VARN_eeprom& image, const QString& port)
             return;
         }
         garbled = garbled || read == Read::Garbled;
-        pause(200);
+        talking = talking || silence == Silence::Talking;
     }
-    // A computer that trickles its answer until the time is up did not garble it.
-    if (garbled && !deadline.hasExpired())
+    // A computer that trickles its answer until the time is up did not garble it; a line on
+    // which something never stops talking did.
+    if (talking || (garbled && !deadline.hasExpired()))
         throw "Downloading VARN configuration: garbled answer";
     throw "Downloading VARN configuration";
 }
@@ -135,13 +165,13 @@ enum class Write { Done, Failed, OutOfTime };
 // settingsSent is set before the first of them goes out.
 Write writeBank(int fd, char command, const ubyte* bank, bool& settingsSent)
 {
-    const QDeadlineTimer deadline = deadlineIn(BANK_WRITE_DEADLINE_MS);
+    QDeadlineTimer deadline = deadlineIn(BANK_WRITE_DEADLINE_MS);
     const auto failed = [&deadline] { return deadline.hasExpired() ? Write::OutOfTime : Write::Failed; };
     // An answer left over from the bank before must not pass for the echo.
     discardInput(fd);
     if (!sendBytes(fd, &command, 1))
         return failed();
-    pause(1);
+    pause(1, deadline);
     ubyte echo;
     if (!receiveBytes(fd, &echo, 1, deadline) || echo != ubyte(command))
         return failed();
@@ -161,12 +191,12 @@ Write writeBanks(int fd, const VARN_eeprom& image, bool& settingsSent)
     if (written != Write::Done)
         return written;
     pause(1000);
-    QCoreApplication::processEvents();
+    processEvents();
     written = writeBank(fd, WRITE_BANK1, bytes + BANK_SIZE, settingsSent);
     if (written != Write::Done)
         return written;
     pause(1000);
-    QCoreApplication::processEvents();
+    processEvents();
     return hasBank2(image) ? writeBank(fd, WRITE_BANK2, bytes + 2 * BANK_SIZE, settingsSent) : Write::Done;
 }
 
@@ -181,7 +211,6 @@ QRgb widen(int high, int low)
 }
 
 // The run-length encoded screen, column by column; a run never reaches into the next column.
-// The window works between the runs: a whole screen may take seconds.
 bool decodeScreen(int fd, QImage& screen, QDeadlineTimer& deadline)
 {
     for (int x = 0; x < SCREEN_WIDTH; ++x) {
@@ -189,7 +218,6 @@ bool decodeScreen(int fd, QImage& screen, QDeadlineTimer& deadline)
         QRgb colour = qRgb(0, 0, 0);
         for (int y = 0; y < SCREEN_HEIGHT; ++y) {
             if (run == 0) {
-                processEvents(deadline);
                 ubyte control;
                 if (!receiveBytes(fd, &control, 1, deadline))
                     return false;
@@ -237,7 +265,7 @@ void VARN_eeprom::upload(const QString& port, bool* settingsSent)
     Write written = Write::Failed;
     for (int attempt = 0; attempt < UPLOAD_ATTEMPTS && written == Write::Failed; ++attempt) {
         fd = openPort(port);
-        QCoreApplication::processEvents();
+        processEvents();
         written = writeBanks(fd, reference, *settingsSent);
         if (written != Write::Done)
             closePort(fd);
@@ -245,12 +273,12 @@ void VARN_eeprom::upload(const QString& port, bool* settingsSent)
     if (written != Write::Done)
         throw "Uploading VARN configuration";
     closePort(fd);
-    QCoreApplication::processEvents();
+    processEvents();
     pause(1000);
 
     VARN_eeprom readBack;
     readImage(readBack, port);
-    QCoreApplication::processEvents();
+    processEvents();
     // A computer without the third bank neither stores nor sends it back.
     const size_t compared = hasBank2(reference) ? sizeof(VARN_eeprom) : 2 * BANK_SIZE;
     if (std::memcmp(reference.bytes(), readBack.bytes(), compared) != 0)
@@ -262,7 +290,7 @@ void VARN_eeprom::setDateTime(const QString& port, const QDateTime& when)
 {
     ExclusiveOperation operation;
     const int fd = openPort(port);
-    QCoreApplication::processEvents();
+    processEvents();
 
     const QDate date = when.date();
     const QTime time = when.time();
@@ -277,7 +305,7 @@ void VARN_eeprom::setDateTime(const QString& port, const QDateTime& when)
     closePort(fd);
     if (!sent)
         throw "Sync failed";
-    QCoreApplication::processEvents();
+    processEvents();
 }
 
 QImage VARN_eeprom::dumpScreen(const QString& port) const
@@ -292,7 +320,7 @@ QImage VARN_eeprom::dumpScreen(const QString& port) const
             closePort(fd);
             continue;
         }
-        pause(10);
+        pause(10, deadline);
         ubyte echo;
         if (!receiveBytes(fd, &echo, 1, deadline) || echo != ubyte(SCREEN_DUMP)) {
             closePort(fd);

@@ -48,7 +48,7 @@ QDeadlineTimer blocksDeadline(int blocks)
 const int SYNC_SILENCE_MS = 1000;
 
 // Sends the block at address and waits for the boot loader's 'K'.
-void writeBlock(int fd, const unsigned char* image, int address, const QDeadlineTimer& deadline)
+void writeBlock(int fd, const unsigned char* image, int address, QDeadlineTimer& deadline)
 {
     const char header[4] = {char((address >> 16) & 0x1F), char((address >> 8) & 0xFF), char(address & 0xFF),
                             char(BLOCK_SIZE)};
@@ -70,7 +70,7 @@ void writeBlock(int fd, const unsigned char* image, int address, const QDeadline
         closePort(fd);
         throw "Write failed";
     }
-    pause(BLOCK_PAUSE_MS);
+    pause(BLOCK_PAUSE_MS, deadline);
     unsigned char reply;
     if (!receiveBytes(fd, &reply, 1, deadline) || reply != 'K') {
         std::snprintf(badChecksumText, sizeof badChecksumText, "Bad checksum at 0x%06X", address);
@@ -156,7 +156,7 @@ void VARN_eeprom::upgrade(const QString& port, unsigned char* image, int size, b
     std::memcpy(image, byteCode, 8);
 
     const int fd = openPort(port);
-    QCoreApplication::processEvents();
+    processEvents();
     if (!sendBytes(fd, &BOOT_SYNC, 1)) {
         closePort(fd);
         throw "Cannot start firmware upgrade";
@@ -167,7 +167,7 @@ void VARN_eeprom::upgrade(const QString& port, unsigned char* image, int size, b
     bool synced = false;
     for (int attempt = 1; attempt <= SYNC_ATTEMPTS && !synced; ++attempt) {
         waiting.show(waitingText(attempt));
-        QCoreApplication::processEvents();
+        processEvents();
         if (!sendBytes(fd, &BOOT_SYNC, 1)) {
             closePort(fd);
             throw "Write failed";
@@ -180,7 +180,8 @@ void VARN_eeprom::upgrade(const QString& port, unsigned char* image, int size, b
         closePort(fd);
         throw "Cannot sync firmware upgrade";
     }
-    dropUntilSilent(fd, QDeadlineTimer(0), QDeadlineTimer(SYNC_SILENCE_MS));
+    QDeadlineTimer silenceDeadline(SYNC_SILENCE_MS, Qt::PreciseTimer);
+    dropUntilSilent(fd, QDeadlineTimer(0), silenceDeadline);
 
     const int blocks = size / BLOCK_SIZE;
     QDeadlineTimer deadline = blocksDeadline(blocks);

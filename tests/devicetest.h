@@ -5,6 +5,7 @@
 #include "SerialPort.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QTimer>
 #include <functional>
 
@@ -56,6 +57,31 @@ public:
 
 private:
     QTimer timer;
+};
+
+// The window's work while a device operation runs: a timer due every 20 ms notes the longest
+// time that it had to wait for the event loop, from its start until longest() is asked.
+class WindowGaps {
+public:
+    WindowGaps()
+    {
+        timer.setInterval(20);
+        QObject::connect(&timer, &QTimer::timeout, [this] { note(); });
+        clock.start();
+        timer.start();
+    }
+    qint64 longest()
+    {
+        note();
+        return worst;
+    }
+
+private:
+    void note() { worst = qMax(worst, clock.restart()); }
+
+    QTimer timer;
+    QElapsedTimer clock;
+    qint64 worst = 0;
 };
 
 #endif

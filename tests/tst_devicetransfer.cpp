@@ -17,6 +17,12 @@ using Fault = DiveComputerEmulator::Fault;
 Q_DECLARE_METATYPE(DiveComputerEmulator::Fault)
 
 namespace {
+// What is wrong with the line while the window's work is timed.
+enum class Line { Silent, Talking, Trickled, LateAnswers };
+}
+Q_DECLARE_METATYPE(Line)
+
+namespace {
 
 QByteArray raw(const VARN_eeprom& image)
 {
@@ -133,6 +139,7 @@ private slots:
     void windowTimeIsNotTheComputers();
     void lateAnswers_data();
     void lateAnswers();
+    void lateAnswerAfterAFailedDownload();
     void trickle_data();
     void trickle();
     void pauses();
@@ -140,6 +147,8 @@ private slots:
     void portFailures();
     void secondOperationRefused_data();
     void secondOperationRefused();
+    void windowServed_data();
+    void windowServed();
 
 private:
     // Pauses of the program times this; a few tests run at the real pauses.
@@ -517,24 +526,33 @@ void TestDeviceTransfer::lateAnswers_data()
     QTest::addColumn<int>("operation");
     QTest::addColumn<int>("commandsBefore");
     QTest::addColumn<QVector<int>>("delays");
+    QTest::addColumn<bool>("mayRunOutOfTime");
     // Each bank read of the download (or of the upload's first read, or of its read-back) is
     // answered that many ms late, in the order asked; an answer later than the read timeout
     // comes after its attempt has given up.
-    const QVector<QVector<int>> patterns = {
+    const QVector<QVector<int>> download = {
         {420, 0, 250}, {250, 0, 250}, {350, 0, 250}, {500, 0, 250}, {600, 0, 250}, {630, 0, 250}, {600},
         {0, 600},      {0, 0, 600},   {0, 420, 0, 250}, {300, 300, 300, 300, 300}, {100, 100, 100},
+        // Up to nearly 2 s late, past where the wait for a late answer once ended (0.7 s).
+        {720, 0, 250}, {1900, 0, 250}, {0, 800, 0, 0, 324}, {0, 1000, 0, 300},
     };
     // The upload reads as the download does: the patterns that fooled it, for both its reads.
-    const QVector<QVector<int>> uploadPatterns = {{420, 0, 250}, {600, 0, 250}, {0, 420, 0, 250}, {0, 0, 600}};
+    const QVector<QVector<int>> firstRead = {{420, 0, 250}, {600, 0, 250}, {0, 420, 0, 250}, {0, 0, 600},
+                                             {898, 0, 504, 0}};
+    const QVector<QVector<int>> readBack = {{420, 0, 250}, {600, 0, 250}, {0, 420, 0, 250}, {0, 0, 600},
+                                            {0, 0, 1250}};
     const char* const operations[] = {"download", "upload, first read", "upload, read-back"};
     for (int operation = 0; operation < 3; ++operation)
-        for (const QVector<int>& delays : operation == 0 ? patterns : uploadPatterns) {
+        for (const QVector<int>& delays : operation == 0 ? download : operation == 1 ? firstRead : readBack) {
             QStringList shown;
             for (int delay : delays)
                 shown << QString::number(delay);
             QTest::addRow("%s, %s ms", operations[operation], qPrintable(shown.join(' ')))
-                << operation << (operation == 2 ? 6 : 0) << delays;
+                << operation << (operation == 2 ? 6 : 0) << delays << false;
         }
+    // So many late answers that the download may run out of time first.
+    QTest::newRow("download, 335 1557 1649 0 601 1806 ms")
+        << 0 << 0 << QVector<int>({335, 1557, 1649, 0, 601, 1806}) << true;
 }
 
 // A computer slow to wake: however late its answers come, a download returns its exact image or
@@ -544,6 +562,7 @@ void TestDeviceTransfer::lateAnswers()
     QFETCH(int, operation);
     QFETCH(int, commandsBefore);
     QFETCH(QVector<int>, delays);
+    QFETCH(bool, mayRunOutOfTime);
     ScaledPauses real(1.0);
     DiveComputerEmulator computer;
     const VARN_eeprom device = lateWakingComputer();
@@ -560,6 +579,11 @@ void TestDeviceTransfer::lateAnswers()
             image.upload(computer.portPath());
     });
     QCOMPARE(openDescriptors(), descriptors);
+    if (mayRunOutOfTime && text == "Downloading VARN configuration") {
+        QCOMPARE(raw(image), raw(user));
+        QCOMPARE(raw(computer.image()), raw(device));
+        return;
+    }
     // The delays end: the attempts that follow them are answered as they should be.
     QCOMPARE(text, QString());
     if (operation == 0) {
@@ -568,6 +592,25 @@ void TestDeviceTransfer::lateAnswers()
         QCOMPARE(raw(computer.image()), written(device, user, 3));
         QCOMPARE(raw(image), raw(computer.image()));
     }
+}
+
+// A download runs out of time while an answer is still on its way, and the diver tries again at
+// once: that answer is not the new download's.
+void TestDeviceTransfer::lateAnswerAfterAFailedDownload()
+{
+    ScaledPauses real(1.0);
+    DiveComputerEmulator computer;
+    const VARN_eeprom device = lateWakingComputer();
+    computer.setImage(device);
+    computer.setReadDelays({0, 1100, 0, 300});
+    VARN_eeprom image;
+    {
+        ScaledDeadlines deadlines(0.1);
+        QCOMPARE(thrownText([&] { image.download(computer.portPath()); }),
+                 QString("Downloading VARN configuration"));
+    }
+    QCOMPARE(thrownText([&] { image.download(computer.portPath()); }), QString());
+    QCOMPARE(raw(image), raw(device));
 }
 
 void TestDeviceTransfer::trickle_data()
@@ -741,4 +784,65 @@ void TestDeviceTransfer::secondOperationRefused()
 }
 
 QTEST_MAIN(TestDeviceTransfer)
+void TestDeviceTransfer::windowServed_data()
+{
+    QTest::addColumn<int>("operation");
+    QTest::addColumn<Line>("line");
+    QTest::addColumn<int>("commandsBefore");
+    QTest::addColumn<double>("deadlines");
+    QTest::addColumn<QString>("text");
+    const QString unanswered = "Downloading VARN configuration";
+    // Those that run until the deadline at a tenth of the program's: 1 s for a download, 1.5 s
+    // for a bank written.
+    QTest::newRow("download, silent computer") << 0 << Line::Silent << 0 << 0.1 << unanswered;
+    QTest::newRow("download, another device talks on the line")
+        << 0 << Line::Talking << 0 << 0.1 << unanswered + ": garbled answer";
+    QTest::newRow("download, trickled answer") << 0 << Line::Trickled << 0 << 0.1 << unanswered;
+    QTest::newRow("download, late answers") << 0 << Line::LateAnswers << 0 << 1.0 << QString();
+    QTest::newRow("upload, trickled bank write")
+        << 1 << Line::Trickled << 3 << 0.1 << QString("Uploading VARN configuration");
+}
+
+// The window is served while the link waits on the computer, whatever the computer does: the
+// link's waits serve it every 0.1 s, and its pauses too.
+void TestDeviceTransfer::windowServed()
+{
+    QFETCH(int, operation);
+    QFETCH(Line, line);
+    QFETCH(int, commandsBefore);
+    QFETCH(double, deadlines);
+    QFETCH(QString, text);
+    ScaledPauses real(1.0);
+    ScaledDeadlines scaled(deadlines);
+    DiveComputerEmulator computer;
+    computer.setImage(lateWakingComputer());
+    AfterCommands fault(computer, commandsBefore, [&] {
+        switch (line) {
+        case Line::Silent:
+            computer.setFault(Fault::Silent);
+            break;
+        case Line::Talking:
+            computer.talk(5);
+            break;
+        case Line::Trickled:
+            computer.setFault(Fault::Trickle, 50);
+            break;
+        case Line::LateAnswers:
+            computer.setReadDelays({720, 0, 250});
+            break;
+        }
+    });
+    VARN_eeprom image = userImage();
+    WindowGaps window;
+    QCOMPARE(thrownText([&] {
+                 if (operation == 0)
+                     image.download(computer.portPath());
+                 else
+                     image.upload(computer.portPath());
+             }),
+             text);
+    const qint64 longest = window.longest();
+    QVERIFY2(longest <= 250, qPrintable(QString("%1 ms").arg(longest)));
+}
+
 #include "tst_devicetransfer.moc"

@@ -139,8 +139,11 @@ void TestFirmwareUpgrade::completeUpgrade()
     QVERIFY(original.count('\xC1') > 100);
     QByteArray image = original;
     const int descriptors = openDescriptors();
+    WindowGaps window;
     VARN_eeprom::upgrade(computer.portPath(), bytes(image), image.size());
     QCOMPARE(openDescriptors(), descriptors);
+    // The window is served in the pauses of the sync and the blocks too.
+    QVERIFY2(window.longest() <= 250, qPrintable(QString("%1 ms").arg(window.longest())));
 
     const QByteArray expected = patched(original);
     QCOMPARE(image, expected);

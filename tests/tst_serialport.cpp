@@ -17,6 +17,7 @@
 #include <unistd.h>
 
 using namespace SerialPort;
+Q_DECLARE_METATYPE(SerialPort::Silence)
 
 namespace {
 
@@ -111,6 +112,8 @@ private slots:
     void dropUntilSilent_data();
     void dropUntilSilent();
     void sendFailsOnDeadLine();
+    void waitsServeTheWindow_data();
+    void waitsServeTheWindow();
     void readRetriedAfterSignal();
     void writeRetriedAfterSignal();
 };
@@ -262,7 +265,8 @@ void TestSerialPort::receiveStopsAtDeadline()
     unsigned char buffer[100];
     QElapsedTimer elapsed;
     elapsed.start();
-    const bool received = receiveBytes(fd, buffer, 100, QDeadlineTimer(300));
+    QDeadlineTimer deadline(300);
+    const bool received = receiveBytes(fd, buffer, 100, deadline);
     const qint64 took = elapsed.elapsed();
     stop.storeRelease(1);
     farEnd->wait();
@@ -294,14 +298,25 @@ void TestSerialPort::dropUntilSilent_data()
     QTest::addColumn<int>("bytes");
     QTest::addColumn<int>("notBefore");
     QTest::addColumn<int>("deadline");
+    QTest::addColumn<int>("owed");
     QTest::addColumn<bool>("hangUp");
-    QTest::addColumn<bool>("silent");
+    QTest::addColumn<Silence>("silence");
     QTest::addColumn<int>("atLeast");
+    QTest::addColumn<int>("atMost");
     // A byte every 50 ms from the far end; -1 bytes: without end. Times in ms, -1: none.
-    QTest::newRow("bytes for a while, then silence") << 10 << 0 << -1 << false << true << 450 + 200;
-    QTest::newRow("silent, until the late answers are over") << 0 << 600 << -1 << false << true << 600;
-    QTest::newRow("bytes without end") << -1 << 0 << 300 << false << false << 300;
-    QTest::newRow("hung up") << 0 << 5000 << -1 << true << false << 0;
+    QTest::newRow("bytes for a while, then silence") << 10 << 0 << -1 << -1 << false << Silence::Reached << 450 + 200
+                                                     << -1;
+    QTest::newRow("silent, until the late answers are over")
+        << 0 << 600 << -1 << -1 << false << Silence::Reached << 600 << -1;
+    QTest::newRow("bytes without end") << -1 << 0 << 300 << -1 << false << Silence::Talking << 300 << -1;
+    QTest::newRow("silent until the deadline") << 0 << 5000 << 300 << -1 << false << Silence::OutOfTime << 300 << 2000;
+    QTest::newRow("hung up") << 0 << 5000 << -1 << -1 << true << Silence::LineFailed << 0 << 2000;
+    // A late answer that has come in full ends the wait once the line is silent.
+    QTest::newRow("the owed answer came") << 10 << 5000 << -1 << 10 << false << Silence::Reached << 450 + 200 << 2000;
+    QTest::newRow("nothing owed, nothing came") << 0 << 5000 << -1 << 0 << false << Silence::Reached << 200 << 2000;
+    // More or less than the answer owed: it may still be on its way.
+    QTest::newRow("more than the owed answer") << 10 << 1000 << -1 << 9 << false << Silence::Reached << 1000 << -1;
+    QTest::newRow("less than the owed answer") << 10 << 1000 << -1 << 11 << false << Silence::Reached << 1000 << -1;
 }
 
 void TestSerialPort::dropUntilSilent()
@@ -309,9 +324,11 @@ void TestSerialPort::dropUntilSilent()
     QFETCH(int, bytes);
     QFETCH(int, notBefore);
     QFETCH(int, deadline);
+    QFETCH(int, owed);
     QFETCH(bool, hangUp);
-    QFETCH(bool, silent);
+    QFETCH(Silence, silence);
     QFETCH(int, atLeast);
+    QFETCH(int, atMost);
     Pty* pty = new Pty;
     const int fd = openPort(pty->path);
     QAtomicInt stop(0);
@@ -328,19 +345,19 @@ void TestSerialPort::dropUntilSilent()
     }
     QElapsedTimer elapsed;
     elapsed.start();
-    const bool result = SerialPort::dropUntilSilent(fd, QDeadlineTimer(notBefore, Qt::PreciseTimer),
-                                                    deadline < 0 ? QDeadlineTimer(QDeadlineTimer::Forever)
-                                                                 : QDeadlineTimer(deadline, Qt::PreciseTimer));
+    QDeadlineTimer until = deadline < 0 ? QDeadlineTimer(QDeadlineTimer::Forever)
+                                        : QDeadlineTimer(deadline, Qt::PreciseTimer);
+    const Silence result =
+        SerialPort::dropUntilSilent(fd, QDeadlineTimer(notBefore, Qt::PreciseTimer), until, owed);
     const qint64 took = elapsed.elapsed();
     stop.storeRelease(1);
     farEnd->wait();
     delete farEnd;
-    QCOMPARE(result, silent);
+    QCOMPARE(result, silence);
     QVERIFY2(took >= atLeast, qPrintable(QString("%1 ms").arg(took)));
-    // A line that is gone is not waited on.
-    if (hangUp)
-        QVERIFY2(took < 2000, qPrintable(QString("%1 ms").arg(took)));
-    if (silent) {
+    if (atMost >= 0)
+        QVERIFY2(took <= atMost, qPrintable(QString("%1 ms").arg(took)));
+    if (silence == Silence::Reached) {
         // Everything that came was dropped: the next byte read is the next one sent.
         QCOMPARE(::write(pty->master, "x", 1), ssize_t(1));
         unsigned char byte = 0;
@@ -349,6 +366,50 @@ void TestSerialPort::dropUntilSilent()
     }
     closePort(fd);
     delete pty;
+}
+
+void TestSerialPort::waitsServeTheWindow_data()
+{
+    QTest::addColumn<int>("wait");
+    QTest::newRow("a read of a trickled answer") << 0;
+    QTest::newRow("a drop on a line that never falls silent") << 1;
+    QTest::newRow("a pause") << 2;
+}
+
+// However long the computer takes, the window is served every 0.1 s while the link waits.
+void TestSerialPort::waitsServeTheWindow()
+{
+    QFETCH(int, wait);
+    ScaledPauses real(1.0);
+    Pty pty;
+    const int fd = openPort(pty.path);
+    QAtomicInt stop(0);
+    QThread* farEnd = QThread::create([&] {
+        while (!stop.loadAcquire()) {
+            ::write(pty.master, "t", 1);
+            QThread::msleep(50);
+        }
+    });
+    farEnd->start();
+    QDeadlineTimer deadline(1000, Qt::PreciseTimer);
+    WindowGaps window;
+    QElapsedTimer elapsed;
+    elapsed.start();
+    unsigned char buffer[100];
+    if (wait == 0)
+        QVERIFY(!receiveBytes(fd, buffer, 100, deadline));
+    else if (wait == 1)
+        QCOMPARE(SerialPort::dropUntilSilent(fd, QDeadlineTimer(0), deadline), Silence::Talking);
+    else
+        pause(1000);
+    const qint64 longest = window.longest();
+    const qint64 took = elapsed.elapsed();
+    stop.storeRelease(1);
+    farEnd->wait();
+    delete farEnd;
+    closePort(fd);
+    QVERIFY2(took >= 1000, qPrintable(QString("%1 ms").arg(took)));
+    QVERIFY2(longest <= 150, qPrintable(QString("%1 ms").arg(longest)));
 }
 
 void TestSerialPort::sendFailsOnDeadLine()

@@ -163,6 +163,13 @@ void DiveComputerEmulator::setReadDelays(const QVector<int>& milliseconds)
     readDelays = milliseconds;
 }
 
+void DiveComputerEmulator::talk(int milliseconds)
+{
+    QMutexLocker lock(&mutex);
+    talkMs = milliseconds;
+    sinceTalked.start();
+}
+
 void DiveComputerEmulator::hangUp()
 {
     QMutexLocker lock(&mutex);
@@ -334,6 +341,10 @@ void DiveComputerEmulator::run()
             hostClosed();
         sendBootTrickle();
         sendLateAnswers();
+        // Not one of the computer's answers: a flush of the line does not stop it.
+        if (talkMs > 0 && master >= 0 && sinceTalked.elapsed() >= talkMs
+            && ::write(master, &JUNK, 1) == 1)
+            sinceTalked.restart();
         if (master >= 0 && !output.isEmpty() && sendingDue()) {
             const ssize_t written = ::write(master, output.constData(), size_t(trickling ? 1 : output.size()));
             if (written > 0) {

@@ -88,6 +88,10 @@ public:
     // even when the host has closed or flushed the line meanwhile: the computer cannot tell.
     void setReadDelays(const QVector<int>& milliseconds);
 
+    // Another device on the line (a modem, a GPS, a second program on the port): from now on
+    // a junk byte every `milliseconds` ms, whatever the host asks or does; 0 stops it.
+    void talk(int milliseconds);
+
     // Pulls the plug: closes the line at once; the port's path is gone afterwards.
     void hangUp();
 
@@ -175,6 +179,8 @@ private:
         QByteArray bytes;
     };
     QVector<LateAnswer> lateAnswers;
+    int talkMs = 0;
+    QElapsedTimer sinceTalked;
 
     QByteArray receivedBytes;
     QVector<qint64> receivedAt;
