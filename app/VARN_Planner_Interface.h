@@ -118,6 +118,7 @@ private:
     QString copyParameterFile(const QString& fileName, QTemporaryFile* copy) const;
     QString parameterFileRefusal(const QString& fileName, const QSettings& file) const;
     bool refusedWhileRunning();
+    void showNotice(const QString& title, const QString& text);
     QString engineLimitRefusal(bool checkDepth) const;
     bool refusedByEngineLimits(const QString& action, bool checkDepth, bool replacesReport);
 

@@ -3,6 +3,7 @@
 #include "DeviceConsole.h"
 #include "FirmwareFolder.h"
 #include "HexFile.h"
+#include "SerialPort.h"
 #include "Settings.h"
 #include "Updates.h"
 #include "VARN_eeprom.h"
@@ -12,9 +13,13 @@
 #include <QSaveFile>
 #include <QSettings>
 #include <QTemporaryFile>
+#include <QTimer>
 #include <QUrlQuery>
 
 namespace {
+
+// How often a notice held back by a transfer asks again.
+const int noticeRetryMs = 250;
 
 // A firmware version as the firmware text names it, such as 2.51. It becomes part of a file name.
 const char* const versionPattern = "[0-9]+[.][0-9]{2,2}";
@@ -127,11 +132,22 @@ void VARN_Planner_Interface::newSoftwareVersion()
 {
     QUrl site = Updates::programServer();
     site.setPath("/wp");
-    showMessage(QMessageBox::Information, tr("New version..."),
-                tr("A new version of <i>VARN Planner</i> is available. Please consider upgrading from the "
+    showNotice(tr("New version..."),
+               tr("A new version of <i>VARN Planner</i> is available. Please consider upgrading from the "
                    "website:<br>&nbsp;&nbsp;&nbsp;")
                     + QString("<a href='%1'>%2</a>")
                           .arg(site.toString(QUrl::FullyEncoded).toHtmlEscaped(), site.host().toHtmlEscaped()));
+}
+
+// A notice that comes while a transfer with the dive computer runs waits until it has ended: its
+// box would hold the transfer where it stands, in the middle of a bank the computer takes in.
+void VARN_Planner_Interface::showNotice(const QString& title, const QString& text)
+{
+    if (SerialPort::ExclusiveOperation::running()) {
+        QTimer::singleShot(noticeRetryMs, this, [this, title, text] { showNotice(title, text); });
+        return;
+    }
+    showMessage(QMessageBox::Information, title, text);
 }
 
 void VARN_Planner_Interface::newFirmwareVersion(QByteArray reply)
@@ -232,7 +248,7 @@ void VARN_Planner_Interface::newFirmwareDownload(QByteArray firmware)
     }
     keepFirmwareNotices();
     reportUpdateCheck(tr("Check updates: VARN firmware %1 is available, saved as %2.").arg(version, path), false);
-    showMessage(QMessageBox::Information, tr("Firmware %1 available...").arg(version),
-                tr("Version %1 of the <i>VARN</i> firmware is available. Please consider upgrading your computer...")
+    showNotice(tr("Firmware %1 available...").arg(version),
+               tr("Version %1 of the <i>VARN</i> firmware is available. Please consider upgrading your computer...")
                     .arg(version));
 }

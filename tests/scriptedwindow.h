@@ -2,6 +2,7 @@
 #define SCRIPTEDWINDOW_H
 
 #include "CF_Editor_Interface.h"
+#include "SerialPort.h"
 #include "Settings.h"
 #include "VARN_Planner_Interface.h"
 #include "plotwindows.h"
@@ -35,6 +36,8 @@ public:
         QMessageBox::Icon icon;
         QString title;
         QString text;
+        // Whether a transfer with the dive computer was running when it came up.
+        bool duringTransfer;
     };
     QList<Message> messages;
 
@@ -78,7 +81,7 @@ protected:
 
     void showMessage(QMessageBox::Icon icon, const QString& title, const QString& text) override
     {
-        messages.append({icon, title, text});
+        messages.append({icon, title, text, SerialPort::ExclusiveOperation::running()});
     }
 };
 

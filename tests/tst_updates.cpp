@@ -1,5 +1,6 @@
 #include "DeviceConsole.h"
 #include "Updates.h"
+#include "devicetest.h"
 #include "loopbackhttp.h"
 #include "scriptedwindow.h"
 #include "temporarydefaults.h"
@@ -107,6 +108,7 @@ private slots:
     void menuCheckTellsWhatCameOfIt();
     void clickDuringACheckGetsItsAnswers_data();
     void clickDuringACheckGetsItsAnswers();
+    void noticeWaitsForTheTransfer();
 
 private:
     TemporaryDefaults* defaults = nullptr;
@@ -847,5 +849,34 @@ void TestUpdates::clickDuringACheckGetsItsAnswers()
 }
 
 QTEST_MAIN(TestUpdates)
+
+// The answer comes while the diver uploads the configuration: its box would hold the upload in
+// the middle of a bank, and comes up once the upload has ended.
+void TestUpdates::noticeWaitsForTheTransfer()
+{
+    serveProgram(utc(2024, 3, 5, 23));
+    server->answers[programPath].hold = true;
+    ScaledPauses pauses(0.2);
+    DiveComputerEmulator computer;
+    VARN_eeprom device;
+    device.serial = 4321;
+    device.firmwareMajor = 2;
+    device.firmwareMinor = 50;
+    computer.setImage(device);
+    Settings::port = computer.portPath();
+    // Answered once the computer has taken the command of bank 0.
+    AfterCommands answer(computer, 4, [this] { server->release(); });
+
+    window->checkUpdates(false);
+    window->actionUploadCF->trigger();
+    Settings::port.clear();
+    QVERIFY(window->textEdit->toPlainText().contains("Programming VARN 4321 done."));
+    QCOMPARE(computer.banksWritten(), QVector<int>({0, 1, 2}));
+
+    QVERIFY(waitForReplies());
+    QTRY_COMPARE(window->messages.size(), 1);
+    QCOMPARE(window->messages[0].title, QString("New version..."));
+    QVERIFY(!window->messages[0].duringTransfer);
+}
 
 #include "tst_updates.moc"
