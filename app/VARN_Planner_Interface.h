@@ -5,7 +5,6 @@
 #include "ui_VARN_Planner.h"
 
 #include <QByteArray>
-#include <QHash>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QPointer>
@@ -122,9 +121,9 @@ private:
     QString engineLimitRefusal(bool checkDepth) const;
     bool refusedByEngineLimits(const QString& action, bool checkDepth, bool replacesReport);
 
-    // Firmware files whose upgrade was cut off after its first block, by port: as far as this
-    // session knows, the computer there waits in its boot loader for the rest.
-    QHash<QString, QString> cutOffUpgrades;
+    // The firmware file of the last upgrade that was cut off after its first block, on whatever
+    // port (an adapter may come back under another name); empty once an upgrade has finished.
+    QString cutOffUpgrade;
 
     // The firmware check's notice, kept once the file it announces is kept.
     Updates::Notice firmwareNotice;

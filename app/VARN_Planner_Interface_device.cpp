@@ -234,27 +234,28 @@ void VARN_Planner_Interface::upgradeFWSlot()
         appendPlain(textEdit, connecting());
         textEdit->append(QString("<font color='orange'>%1</font>").arg(tr("Starting VARN upgrade...")));
         VARN_eeprom::upgrade(Settings::port, hex.data(), int(hex.size()), &blocksSent);
-        cutOffUpgrades.remove(Settings::port);
+        cutOffUpgrade.clear();
         textEdit->append(QString("<font color='green'>%1</font>").arg(tr("VARN upgrade done. rebooting...")));
     } catch (const char* text) {
         textEdit->append(labelledFailure(tr("UPGRADE FAILED"), caught(text)));
-        // What the diver has in hand now, and what to do about it.
+        // What the diver has in hand now, and what to do about it. A try that sent nothing left
+        // the computer as it was, which the window cannot know: its program, or a boot loader
+        // that an upgrade cut off earlier left waiting, perhaps before the program was started
+        // or on another port.
         QString aftermath;
         if (blocksSent) {
-            cutOffUpgrades.insert(Settings::port, name);
+            cutOffUpgrade = name;
             aftermath = tr("The upgrade did not finish: the dive computer waits in its boot loader. Start the "
                            "upgrade again with the same file, '%1'.")
                             .arg(name);
-        } else if (cutOffUpgrades.contains(Settings::port)) {
-            // This try changed nothing, but an earlier one left the computer without its program.
-            aftermath = tr("This try sent no firmware, and the upgrade with '%1' that was cut off earlier is still "
-                           "unfinished: the dive computer waits in its boot loader. Start the upgrade again with "
-                           "that file.")
-                            .arg(cutOffUpgrades.value(Settings::port));
+        } else if (!cutOffUpgrade.isEmpty()) {
+            aftermath = tr("This try sent no firmware. The upgrade with '%1' was cut off earlier: start the upgrade "
+                           "again with that file.")
+                            .arg(cutOffUpgrade);
         } else if (!fileRead) {
-            aftermath = tr("'%1' was not sent: the dive computer still holds its old firmware.").arg(name);
+            aftermath = tr("'%1' was not sent to the dive computer.").arg(name);
         } else {
-            aftermath = tr("No firmware was sent: the dive computer still holds its old firmware.");
+            aftermath = tr("This try sent no firmware to the dive computer.");
         }
         textEdit->append(QString("<font color='red'>%1</font>").arg(aftermath.toHtmlEscaped()));
     }

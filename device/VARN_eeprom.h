@@ -164,7 +164,7 @@ public:
     // patched in place: its first 8 bytes become the jump to the boot loader and move to its
     // last 8 bytes. Progress goes to DeviceConsole::console(). blocksSent, when given, tells
     // after a failure whether blocks went out: from then on the computer waits in its boot
-    // loader until a whole image has arrived, and before it still holds its old firmware.
+    // loader until a whole image has arrived; before, this try left the computer as it was.
     static void upgrade(const QString& port, unsigned char* image, int size, bool* blocksSent = nullptr);
     enum { FIRMWARE_SIZE = 0x17F40 };
 };

@@ -38,18 +38,17 @@ const QString mayDiffer =
 const QString garbledAnswer = "The dive computer answered, but garbled, cut short or too long: check the cable, and "
                               "that no other program or device uses the port, then try again.";
 const QString busyRefusal = "The dive computer is busy: try again when its transfer has ended.";
-const QString oldFirmwareKept = "No firmware was sent: the dive computer still holds its old firmware.";
+const QString sentNothing = "This try sent no firmware to the dive computer.";
 
 QString notSent(const QString& name)
 {
-    return "'" + name + "' was not sent: the dive computer still holds its old firmware.";
+    return "'" + name + "' was not sent to the dive computer.";
 }
 
-QString stillInBootLoader(const QString& name)
+QString cutOffEarlier(const QString& name)
 {
-    return "This try sent no firmware, and the upgrade with '" + name
-           + "' that was cut off earlier is still unfinished: the dive computer waits in its boot loader. Start the "
-             "upgrade again with that file.";
+    return "This try sent no firmware. The upgrade with '" + name
+           + "' was cut off earlier: start the upgrade again with that file.";
 }
 
 QString waitsInBootLoader(const QString& name)
@@ -439,19 +438,26 @@ void TestDeviceActions::failedDownload_data()
     QTest::addColumn<int>("decoType");
     QTest::addColumn<QStringList>("expected");
     QTest::addColumn<QByteArray>("received");
+    QTest::addColumn<bool>("talking");
     const QString failed = "FAILED: ";
     QTest::newRow("silent computer") << "emulator" << Fault::Silent << 5
                                      << QStringList({failed + "Downloading VARN configuration", noAnswer})
-                                     << QByteArray(10, 'g');
+                                     << QByteArray(10, 'g') << false;
     QTest::newRow("answers too long") << "emulator" << Fault::Surplus << 5
                                       << QStringList({failed + "Downloading VARN configuration: garbled answer",
                                                       garbledAnswer})
-                                      << QByteArray("gjm").repeated(10);
+                                      << QByteArray("gjm").repeated(10) << false;
+    // Bytes all the time, from something else on the port: the computer is never asked.
+    QTest::newRow("another device talks on the line")
+        << "emulator" << Fault::None << 5
+        << QStringList({failed + "Downloading VARN configuration: garbled answer", garbledAnswer}) << QByteArray()
+        << true;
     QTest::newRow("unusable image") << "emulator" << Fault::None << 7 << QStringList(failed + "EEPROM: bad deco type")
-                                    << QByteArray("gjm");
+                                    << QByteArray("gjm") << false;
     QTest::newRow("missing port") << "/dev/varn-missing" << Fault::None << 5
-                                  << QStringList(failed + "Unable to open port") << QByteArray();
-    QTest::newRow("no port chosen") << "" << Fault::None << 5 << QStringList(failed + noPort) << QByteArray();
+                                  << QStringList(failed + "Unable to open port") << QByteArray() << false;
+    QTest::newRow("no port chosen") << "" << Fault::None << 5 << QStringList(failed + noPort) << QByteArray()
+                                    << false;
 }
 
 void TestDeviceActions::failedDownload()
@@ -461,12 +467,17 @@ void TestDeviceActions::failedDownload()
     QFETCH(int, decoType);
     QFETCH(QStringList, expected);
     QFETCH(QByteArray, received);
+    QFETCH(bool, talking);
+    // That line holds the download until its deadline, here a tenth of the program's.
+    ScaledDeadlines deadlines(talking ? 0.1 : 1.0);
     DiveComputerEmulator computer;
     VARN_eeprom device = computerImage();
     device.decoType = ubyte(decoType);
     computer.setImage(device);
     // Surplus bytes after bank 1.
     computer.setFault(fault, 1);
+    if (talking)
+        computer.talk(5);
     Settings::port = port == "emulator" ? computer.portPath() : port;
 
     eeprom.gases[0].currentO2 = 32;
@@ -1001,8 +1012,8 @@ void TestDeviceActions::firmwarePortMissing()
 
     QCOMPARE(lines(), QStringList({"Loading 'tiny.hex'", "0.0KB loaded (0.0% of firmware area)",
                                    "Connecting /dev/varn-missing", "Starting VARN upgrade...",
-                                   "UPGRADE FAILED: Unable to open port", oldFirmwareKept}));
-    QCOMPARE(colourOf(oldFirmwareKept), QColor(Qt::red));
+                                   "UPGRADE FAILED: Unable to open port", sentNothing}));
+    QCOMPARE(colourOf(sentNothing), QColor(Qt::red));
 }
 
 // At the real pauses: an upgrade cut off in the middle leaves the computer in its boot loader,
@@ -1041,9 +1052,10 @@ void TestDeviceActions::upgradeAfterCutOff()
 }
 
 // The cable is pulled halfway through an upgrade, and the diver tries again before it is back,
-// then with a damaged file: neither try sent anything, and the computer still waits in its boot
-// loader. Once an upgrade on that port has finished, an early failure there says the computer
-// holds its firmware again.
+// then with a damaged file, then with the adapter back under another name: no try sent
+// anything, and each says how to finish the upgrade that was cut off. After a restart the
+// window knows of no cut-off, and once an upgrade has finished it knows of none again: it says
+// only that the try sent nothing, since the computer may be waiting in its boot loader all the same.
 void TestDeviceActions::retryAfterCutOffSendsNothing()
 {
     const QString file = dir.filePath("tiny & co.hex");
@@ -1051,34 +1063,44 @@ void TestDeviceActions::retryAfterCutOffSendsNothing()
     const QString damaged = dir.filePath("damaged.hex");
     QVERIFY(writeFile(damaged, tinyHex.left(10)));
     const QStringList loaded = {"Loading 'tiny & co.hex'", "0.0KB loaded (0.0% of firmware area)"};
-    auto started = [](const DiveComputerEmulator& computer) {
-        return QStringList({"Connecting " + computer.portPath(), "Starting VARN upgrade..."});
-    };
+    auto started = [](const QString& port) { return QStringList({"Connecting " + port, "Starting VARN upgrade..."}); };
+    const QString renamed = "/dev/varn-renamed";
 
     DiveComputerEmulator pulled;
     pulled.setFault(Fault::BootHangUp, 0xBFC0, 1);
-    Settings::port = pulled.portPath();
-    window->openAnswers << file << file << damaged;
+    const QString port = pulled.portPath();
+    Settings::port = port;
+    window->openAnswers << file << file << damaged << file;
     window->upgradeFWButton->click();
     window->upgradeFWButton->click();
+    window->upgradeFWButton->click();
+    Settings::port = renamed;
     window->upgradeFWButton->click();
 
-    QStringList expected = loaded + started(pulled)
+    QStringList expected = loaded + started(port)
                            + QStringList({waitingLine(1), "  50%", "UPGRADE FAILED: Bad checksum at 0x00BFC0",
                                           waitsInBootLoader("tiny & co.hex")})
-                           + loaded
-                           + started(pulled)
-                           + QStringList({"UPGRADE FAILED: Unable to open port", stillInBootLoader("tiny & co.hex"),
+                           + loaded + started(port)
+                           + QStringList({"UPGRADE FAILED: Unable to open port", cutOffEarlier("tiny & co.hex"),
                                           "Loading 'damaged.hex'", "UPGRADE FAILED: Bad HEX format",
-                                          stillInBootLoader("tiny & co.hex")});
+                                          cutOffEarlier("tiny & co.hex")})
+                           + loaded + started(renamed)
+                           + QStringList({"UPGRADE FAILED: Unable to open port", cutOffEarlier("tiny & co.hex")});
     QCOMPARE(lines(), expected);
-    QCOMPARE(colourOf(stillInBootLoader("tiny & co.hex")), QColor(Qt::red));
+    QCOMPARE(colourOf(cutOffEarlier("tiny & co.hex")), QColor(Qt::red));
 
-    // Another computer on its own port: cut off, finished, then refused at the sync.
+    // The program started again, the computer still in its boot loader.
+    cleanup();
+    init();
+    Settings::port = renamed;
+    window->openAnswers << file;
+    window->upgradeFWButton->click();
+    QCOMPARE(lines(), loaded + started(renamed) + QStringList({"UPGRADE FAILED: Unable to open port", sentNothing}));
+
+    // Another computer: cut off, finished, then refused at the sync.
     DiveComputerEmulator other;
     other.setFault(Fault::BootIgnoreFrame, 0x1000, 1);
     Settings::port = other.portPath();
-    window->textEdit->clear();
     window->openAnswers << file << file << file;
     window->upgradeFWButton->click();
     window->upgradeFWButton->click();
@@ -1087,8 +1109,8 @@ void TestDeviceActions::retryAfterCutOffSendsNothing()
     window->upgradeFWButton->click();
 
     QCOMPARE(lines().mid(lines().size() - 7),
-             loaded + started(other)
-                 + QStringList({waitingLine(100), "UPGRADE FAILED: Cannot sync firmware upgrade", oldFirmwareKept}));
+             loaded + started(other.portPath())
+                 + QStringList({waitingLine(100), "UPGRADE FAILED: Cannot sync firmware upgrade", sentNothing}));
 }
 
 // A computer that never answers the sync: the window goes on meanwhile, shows what it waits
@@ -1130,7 +1152,7 @@ void TestDeviceActions::waitingForBootLoader()
     QCOMPARE(lines(), QStringList({"Loading 'tiny.hex'", "0.0KB loaded (0.0% of firmware area)",
                                    "Connecting " + computer.portPath(), "Starting VARN upgrade...",
                                    waitingLine(100), busyRefusal, "UPGRADE FAILED: Cannot sync firmware upgrade",
-                                   oldFirmwareKept}));
+                                   sentNothing}));
     QCOMPARE(computer.commands(), QByteArray(101, '\xC1'));
 }
 

@@ -1772,16 +1772,8 @@
         <translation>Der Tauchcomputer ist beschäftigt: Bitte versuchen Sie es nach dem Ende der Übertragung erneut.</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; was not sent: the dive computer still holds its old firmware.</source>
-        <translation>„%1“ wurde nicht übertragen: Der Tauchcomputer hat weiterhin seine alte Firmware.</translation>
-    </message>
-    <message>
         <source>The upgrade did not finish: the dive computer waits in its boot loader. Start the upgrade again with the same file, &apos;%1&apos;.</source>
         <translation>Das Update wurde nicht beendet: Der Tauchcomputer wartet in seinem Bootloader. Starten Sie das Update erneut mit derselben Datei, „%1“.</translation>
-    </message>
-    <message>
-        <source>No firmware was sent: the dive computer still holds its old firmware.</source>
-        <translation>Es wurde keine Firmware übertragen: Der Tauchcomputer hat weiterhin seine alte Firmware.</translation>
     </message>
     <message>
         <source>VARN Planner help</source>
@@ -1841,16 +1833,24 @@
         <translation>Der Tauchcomputer hat geantwortet, aber verstümmelt, abgebrochen oder zu lang: Prüfen Sie das Kabel und ob kein anderes Programm oder Gerät die Schnittstelle benutzt, dann versuchen Sie es erneut.</translation>
     </message>
     <message>
-        <source>This try sent no firmware, and the upgrade with &apos;%1&apos; that was cut off earlier is still unfinished: the dive computer waits in its boot loader. Start the upgrade again with that file.</source>
-        <translation>Dieser Versuch hat keine Firmware übertragen, und das früher abgebrochene Update mit „%1“ ist noch nicht fertig: Der Tauchcomputer wartet in seinem Bootloader. Starten Sie das Update erneut mit dieser Datei.</translation>
-    </message>
-    <message>
         <source>Check updates: a check is already under way; its results follow.</source>
         <translation>Nach Updates suchen: Eine Suche läuft bereits; ihre Ergebnisse folgen.</translation>
     </message>
     <message>
         <source>it is not a complete, well-formed XML file (the fault is at line %1)</source>
         <translation>die Datei ist keine vollständige, wohlgeformte XML-Datei (der Fehler steht in Zeile %1)</translation>
+    </message>
+    <message>
+        <source>This try sent no firmware. The upgrade with &apos;%1&apos; was cut off earlier: start the upgrade again with that file.</source>
+        <translation>Dieser Versuch hat keine Firmware übertragen. Das Update mit „%1“ wurde früher abgebrochen: Starten Sie das Update erneut mit dieser Datei.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; was not sent to the dive computer.</source>
+        <translation>„%1“ wurde nicht an den Tauchcomputer übertragen.</translation>
+    </message>
+    <message>
+        <source>This try sent no firmware to the dive computer.</source>
+        <translation>Dieser Versuch hat keine Firmware an den Tauchcomputer übertragen.</translation>
     </message>
 </context>
 </TS>

@@ -1772,16 +1772,8 @@
         <translation>El ordenador de buceo está ocupado: vuelva a intentarlo cuando termine la transferencia.</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; was not sent: the dive computer still holds its old firmware.</source>
-        <translation>«%1» no se ha enviado: el ordenador de buceo conserva su firmware anterior.</translation>
-    </message>
-    <message>
         <source>The upgrade did not finish: the dive computer waits in its boot loader. Start the upgrade again with the same file, &apos;%1&apos;.</source>
         <translation>La actualización no ha terminado: el ordenador de buceo espera en su cargador de arranque. Vuelva a iniciar la actualización con el mismo archivo, «%1».</translation>
-    </message>
-    <message>
-        <source>No firmware was sent: the dive computer still holds its old firmware.</source>
-        <translation>No se ha enviado ningún firmware: el ordenador de buceo conserva su firmware anterior.</translation>
     </message>
     <message>
         <source>VARN Planner help</source>
@@ -1841,16 +1833,24 @@
         <translation>El ordenador de buceo ha respondido, pero de forma ilegible, incompleta o demasiado larga: compruebe el cable y que ningún otro programa o dispositivo use el puerto, y vuelva a intentarlo.</translation>
     </message>
     <message>
-        <source>This try sent no firmware, and the upgrade with &apos;%1&apos; that was cut off earlier is still unfinished: the dive computer waits in its boot loader. Start the upgrade again with that file.</source>
-        <translation>Este intento no ha enviado firmware, y la actualización con «%1» que se interrumpió antes sigue sin terminar: el ordenador de buceo espera en su cargador de arranque. Vuelva a iniciar la actualización con ese archivo.</translation>
-    </message>
-    <message>
         <source>Check updates: a check is already under way; its results follow.</source>
         <translation>Buscar actualizaciones: ya hay una búsqueda en curso; sus resultados se mostrarán a continuación.</translation>
     </message>
     <message>
         <source>it is not a complete, well-formed XML file (the fault is at line %1)</source>
         <translation>no es un archivo XML completo y bien formado (el error está en la línea %1)</translation>
+    </message>
+    <message>
+        <source>This try sent no firmware. The upgrade with &apos;%1&apos; was cut off earlier: start the upgrade again with that file.</source>
+        <translation>Este intento no ha enviado firmware. La actualización con «%1» se interrumpió antes: vuelva a iniciar la actualización con ese archivo.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; was not sent to the dive computer.</source>
+        <translation>«%1» no se ha enviado al ordenador de buceo.</translation>
+    </message>
+    <message>
+        <source>This try sent no firmware to the dive computer.</source>
+        <translation>Este intento no ha enviado firmware al ordenador de buceo.</translation>
     </message>
 </context>
 </TS>

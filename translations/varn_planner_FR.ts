@@ -1772,16 +1772,8 @@
         <translation>L&apos;ordinateur de plongée est occupé : réessayez quand le transfert sera terminé.</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; was not sent: the dive computer still holds its old firmware.</source>
-        <translation>« %1 » n&apos;a pas été envoyé : l&apos;ordinateur de plongée garde son ancien firmware.</translation>
-    </message>
-    <message>
         <source>The upgrade did not finish: the dive computer waits in its boot loader. Start the upgrade again with the same file, &apos;%1&apos;.</source>
         <translation>La mise à jour n&apos;est pas terminée : l&apos;ordinateur de plongée attend dans son chargeur d&apos;amorçage. Relancez la mise à jour avec le même fichier, « %1 ».</translation>
-    </message>
-    <message>
-        <source>No firmware was sent: the dive computer still holds its old firmware.</source>
-        <translation>Aucun firmware n&apos;a été envoyé : l&apos;ordinateur de plongée garde son ancien firmware.</translation>
     </message>
     <message>
         <source>VARN Planner help</source>
@@ -1841,16 +1833,24 @@
         <translation>L&apos;ordinateur de plongée a répondu, mais de façon brouillée, tronquée ou trop longue : vérifiez le câble, et qu&apos;aucun autre programme ni appareil n&apos;utilise le port, puis réessayez.</translation>
     </message>
     <message>
-        <source>This try sent no firmware, and the upgrade with &apos;%1&apos; that was cut off earlier is still unfinished: the dive computer waits in its boot loader. Start the upgrade again with that file.</source>
-        <translation>Cet essai n&apos;a envoyé aucun firmware, et la mise à jour avec « %1 » interrompue plus tôt n&apos;est toujours pas terminée : l&apos;ordinateur de plongée attend dans son chargeur d&apos;amorçage. Relancez la mise à jour avec ce fichier.</translation>
-    </message>
-    <message>
         <source>Check updates: a check is already under way; its results follow.</source>
         <translation>Rechercher des mises à jour : une recherche est déjà en cours ; ses résultats suivent.</translation>
     </message>
     <message>
         <source>it is not a complete, well-formed XML file (the fault is at line %1)</source>
         <translation>ce n&apos;est pas un fichier XML complet et bien formé (l&apos;erreur se trouve à la ligne %1)</translation>
+    </message>
+    <message>
+        <source>This try sent no firmware. The upgrade with &apos;%1&apos; was cut off earlier: start the upgrade again with that file.</source>
+        <translation>Cet essai n&apos;a envoyé aucun firmware. La mise à jour avec « %1 » a été interrompue plus tôt : relancez la mise à jour avec ce fichier.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; was not sent to the dive computer.</source>
+        <translation>« %1 » n&apos;a pas été envoyé à l&apos;ordinateur de plongée.</translation>
+    </message>
+    <message>
+        <source>This try sent no firmware to the dive computer.</source>
+        <translation>Cet essai n&apos;a envoyé aucun firmware à l&apos;ordinateur de plongée.</translation>
     </message>
 </context>
 </TS>

@@ -1772,16 +1772,8 @@
         <translation>Il computer subacqueo è occupato: riprova quando il trasferimento è terminato.</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; was not sent: the dive computer still holds its old firmware.</source>
-        <translation>&apos;%1&apos; non è stato inviato: il computer subacqueo ha ancora il suo vecchio firmware.</translation>
-    </message>
-    <message>
         <source>The upgrade did not finish: the dive computer waits in its boot loader. Start the upgrade again with the same file, &apos;%1&apos;.</source>
         <translation>L&apos;aggiornamento non è terminato: il computer subacqueo attende nel suo bootloader. Riavvia l&apos;aggiornamento con lo stesso file, &apos;%1&apos;.</translation>
-    </message>
-    <message>
-        <source>No firmware was sent: the dive computer still holds its old firmware.</source>
-        <translation>Nessun firmware è stato inviato: il computer subacqueo ha ancora il suo vecchio firmware.</translation>
     </message>
     <message>
         <source>VARN Planner help</source>
@@ -1841,16 +1833,24 @@
         <translation>Il computer subacqueo ha risposto, ma in modo illeggibile, troncato o troppo lungo: controlla il cavo e che nessun altro programma o dispositivo usi la porta, poi riprova.</translation>
     </message>
     <message>
-        <source>This try sent no firmware, and the upgrade with &apos;%1&apos; that was cut off earlier is still unfinished: the dive computer waits in its boot loader. Start the upgrade again with that file.</source>
-        <translation>Questo tentativo non ha inviato alcun firmware, e l&apos;aggiornamento con &apos;%1&apos; interrotto prima non è ancora finito: il computer subacqueo attende nel suo bootloader. Riavvia l&apos;aggiornamento con quel file.</translation>
-    </message>
-    <message>
         <source>Check updates: a check is already under way; its results follow.</source>
         <translation>Cerca aggiornamenti: una ricerca è già in corso; i suoi risultati seguiranno.</translation>
     </message>
     <message>
         <source>it is not a complete, well-formed XML file (the fault is at line %1)</source>
         <translation>non è un file XML completo e ben formato (l&apos;errore è alla riga %1)</translation>
+    </message>
+    <message>
+        <source>This try sent no firmware. The upgrade with &apos;%1&apos; was cut off earlier: start the upgrade again with that file.</source>
+        <translation>Questo tentativo non ha inviato alcun firmware. L&apos;aggiornamento con &apos;%1&apos; è stato interrotto prima: riavvia l&apos;aggiornamento con quel file.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; was not sent to the dive computer.</source>
+        <translation>&apos;%1&apos; non è stato inviato al computer subacqueo.</translation>
+    </message>
+    <message>
+        <source>This try sent no firmware to the dive computer.</source>
+        <translation>Questo tentativo non ha inviato alcun firmware al computer subacqueo.</translation>
     </message>
 </context>
 </TS>
