@@ -51,9 +51,9 @@ private:
 
 namespace {
 
-Replay* openLog(const QString& path)
+Replay* openLog(const QString& path, QString* problem = nullptr)
 {
-    return path.endsWith(".xml") ? replayXML(path) : replayUDDF(path);
+    return path.endsWith(".xml") ? replayXML(path, nullptr, problem) : replayUDDF(path, nullptr, problem);
 }
 
 // A log of one dive around a block of elements nested levels deep inside the document element.
@@ -287,6 +287,7 @@ void TestReplayFiles::brokenXmlIsRefused()
 
 void TestReplayFiles::brokenXmlNamesTheLine_data()
 {
+    QTest::addColumn<QString>("file");
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<int>("line");
 
@@ -302,27 +303,31 @@ void TestReplayFiles::brokenXmlNamesTheLine_data()
     };
     const QByteArray waypoint = "<waypoint><divetime>60</divetime><depth>10</depth></waypoint>";
     const QByteArray whole = log(waypoint, "\n");
-    QTest::newRow("crossed tags") << log("<waypoint><divetime>60</depth></divetime></waypoint>", "\n") << 5;
-    QTest::newRow("unknown entity") << log("<waypoint><divetime>60</divetime><depth>&ten;</depth></waypoint>", "\n")
+    const QByteArray crossed = "<waypoint><divetime>60</depth></divetime></waypoint>";
+    QTest::newRow("crossed tags") << "broken.uddf" << log(crossed, "\n") << 5;
+    QTest::newRow("unknown entity") << "broken.uddf"
+                                    << log("<waypoint><divetime>60</divetime><depth>&ten;</depth></waypoint>", "\n")
                                     << 5;
-    QTest::newRow("unquoted attribute") << log("<waypoint id=w2><divetime>60</divetime></waypoint>", "\n") << 5;
-    QTest::newRow("$ in an attribute name") << log("<waypoint i$d=\"w2\"><divetime>60</divetime></waypoint>", "\n")
+    QTest::newRow("unquoted attribute") << "broken.uddf"
+                                        << log("<waypoint id=w2><divetime>60</divetime></waypoint>", "\n") << 5;
+    QTest::newRow("$ in an attribute name") << "broken.uddf"
+                                            << log("<waypoint i$d=\"w2\"><divetime>60</divetime></waypoint>", "\n")
                                             << 5;
-    QTest::newRow("CR LF line ends") << log("<waypoint><divetime>60</depth></divetime></waypoint>", "\r\n") << 5;
-    QTest::newRow("CR line ends") << log("<waypoint><divetime>60</depth></divetime></waypoint>", "\r") << 5;
+    QTest::newRow("CR LF line ends") << "broken.uddf" << log(crossed, "\r\n") << 5;
+    QTest::newRow("CR line ends") << "broken.uddf" << log(crossed, "\r") << 5;
     // Cut after the line end of line 5, or inside it: the file ends in line 5.
-    QTest::newRow("truncated after a line end") << whole.left(whole.indexOf("</samples>")) << 5;
-    QTest::newRow("truncated inside a line") << whole.left(whole.indexOf("<depth>10")) << 5;
-    QTest::newRow("one line, truncated") << QByteArray("<uddf><profiledata>") << 1;
+    QTest::newRow("truncated after a line end") << "broken.uddf" << whole.left(whole.indexOf("</samples>")) << 5;
+    QTest::newRow("truncated inside a line") << "broken.uddf" << whole.left(whole.indexOf("<depth>10")) << 5;
+    QTest::newRow("one line, truncated") << "broken.uddf" << QByteArray("<uddf><profiledata>") << 1;
     // A file without a line of text still has its fault in line 1, not in a line 0.
-    QTest::newRow("empty") << QByteArray() << 1;
-    QTest::newRow("only a line end") << QByteArray("\n") << 1;
+    QTest::newRow("empty") << "broken.uddf" << QByteArray() << 1;
+    QTest::newRow("only a line end") << "broken.uddf" << QByteArray("\n") << 1;
 
     // Latin-1 text in a log that declares UTF-8, near the start and far beyond the first
     // kilobytes that the stream reader decodes at once.
-    QTest::newRow("text not in its encoding") << log("<waypoint><divetime>60</divetime><notes>Plong\xE9""e</notes>"
-                                                     "</waypoint>", "\n")
-                                              << 5;
+    QTest::newRow("text not in its encoding")
+        << "broken.uddf"
+        << log("<waypoint><divetime>60</divetime><notes>Plong\xE9""e</notes></waypoint>", "\n") << 5;
     // Lines 1 to 4 of the log, the same waypoint on lines 5 to 299 and 301 to 400, the Latin-1
     // text on line 300.
     QByteArray far = whole.left(whole.indexOf(waypoint));
@@ -332,16 +337,17 @@ void TestReplayFiles::brokenXmlNamesTheLine_data()
     for (int line = 301; line <= 400; ++line)
         far += waypoint + "\n";
     far += "</samples></dive></repetitiongroup></profiledata></uddf>\n";
-    QTest::newRow("text not in its encoding at line 300") << far << 300;
+    QTest::newRow("text not in its encoding at line 300") << "broken.uddf" << far << 300;
 }
 
 void TestReplayFiles::brokenXmlNamesTheLine()
 {
+    QFETCH(QString, file);
     QFETCH(QByteArray, content);
     QFETCH(int, line);
 
     QString why;
-    QScopedPointer<Replay> source(replayUDDF(write("broken.uddf", content), nullptr, &why));
+    QScopedPointer<Replay> source(openLog(write(file, content), &why));
     QVERIFY(!source);
     QCOMPARE(why, QString("it is not a complete, well-formed XML file (the fault is at line %1)").arg(line));
 }
@@ -416,8 +422,7 @@ void TestReplayFiles::charactersXmlForbidsAreRefused()
 
     const QString path = write(file, content);
     QString why;
-    QScopedPointer<Replay> source(file.endsWith(".xml") ? replayXML(path, nullptr, &why)
-                                                        : replayUDDF(path, nullptr, &why));
+    QScopedPointer<Replay> source(openLog(path, &why));
     QCOMPARE(why, problem);
     QCOMPARE(bool(source), problem.isEmpty());
     if (!source)
