@@ -11,6 +11,8 @@ namespace {
 
 // Progress is told about once per this many bytes.
 const qint64 progressStep = 1 << 20;
+// A broken file is decoded again this many bytes at a time to find its first undecodable byte.
+const qint64 decodeStep = 1 << 16;
 
 // The encoding that the XML declaration at the start of the file names, empty when it names
 // none; only asked once the stream reader has refused the declaration.
@@ -25,35 +27,73 @@ QString declaredEncoding(QFile& file)
     return declaration.match(codec->toUnicode(head)).captured(2);
 }
 
-// The line of the first character that the file's first bytes, up to end, do not decode to in the
-// encoding the file declares (codec, or when null, the one its byte order mark tells); 0 when
-// they all decode. The stream reader refuses such bytes as it decodes them, a block of some
-// kilobytes at a time, and names the line where the block before ended: no guide to the fault.
+// Counts the lines of a text read piece by piece. XML ends a line with a line feed, a carriage
+// return, or both.
+struct LineCount {
+    qint64 line = 1;
+    bool afterReturn = false;
+
+    void add(const QString& text)
+    {
+        for (const QChar c : text) {
+            if (c == QLatin1Char('\r') || (c == QLatin1Char('\n') && !afterReturn))
+                ++line;
+            afterReturn = c == QLatin1Char('\r');
+        }
+    }
+};
+
+// Where the piece of decodeStep bytes begins that holds the first byte, before end, that does not
+// decode; -1 when they all decode.
+qint64 undecodablePiece(QFile& file, QTextCodec* codec, qint64 end)
+{
+    if (!file.seek(0))
+        return -1;
+    QTextDecoder decoder(codec);
+    for (qint64 from = 0; from < end;) {
+        const QByteArray bytes = file.read(qMin(end - from, decodeStep));
+        if (bytes.isEmpty())
+            return -1;
+        decoder.toUnicode(bytes);
+        if (decoder.hasFailure())
+            return from;
+        from += bytes.size();
+    }
+    return -1;
+}
+
+// The line of the first byte of the file, before end, that does not decode in the encoding the
+// file declares (codec, or when null, the one its byte order mark tells); 0 when they all decode.
+// The stream reader refuses such bytes as it decodes them, a block of some kilobytes at a time,
+// and names the line where the block before ended: no guide to the fault.
 qint64 undecodableLine(QFile& file, QTextCodec* codec, qint64 end)
 {
     if (!file.seek(0))
         return 0;
-    QTextDecoder decoder(codec ? codec
-                               : QTextCodec::codecForUtfText(file.peek(4), QTextCodec::codecForName("UTF-8")));
-    qint64 line = 1;
-    bool afterReturn = false;
-    while (file.pos() < end) {
-        const QByteArray bytes = file.read(qMin(end - file.pos(), progressStep));
+    if (!codec)
+        codec = QTextCodec::codecForUtfText(file.peek(4), QTextCodec::codecForName("UTF-8"));
+    // The decoder tells only that a failure has been, and the file may hold U+FFFD of its own:
+    // the piece that fails is decoded again byte by byte, up to the byte that does.
+    const qint64 piece = undecodablePiece(file, codec, end);
+    if (piece < 0 || !file.seek(0))
+        return 0;
+    QTextDecoder decoder(codec);
+    LineCount lines;
+    while (file.pos() < piece) {
+        const QByteArray bytes = file.read(qMin(piece - file.pos(), decodeStep));
         if (bytes.isEmpty())
             return 0;
-        const QString text = decoder.toUnicode(bytes);
-        // An undecodable sequence becomes the replacement character.
-        const int fault = decoder.hasFailure() ? text.indexOf(QChar::ReplacementCharacter) : text.size();
-        // XML ends a line with a line feed, a carriage return, or both.
-        for (int i = 0; i < fault; ++i) {
-            if (text.at(i) == QLatin1Char('\r') || (text.at(i) == QLatin1Char('\n') && !afterReturn))
-                ++line;
-            afterReturn = text.at(i) == QLatin1Char('\r');
-        }
-        if (decoder.hasFailure())
-            return line;
+        lines.add(decoder.toUnicode(bytes));
     }
-    return 0;
+    QString text;
+    for (const char byte : file.read(qMin(end - piece, decodeStep))) {
+        const QString decoded = decoder.toUnicode(&byte, 1);
+        if (decoder.hasFailure())
+            break;
+        text += decoded;
+    }
+    lines.add(text);
+    return lines.line;
 }
 
 // Qt's stream reader checks the names of elements but takes nearly any attribute name, with NUL,

@@ -77,6 +77,28 @@ QByteArray nestedLog(bool uddf, int levels, bool closed)
              "<P Time=\"60\"><Depth>10</Depth></P></Profile></Dive></Logbook></Divinglog>\n";
 }
 
+// A sample of a dive: 10 m at 60 s.
+QByteArray sample(bool uddf)
+{
+    return uddf ? "<waypoint><divetime>60</divetime><depth>10</depth></waypoint>"
+                : "<P Time=\"60\"><Depth>10</Depth></P>";
+}
+
+// A log of one dive on the given number of lines: the XML declaration, the document element down
+// to the samples, a sample on each line from line 3 on, the ends of the elements on the last line.
+// The samples on some lines can be replaced.
+QByteArray linedLog(bool uddf, int lines, const QMap<int, QByteArray>& replaced)
+{
+    QByteArray log = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+    log += uddf ? "<uddf version=\"3.2.0\"><profiledata><repetitiongroup><dive><samples>\n"
+                : "<Divinglog DBVersion=\"3.0\"><Logbook><Dive ID=\"1\"><Profile>\n";
+    for (int line = 3; line < lines; ++line)
+        log += replaced.value(line, sample(uddf)) + "\n";
+    log += uddf ? "</samples></dive></repetitiongroup></profiledata></uddf>\n"
+                : "</Profile></Dive></Logbook></Divinglog>\n";
+    return log;
+}
+
 class RecordedProgress : public ReadProgress {
 public:
     QList<qint64> done;
@@ -338,6 +360,24 @@ void TestReplayFiles::brokenXmlNamesTheLine_data()
         far += waypoint + "\n";
     far += "</samples></dive></repetitiongroup></profiledata></uddf>\n";
     QTest::newRow("text not in its encoding at line 300") << "broken.uddf" << far << 300;
+
+    // Undecodable bytes before and after other faults, and after a U+FFFD that the file holds,
+    // which is no fault.
+    for (const bool uddf : {true, false}) {
+        const char* kind = uddf ? "UDDF" : "DivingLog XML";
+        const QString file = uddf ? "broken.uddf" : "broken.xml";
+        const QByteArray depth = uddf ? "depth" : "Depth";
+        const QByteArray crossed = sample(uddf).replace("</" + depth + ">", "</" + depth.left(4) + ">");
+        // Latin-1 bytes in the depth.
+        const QByteArray a0 = sample(uddf).replace(">10<", ">1\xA0""0<");
+        const QByteArray e9 = sample(uddf).replace(">10<", ">1\xE9""0<");
+        QTest::addRow("%s, undecodable byte before crossed tags", kind)
+            << file << linedLog(uddf, 20, {{8, a0}, {12, crossed}}) << 8;
+        QTest::addRow("%s, crossed tags kilobytes before an undecodable byte", kind)
+            << file << linedLog(uddf, 400, {{8, crossed}, {300, a0}}) << 8;
+        QTest::addRow("%s, U+FFFD before an undecodable byte", kind)
+            << file << linedLog(uddf, 400, {{3, "<!-- \xEF\xBF\xBD -->"}, {300, e9}}) << 300;
+    }
 }
 
 void TestReplayFiles::brokenXmlNamesTheLine()
