@@ -361,16 +361,21 @@ void TestReplayFiles::brokenXmlNamesTheLine_data()
     far += "</samples></dive></repetitiongroup></profiledata></uddf>\n";
     QTest::newRow("text not in its encoding at line 300") << "broken.uddf" << far << 300;
 
-    // Undecodable bytes before and after other faults, and after a U+FFFD that the file holds,
-    // which is no fault.
+    // The stream reader refuses an undecodable byte before it parses the kilobytes around it: a
+    // fault earlier in them is the first all the same. A U+FFFD that the file holds is no fault.
     for (const bool uddf : {true, false}) {
         const char* kind = uddf ? "UDDF" : "DivingLog XML";
         const QString file = uddf ? "broken.uddf" : "broken.xml";
         const QByteArray depth = uddf ? "depth" : "Depth";
         const QByteArray crossed = sample(uddf).replace("</" + depth + ">", "</" + depth.left(4) + ">");
+        const QByteArray named = sample(uddf).insert(sample(uddf).indexOf('>'), " $x=\"1\"");
         // Latin-1 bytes in the depth.
         const QByteArray a0 = sample(uddf).replace(">10<", ">1\xA0""0<");
         const QByteArray e9 = sample(uddf).replace(">10<", ">1\xE9""0<");
+        QTest::addRow("%s, crossed tags before an undecodable byte", kind)
+            << file << linedLog(uddf, 20, {{8, crossed}, {12, a0}}) << 8;
+        QTest::addRow("%s, $ in an attribute name before an undecodable byte", kind)
+            << file << linedLog(uddf, 50, {{8, named}, {41, a0}}) << 8;
         QTest::addRow("%s, undecodable byte before crossed tags", kind)
             << file << linedLog(uddf, 20, {{8, a0}, {12, crossed}}) << 8;
         QTest::addRow("%s, crossed tags kilobytes before an undecodable byte", kind)
