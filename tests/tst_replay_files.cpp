@@ -86,10 +86,10 @@ QByteArray sample(bool uddf)
 
 // A log of one dive on the given number of lines: the XML declaration, the document element down
 // to the samples, a sample on each line from line 3 on, the ends of the elements on the last line.
-// The samples on some lines can be replaced.
+// The XML declaration and the samples on some lines can be replaced.
 QByteArray linedLog(bool uddf, int lines, const QMap<int, QByteArray>& replaced)
 {
-    QByteArray log = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+    QByteArray log = replaced.value(1, "<?xml version=\"1.0\" encoding=\"UTF-8\"?>") + "\n";
     log += uddf ? "<uddf version=\"3.2.0\"><profiledata><repetitiongroup><dive><samples>\n"
                 : "<Divinglog DBVersion=\"3.0\"><Logbook><Dive ID=\"1\"><Profile>\n";
     for (int line = 3; line < lines; ++line)
@@ -369,6 +369,9 @@ void TestReplayFiles::brokenXmlNamesTheLine_data()
         const QByteArray depth = uddf ? "depth" : "Depth";
         const QByteArray crossed = sample(uddf).replace("</" + depth + ">", "</" + depth.left(4) + ">");
         const QByteArray named = sample(uddf).insert(sample(uddf).indexOf('>'), " $x=\"1\"");
+        const QByteArray doctype = QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?><!DOCTYPE ")
+                                   + (uddf ? "uddf" : "Divinglog");
+        const QByteArray entity = sample(uddf).replace(">10<", ">&nbsp;<");
         // Latin-1 bytes in the depth.
         const QByteArray a0 = sample(uddf).replace(">10<", ">1\xA0""0<");
         const QByteArray e9 = sample(uddf).replace(">10<", ">1\xE9""0<");
@@ -376,6 +379,12 @@ void TestReplayFiles::brokenXmlNamesTheLine_data()
             << file << linedLog(uddf, 20, {{8, crossed}, {12, a0}}) << 8;
         QTest::addRow("%s, $ in an attribute name before an undecodable byte", kind)
             << file << linedLog(uddf, 50, {{8, named}, {41, a0}}) << 8;
+        // Where an outside DTD could declare it, the stream reader passes an unknown entity on.
+        QTest::addRow("%s, entity of an outside DTD before an undecodable byte", kind)
+            << file << linedLog(uddf, 20, {{1, doctype + " SYSTEM \"log.dtd\">"}, {8, entity}, {12, a0}}) << 8;
+        // The log's reader refuses the entities a file declares where it reads them.
+        QTest::addRow("%s, entities declared before an undecodable byte", kind)
+            << file << linedLog(uddf, 20, {{1, doctype + " [<!ENTITY e \"Reef\">]>"}, {12, a0}}) << 1;
         QTest::addRow("%s, undecodable byte before crossed tags", kind)
             << file << linedLog(uddf, 20, {{8, a0}, {12, crossed}}) << 8;
         QTest::addRow("%s, crossed tags kilobytes before an undecodable byte", kind)
