@@ -11,6 +11,8 @@ namespace {
 
 // Progress is told about once per this many bytes.
 const qint64 progressStep = 1 << 20;
+// A broken file is decoded again this many bytes at a time to find its first undecodable byte.
+const qint64 decodeStep = 1 << 16;
 
 // The encoding that the XML declaration at the start of the file names, empty when it names
 // none; only asked once the stream reader has refused the declaration.
@@ -25,35 +27,39 @@ QString declaredEncoding(QFile& file)
     return declaration.match(codec->toUnicode(head)).captured(2);
 }
 
-// The line of the first character that the file's first bytes, up to end, do not decode to in the
-// encoding the file declares (codec, or when null, the one its byte order mark tells); 0 when
-// they all decode. The stream reader refuses such bytes as it decodes them, a block of some
-// kilobytes at a time, and names the line where the block before ended: no guide to the fault.
-qint64 undecodableLine(QFile& file, QTextCodec* codec, qint64 end)
-{
-    if (!file.seek(0))
-        return 0;
-    QTextDecoder decoder(codec ? codec
-                               : QTextCodec::codecForUtfText(file.peek(4), QTextCodec::codecForName("UTF-8")));
+// Counts the lines of a text read piece by piece. XML ends a line with a line feed, a carriage
+// return, or both.
+struct LineCount {
     qint64 line = 1;
     bool afterReturn = false;
-    while (file.pos() < end) {
-        const QByteArray bytes = file.read(qMin(end - file.pos(), progressStep));
-        if (bytes.isEmpty())
-            return 0;
-        const QString text = decoder.toUnicode(bytes);
-        // An undecodable sequence becomes the replacement character.
-        const int fault = decoder.hasFailure() ? text.indexOf(QChar::ReplacementCharacter) : text.size();
-        // XML ends a line with a line feed, a carriage return, or both.
-        for (int i = 0; i < fault; ++i) {
-            if (text.at(i) == QLatin1Char('\r') || (text.at(i) == QLatin1Char('\n') && !afterReturn))
+
+    void add(const QString& text)
+    {
+        for (const QChar c : text) {
+            if (c == QLatin1Char('\r') || (c == QLatin1Char('\n') && !afterReturn))
                 ++line;
-            afterReturn = text.at(i) == QLatin1Char('\r');
+            afterReturn = c == QLatin1Char('\r');
         }
-        if (decoder.hasFailure())
-            return line;
     }
-    return 0;
+};
+
+// Where the piece of decodeStep bytes begins that holds the first byte, before end, that does not
+// decode; -1 when they all decode.
+qint64 undecodablePiece(QFile& file, QTextCodec* codec, qint64 end)
+{
+    if (!file.seek(0))
+        return -1;
+    QTextDecoder decoder(codec);
+    for (qint64 from = 0; from < end;) {
+        const QByteArray bytes = file.read(qMin(end - from, decodeStep));
+        if (bytes.isEmpty())
+            return -1;
+        decoder.toUnicode(bytes);
+        if (decoder.hasFailure())
+            return from;
+        from += bytes.size();
+    }
+    return -1;
 }
 
 // Qt's stream reader checks the names of elements but takes nearly any attribute name, with NUL,
@@ -81,6 +87,94 @@ bool attributeNamesAreXml(const QXmlStreamAttributes& attributes)
             return false;
     }
     return true;
+}
+
+// The line of the fault that a stream reader stopped at, or of the element whose attribute name
+// is no XML name. Having read nothing of its line, the reader met the fault at the end of the line
+// before: where a truncated file ends.
+qint64 faultLine(const QXmlStreamReader& xml)
+{
+    const qint64 line = xml.lineNumber();
+    return xml.columnNumber() == 0 && line > 1 ? line - 1 : line;
+}
+
+// Parses a text handed to it piece by piece as the log's reader parses a file, up to the first
+// fault that makes the file broken.
+class TextCheck {
+public:
+    TextCheck() { xml.setNamespaceProcessing(false); }
+
+    // False once the text so far holds a fault.
+    bool add(const QString& text)
+    {
+        xml.addData(text);
+        for (;;) {
+            switch (xml.readNext()) {
+            case QXmlStreamReader::StartElement:
+                if (!attributeNamesAreXml(xml.attributes()))
+                    return false;
+                break;
+            case QXmlStreamReader::DTD:
+                // The log's reader refuses the file here; its entities are not to be expanded.
+                if (!xml.entityDeclarations().isEmpty())
+                    return false;
+                break;
+            case QXmlStreamReader::EntityReference:
+                return false;
+            case QXmlStreamReader::Invalid:
+                return xml.error() == QXmlStreamReader::PrematureEndOfDocumentError;
+            default:
+                break;
+            }
+        }
+    }
+
+    qint64 line() const { return faultLine(xml); }
+
+private:
+    QXmlStreamReader xml;
+};
+
+// The line of the first fault of a file whose bytes before end hold one that does not decode in
+// the encoding the file declares (codec, or when null, the one its byte order mark tells); 0 when
+// they all decode. The stream reader refuses such a byte as it decodes the kilobytes around it,
+// before it parses them, and names the line where the kilobytes before ended: no guide to the
+// fault, which may also lie in the text before the byte that the reader did not come to.
+qint64 firstFaultLine(QFile& file, QTextCodec* codec, qint64 end)
+{
+    if (!file.seek(0))
+        return 0;
+    if (!codec)
+        codec = QTextCodec::codecForUtfText(file.peek(4), QTextCodec::codecForName("UTF-8"));
+    // The decoder tells only that a failure has been, and the file may hold U+FFFD of its own:
+    // the piece that fails is decoded again byte by byte, up to the byte that does.
+    const qint64 piece = undecodablePiece(file, codec, end);
+    if (piece < 0 || !file.seek(0))
+        return 0;
+    QTextDecoder decoder(codec);
+    TextCheck check;
+    LineCount lines;
+    while (file.pos() < piece) {
+        const QByteArray bytes = file.read(qMin(piece - file.pos(), decodeStep));
+        if (bytes.isEmpty())
+            return 0;
+        const QString text = decoder.toUnicode(bytes);
+        if (!check.add(text))
+            return check.line();
+        lines.add(text);
+    }
+    QString text;
+    for (const char byte : file.read(qMin(end - piece, decodeStep))) {
+        const QString decoded = decoder.toUnicode(&byte, 1);
+        if (decoder.hasFailure())
+            break;
+        text += decoded;
+    }
+    // A text that ends before its document does holds no fault: the byte is the first.
+    if (!check.add(text))
+        return check.line();
+    lines.add(text);
+    return lines.line;
 }
 
 } // namespace
@@ -131,15 +225,9 @@ void LogXmlReader::refuseBrokenFile()
         refuse(ConsoleText::tr("its text encoding %1 is unknown").arg(encoding));
         return;
     }
-    // Otherwise the stream reader stands just past the fault, or at the element whose attribute
-    // name is no XML name, and counts lines from 1. Having read nothing of its line, it met the
-    // fault at the end of the line before: where a truncated file ends.
-    qint64 line = undecodableLine(file, codec, read);
-    if (!line) {
-        line = xml.lineNumber();
-        if (xml.columnNumber() == 0 && line > 1)
-            --line;
-    }
+    qint64 line = firstFaultLine(file, codec, read);
+    if (!line)
+        line = faultLine(xml);
     refuse(ConsoleText::tr("it is not a complete, well-formed XML file (the fault is at line %1)").arg(line));
 }
 

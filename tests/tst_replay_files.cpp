@@ -51,9 +51,9 @@ private:
 
 namespace {
 
-Replay* openLog(const QString& path)
+Replay* openLog(const QString& path, QString* problem = nullptr)
 {
-    return path.endsWith(".xml") ? replayXML(path) : replayUDDF(path);
+    return path.endsWith(".xml") ? replayXML(path, nullptr, problem) : replayUDDF(path, nullptr, problem);
 }
 
 // A log of one dive around a block of elements nested levels deep inside the document element.
@@ -75,6 +75,28 @@ QByteArray nestedLog(bool uddf, int levels, bool closed)
     return "<Divinglog DBVersion=\"3.0\">" + nest
            + "<Logbook><Dive ID=\"1\"><Profile><P Time=\"0\"><Depth>0</Depth></P>"
              "<P Time=\"60\"><Depth>10</Depth></P></Profile></Dive></Logbook></Divinglog>\n";
+}
+
+// A sample of a dive: 10 m at 60 s.
+QByteArray sample(bool uddf)
+{
+    return uddf ? "<waypoint><divetime>60</divetime><depth>10</depth></waypoint>"
+                : "<P Time=\"60\"><Depth>10</Depth></P>";
+}
+
+// A log of one dive on the given number of lines: the XML declaration, the document element down
+// to the samples, a sample on each line from line 3 on, the ends of the elements on the last line.
+// The XML declaration and the samples on some lines can be replaced.
+QByteArray linedLog(bool uddf, int lines, const QMap<int, QByteArray>& replaced)
+{
+    QByteArray log = replaced.value(1, "<?xml version=\"1.0\" encoding=\"UTF-8\"?>") + "\n";
+    log += uddf ? "<uddf version=\"3.2.0\"><profiledata><repetitiongroup><dive><samples>\n"
+                : "<Divinglog DBVersion=\"3.0\"><Logbook><Dive ID=\"1\"><Profile>\n";
+    for (int line = 3; line < lines; ++line)
+        log += replaced.value(line, sample(uddf)) + "\n";
+    log += uddf ? "</samples></dive></repetitiongroup></profiledata></uddf>\n"
+                : "</Profile></Dive></Logbook></Divinglog>\n";
+    return log;
 }
 
 class RecordedProgress : public ReadProgress {
@@ -287,6 +309,7 @@ void TestReplayFiles::brokenXmlIsRefused()
 
 void TestReplayFiles::brokenXmlNamesTheLine_data()
 {
+    QTest::addColumn<QString>("file");
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<int>("line");
 
@@ -302,27 +325,31 @@ void TestReplayFiles::brokenXmlNamesTheLine_data()
     };
     const QByteArray waypoint = "<waypoint><divetime>60</divetime><depth>10</depth></waypoint>";
     const QByteArray whole = log(waypoint, "\n");
-    QTest::newRow("crossed tags") << log("<waypoint><divetime>60</depth></divetime></waypoint>", "\n") << 5;
-    QTest::newRow("unknown entity") << log("<waypoint><divetime>60</divetime><depth>&ten;</depth></waypoint>", "\n")
+    const QByteArray crossed = "<waypoint><divetime>60</depth></divetime></waypoint>";
+    QTest::newRow("crossed tags") << "broken.uddf" << log(crossed, "\n") << 5;
+    QTest::newRow("unknown entity") << "broken.uddf"
+                                    << log("<waypoint><divetime>60</divetime><depth>&ten;</depth></waypoint>", "\n")
                                     << 5;
-    QTest::newRow("unquoted attribute") << log("<waypoint id=w2><divetime>60</divetime></waypoint>", "\n") << 5;
-    QTest::newRow("$ in an attribute name") << log("<waypoint i$d=\"w2\"><divetime>60</divetime></waypoint>", "\n")
+    QTest::newRow("unquoted attribute") << "broken.uddf"
+                                        << log("<waypoint id=w2><divetime>60</divetime></waypoint>", "\n") << 5;
+    QTest::newRow("$ in an attribute name") << "broken.uddf"
+                                            << log("<waypoint i$d=\"w2\"><divetime>60</divetime></waypoint>", "\n")
                                             << 5;
-    QTest::newRow("CR LF line ends") << log("<waypoint><divetime>60</depth></divetime></waypoint>", "\r\n") << 5;
-    QTest::newRow("CR line ends") << log("<waypoint><divetime>60</depth></divetime></waypoint>", "\r") << 5;
+    QTest::newRow("CR LF line ends") << "broken.uddf" << log(crossed, "\r\n") << 5;
+    QTest::newRow("CR line ends") << "broken.uddf" << log(crossed, "\r") << 5;
     // Cut after the line end of line 5, or inside it: the file ends in line 5.
-    QTest::newRow("truncated after a line end") << whole.left(whole.indexOf("</samples>")) << 5;
-    QTest::newRow("truncated inside a line") << whole.left(whole.indexOf("<depth>10")) << 5;
-    QTest::newRow("one line, truncated") << QByteArray("<uddf><profiledata>") << 1;
+    QTest::newRow("truncated after a line end") << "broken.uddf" << whole.left(whole.indexOf("</samples>")) << 5;
+    QTest::newRow("truncated inside a line") << "broken.uddf" << whole.left(whole.indexOf("<depth>10")) << 5;
+    QTest::newRow("one line, truncated") << "broken.uddf" << QByteArray("<uddf><profiledata>") << 1;
     // A file without a line of text still has its fault in line 1, not in a line 0.
-    QTest::newRow("empty") << QByteArray() << 1;
-    QTest::newRow("only a line end") << QByteArray("\n") << 1;
+    QTest::newRow("empty") << "broken.uddf" << QByteArray() << 1;
+    QTest::newRow("only a line end") << "broken.uddf" << QByteArray("\n") << 1;
 
     // Latin-1 text in a log that declares UTF-8, near the start and far beyond the first
     // kilobytes that the stream reader decodes at once.
-    QTest::newRow("text not in its encoding") << log("<waypoint><divetime>60</divetime><notes>Plong\xE9""e</notes>"
-                                                     "</waypoint>", "\n")
-                                              << 5;
+    QTest::newRow("text not in its encoding")
+        << "broken.uddf"
+        << log("<waypoint><divetime>60</divetime><notes>Plong\xE9""e</notes></waypoint>", "\n") << 5;
     // Lines 1 to 4 of the log, the same waypoint on lines 5 to 299 and 301 to 400, the Latin-1
     // text on line 300.
     QByteArray far = whole.left(whole.indexOf(waypoint));
@@ -332,16 +359,49 @@ void TestReplayFiles::brokenXmlNamesTheLine_data()
     for (int line = 301; line <= 400; ++line)
         far += waypoint + "\n";
     far += "</samples></dive></repetitiongroup></profiledata></uddf>\n";
-    QTest::newRow("text not in its encoding at line 300") << far << 300;
+    QTest::newRow("text not in its encoding at line 300") << "broken.uddf" << far << 300;
+
+    // The stream reader refuses an undecodable byte before it parses the kilobytes around it: a
+    // fault earlier in them is the first all the same. A U+FFFD that the file holds is no fault.
+    for (const bool uddf : {true, false}) {
+        const char* kind = uddf ? "UDDF" : "DivingLog XML";
+        const QString file = uddf ? "broken.uddf" : "broken.xml";
+        const QByteArray depth = uddf ? "depth" : "Depth";
+        const QByteArray crossed = sample(uddf).replace("</" + depth + ">", "</" + depth.left(4) + ">");
+        const QByteArray named = sample(uddf).insert(sample(uddf).indexOf('>'), " $x=\"1\"");
+        const QByteArray doctype = QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?><!DOCTYPE ")
+                                   + (uddf ? "uddf" : "Divinglog");
+        const QByteArray entity = sample(uddf).replace(">10<", ">&nbsp;<");
+        // Latin-1 bytes in the depth.
+        const QByteArray a0 = sample(uddf).replace(">10<", ">1\xA0""0<");
+        const QByteArray e9 = sample(uddf).replace(">10<", ">1\xE9""0<");
+        QTest::addRow("%s, crossed tags before an undecodable byte", kind)
+            << file << linedLog(uddf, 20, {{8, crossed}, {12, a0}}) << 8;
+        QTest::addRow("%s, $ in an attribute name before an undecodable byte", kind)
+            << file << linedLog(uddf, 50, {{8, named}, {41, a0}}) << 8;
+        // Where an outside DTD could declare it, the stream reader passes an unknown entity on.
+        QTest::addRow("%s, entity of an outside DTD before an undecodable byte", kind)
+            << file << linedLog(uddf, 20, {{1, doctype + " SYSTEM \"log.dtd\">"}, {8, entity}, {12, a0}}) << 8;
+        // The log's reader refuses the entities a file declares where it reads them.
+        QTest::addRow("%s, entities declared before an undecodable byte", kind)
+            << file << linedLog(uddf, 20, {{1, doctype + " [<!ENTITY e \"Reef\">]>"}, {12, a0}}) << 1;
+        QTest::addRow("%s, undecodable byte before crossed tags", kind)
+            << file << linedLog(uddf, 20, {{8, a0}, {12, crossed}}) << 8;
+        QTest::addRow("%s, crossed tags kilobytes before an undecodable byte", kind)
+            << file << linedLog(uddf, 400, {{8, crossed}, {300, a0}}) << 8;
+        QTest::addRow("%s, U+FFFD before an undecodable byte", kind)
+            << file << linedLog(uddf, 400, {{3, "<!-- \xEF\xBF\xBD -->"}, {300, e9}}) << 300;
+    }
 }
 
 void TestReplayFiles::brokenXmlNamesTheLine()
 {
+    QFETCH(QString, file);
     QFETCH(QByteArray, content);
     QFETCH(int, line);
 
     QString why;
-    QScopedPointer<Replay> source(replayUDDF(write("broken.uddf", content), nullptr, &why));
+    QScopedPointer<Replay> source(openLog(write(file, content), &why));
     QVERIFY(!source);
     QCOMPARE(why, QString("it is not a complete, well-formed XML file (the fault is at line %1)").arg(line));
 }
@@ -416,8 +476,7 @@ void TestReplayFiles::charactersXmlForbidsAreRefused()
 
     const QString path = write(file, content);
     QString why;
-    QScopedPointer<Replay> source(file.endsWith(".xml") ? replayXML(path, nullptr, &why)
-                                                        : replayUDDF(path, nullptr, &why));
+    QScopedPointer<Replay> source(openLog(path, &why));
     QCOMPARE(why, problem);
     QCOMPARE(bool(source), problem.isEmpty());
     if (!source)
