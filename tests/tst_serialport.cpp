@@ -391,7 +391,7 @@ void TestSerialPort::waitsServeTheWindow()
         }
     });
     farEnd->start();
-    QDeadlineTimer deadline(1000, Qt::PreciseTimer);
+    QDeadlineTimer deadline(500, Qt::PreciseTimer);
     WindowGaps window;
     QElapsedTimer elapsed;
     elapsed.start();
@@ -401,14 +401,14 @@ void TestSerialPort::waitsServeTheWindow()
     else if (wait == 1)
         QCOMPARE(SerialPort::dropUntilSilent(fd, QDeadlineTimer(0), deadline), Silence::Talking);
     else
-        pause(1000);
+        pause(500);
     const qint64 longest = window.longest();
     const qint64 took = elapsed.elapsed();
     stop.storeRelease(1);
     farEnd->wait();
     delete farEnd;
     closePort(fd);
-    QVERIFY2(took >= 1000, qPrintable(QString("%1 ms").arg(took)));
+    QVERIFY2(took >= 500, qPrintable(QString("%1 ms").arg(took)));
     QVERIFY2(longest <= 150, qPrintable(QString("%1 ms").arg(longest)));
 }
 
