@@ -134,9 +134,9 @@ void VARN_Planner_Interface::newSoftwareVersion()
     site.setPath("/wp");
     showNotice(tr("New version..."),
                tr("A new version of <i>VARN Planner</i> is available. Please consider upgrading from the "
-                   "website:<br>&nbsp;&nbsp;&nbsp;")
-                    + QString("<a href='%1'>%2</a>")
-                          .arg(site.toString(QUrl::FullyEncoded).toHtmlEscaped(), site.host().toHtmlEscaped()));
+                  "website:<br>&nbsp;&nbsp;&nbsp;")
+                   + QString("<a href='%1'>%2</a>")
+                         .arg(site.toString(QUrl::FullyEncoded).toHtmlEscaped(), site.host().toHtmlEscaped()));
 }
 
 // A notice that comes while a transfer with the dive computer runs waits until it has ended: its
@@ -250,5 +250,5 @@ void VARN_Planner_Interface::newFirmwareDownload(QByteArray firmware)
     reportUpdateCheck(tr("Check updates: VARN firmware %1 is available, saved as %2.").arg(version, path), false);
     showNotice(tr("Firmware %1 available...").arg(version),
                tr("Version %1 of the <i>VARN</i> firmware is available. Please consider upgrading your computer...")
-                    .arg(version));
+                   .arg(version));
 }

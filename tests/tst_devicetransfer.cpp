@@ -113,6 +113,17 @@ QByteArray written(const VARN_eeprom& computer, const VARN_eeprom& user, int ban
     return expected;
 }
 
+// Downloads into image (operation 0) or uploads it (1): the text thrown, empty on success.
+QString transfer(int operation, VARN_eeprom& image, const QString& port)
+{
+    return thrownText([&] {
+        if (operation == 0)
+            image.download(port);
+        else
+            image.upload(port);
+    });
+}
+
 } // namespace
 
 class TestDeviceTransfer : public QObject {
@@ -567,12 +578,7 @@ void TestDeviceTransfer::lateAnswers()
     VARN_eeprom image = userImage();
     const VARN_eeprom user = image;
     const int descriptors = openDescriptors();
-    const QString text = thrownText([&] {
-        if (operation == 0)
-            image.download(computer.portPath());
-        else
-            image.upload(computer.portPath());
-    });
+    const QString text = transfer(operation, image, computer.portPath());
     QCOMPARE(openDescriptors(), descriptors);
     // The delays end: the attempts that follow them are answered as they should be.
     QCOMPARE(text, QString());
@@ -639,13 +645,7 @@ void TestDeviceTransfer::trickle()
     const int descriptors = openDescriptors();
     QElapsedTimer elapsed;
     elapsed.start();
-    QCOMPARE(thrownText([&] {
-                 if (operation == 0)
-                     image.download(computer.portPath());
-                 else
-                     image.upload(computer.portPath());
-             }),
-             text);
+    QCOMPARE(transfer(operation, image, computer.portPath()), text);
     const qint64 took = elapsed.elapsed();
     QCOMPARE(openDescriptors(), descriptors);
     QCOMPARE(raw(image), before);
@@ -824,13 +824,7 @@ void TestDeviceTransfer::windowServed()
     });
     VARN_eeprom image = userImage();
     WindowGaps window;
-    QCOMPARE(thrownText([&] {
-                 if (operation == 0)
-                     image.download(computer.portPath());
-                 else
-                     image.upload(computer.portPath());
-             }),
-             text);
+    QCOMPARE(transfer(operation, image, computer.portPath()), text);
     const qint64 longest = window.longest();
     QVERIFY2(longest <= 250, qPrintable(QString("%1 ms").arg(longest)));
 }
