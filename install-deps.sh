@@ -9,6 +9,7 @@ cmake
 ninja-build
 pkg-config
 qtbase5-dev
+qtbase5-private-dev
 libqt5svg5-dev
 qttools5-dev
 qttools5-dev-tools

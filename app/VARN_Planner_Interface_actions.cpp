@@ -3,6 +3,7 @@
 #include "VARN_Planner_Interface.h"
 
 #include "CF_Editor_Interface.h"
+#include "DeviceConsole.h"
 #include "FormLimits.h"
 #include "LogReadProgress.h"
 #include "PlotInterface.h"
@@ -25,7 +26,7 @@ bool VARN_Planner_Interface::refusedWhileRunning()
     if (simulationRunning())
         refusal = tr("A simulation is running: try again when it has ended.");
     else if (SerialPort::ExclusiveOperation::running())
-        refusal = tr("The dive computer is busy: try again when its transfer has ended.");
+        refusal = DeviceConsole::busyRefusal();
     else
         return false;
     textEdit->append(QString("<i>%1</i>").arg(refusal));

@@ -8,11 +8,13 @@
 #include "Settings.h"
 #include "VARN_eeprom.h"
 
+#include <QApplication>
 #include <QBuffer>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QImage>
 #include <QImageWriter>
+#include <QPointer>
 #include <QSaveFile>
 #include <cstring>
 
@@ -61,6 +63,10 @@ QStringList transferAdvice(const char* text, bool settingsSent)
         advice << VARN_Planner_Interface::tr("The dive computer answered, but garbled, cut short or too long: check "
                                              "the cable, and that no other program or device uses the port, then "
                                              "try again.");
+    else if (std::strcmp(text, "Downloading VARN configuration: the line never falls silent") == 0)
+        advice << VARN_Planner_Interface::tr("Something other than the dive computer keeps sending on this port: "
+                                             "close the other program or unplug the other device, and check the "
+                                             "port chosen with Settings..., then try again.");
     // Whatever failed after the first byte of a bank went out, the computer may hold part of it.
     if (settingsSent)
         advice << VARN_Planner_Interface::tr("The dive computer may now hold settings other than the form's: "
@@ -102,6 +108,33 @@ bool saveImage(const QImage& image, const QString& fileName)
     return writer.write(image) && file.commit();
 }
 
+// The form takes no typing while a transfer runs that ends by showing the computer's values in
+// it: what the diver typed meanwhile would vanish without a word. Greyed out, it shows that it
+// waits; the field that had the focus gets it back.
+class FormLocked {
+public:
+    explicit FormLocked(QWidget* form)
+        : form(form)
+        , focused(form->isAncestorOf(QApplication::focusWidget()) ? QApplication::focusWidget() : nullptr)
+    {
+        form->setEnabled(false);
+    }
+
+    ~FormLocked()
+    {
+        form->setEnabled(true);
+        if (focused)
+            focused->setFocus();
+    }
+
+    FormLocked(const FormLocked&) = delete;
+    FormLocked& operator=(const FormLocked&) = delete;
+
+private:
+    QWidget* form;
+    QPointer<QWidget> focused;
+};
+
 } // namespace
 
 void VARN_Planner_Interface::downloadVARNSlot()
@@ -114,6 +147,7 @@ void VARN_Planner_Interface::downloadVARNSlot()
     }
     // The form and the configuration change only once the whole image has arrived.
     VARN_eeprom image;
+    const FormLocked locked(scrollAreaWidgetContents);
     appendPlain(textEdit, connecting());
     try {
         image.download(Settings::port);
@@ -141,6 +175,7 @@ void VARN_Planner_Interface::uploadVARNSlot()
     VARN_eeprom image = eeprom;
     eeprom = before;
 
+    const FormLocked locked(scrollAreaWidgetContents);
     appendPlain(textEdit, connecting());
     bool settingsSent = false;
     try {

@@ -2,6 +2,7 @@
 
 #include "VARN_Planner_Interface.h"
 
+#include <QCoreApplication>
 #include <QScrollBar>
 #include <QTextEdit>
 
@@ -19,6 +20,12 @@ QTextEdit* DeviceConsole::console()
 void DeviceConsole::setConsole(QTextEdit* console)
 {
     chosen = console;
+}
+
+QString DeviceConsole::busyRefusal()
+{
+    return QCoreApplication::translate("VARN_Planner_Interface",
+                                       "The dive computer is busy: try again when its transfer has ended.");
 }
 
 QTextCursor DeviceConsole::appendLine(const QString& text)

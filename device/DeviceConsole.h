@@ -16,6 +16,8 @@ void setConsole(QTextEdit* console);
 // it has (a red failure, an italic refusal), and keeps the view at the end when it was there.
 // Returns a cursor at the line's start; a null cursor when there is no console.
 QTextCursor appendLine(const QString& text);
+// The refusal of what would hold a transfer with the dive computer, said in italics in the Console.
+QString busyRefusal();
 }
 
 // For its lifetime the lines go to a console of its own that nobody shows, for work the user

@@ -1,7 +1,9 @@
 #include "SerialPort.h"
 
+#include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QThread>
 
 #include <cerrno>
@@ -18,6 +20,7 @@ double deadlineScale = 1.0;
 
 namespace {
 bool operationRunning = false;
+bool inputHeld = false;
 // A read gives up after this much silence (VTIME).
 const int READ_TIMEOUT_MS = 200;
 // The longest that a wait of the link leaves the window unserved.
@@ -215,7 +218,7 @@ void pause(int milliseconds)
 void processEvents(QDeadlineTimer& deadline)
 {
     const qint64 left = deadline.remainingTimeNSecs();
-    QCoreApplication::processEvents();
+    QCoreApplication::processEvents(inputHeld ? QEventLoop::ExcludeUserInputEvents : QEventLoop::AllEvents);
     if (!deadline.isForever())
         deadline.setPreciseRemainingTime(0, left, Qt::PreciseTimer);
     sinceServed.start();
@@ -247,6 +250,19 @@ ExclusiveOperation::~ExclusiveOperation()
 bool ExclusiveOperation::running()
 {
     return operationRunning;
+}
+
+InputHeld::InputHeld()
+{
+    inputHeld = true;
+}
+
+InputHeld::~InputHeld()
+{
+    inputHeld = false;
+    // The event dispatcher looks at the input it left waiting only once it is woken again.
+    if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance())
+        dispatcher->wakeUp();
 }
 
 } // namespace SerialPort

@@ -70,6 +70,19 @@ public:
     ExclusiveOperation& operator=(const ExclusiveOperation&) = delete;
 };
 
+// Held while a command goes out with its data: the computer forgets a command whose bytes stop
+// for a tenth of a second and takes the rest for commands of their own. Meanwhile the window
+// repaints and its timers run, but the user's clicks and keys wait in the queue, as a menu, a
+// dialog or a long handler they started would stop the command halfway. The holder processes
+// events once it is released, while the operation still refuses a second one.
+class InputHeld {
+public:
+    InputHeld();
+    ~InputHeld();
+    InputHeld(const InputHeld&) = delete;
+    InputHeld& operator=(const InputHeld&) = delete;
+};
+
 } // namespace SerialPort
 
 #endif

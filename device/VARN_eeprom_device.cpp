@@ -151,9 +151,11 @@ void readImage(VARN_eeprom& image, const QString& port)
         garbled = garbled || read == Read::Garbled;
         talking = talking || silence == Silence::Talking;
     }
-    // A computer that trickles its answer until the time is up did not garble it; a line on
-    // which something never stops talking did.
-    if (talking || (garbled && !deadline.hasExpired()))
+    // Something that never stops talking on the line is not the computer answering.
+    if (talking)
+        throw "Downloading VARN configuration: the line never falls silent";
+    // A computer that trickles its answer until the time is up did not garble it.
+    if (garbled && !deadline.hasExpired())
         throw "Downloading VARN configuration: garbled answer";
     throw "Downloading VARN configuration";
 }
@@ -163,9 +165,8 @@ enum class Write { Done, Failed, OutOfTime };
 
 // Bytes 4..255 of one bank, each answered by the computer after it echoed the command.
 // settingsSent is set before the first of them goes out.
-Write writeBank(int fd, char command, const ubyte* bank, bool& settingsSent)
+Write sendBank(int fd, char command, const ubyte* bank, bool& settingsSent, QDeadlineTimer& deadline)
 {
-    QDeadlineTimer deadline = deadlineIn(BANK_WRITE_DEADLINE_MS);
     const auto failed = [&deadline] { return deadline.hasExpired() ? Write::OutOfTime : Write::Failed; };
     // An answer left over from the bank before must not pass for the echo.
     discardInput(fd);
@@ -182,6 +183,20 @@ Write writeBank(int fd, char command, const ubyte* bank, bool& settingsSent)
             return failed();
     }
     return Write::Done;
+}
+
+// One bank, sent whole: the user's input waits until it has gone out or failed, and is handled
+// before anything else goes on the line.
+Write writeBank(int fd, char command, const ubyte* bank, bool& settingsSent)
+{
+    QDeadlineTimer deadline = deadlineIn(BANK_WRITE_DEADLINE_MS);
+    Write written;
+    {
+        InputHeld held;
+        written = sendBank(fd, command, bank, settingsSent, deadline);
+    }
+    processEvents(deadline);
+    return written;
 }
 
 Write writeBanks(int fd, const VARN_eeprom& image, bool& settingsSent)

@@ -2,6 +2,8 @@
 
 #include "PlotInterface.h"
 
+#include "DeviceConsole.h"
+#include "SerialPort.h"
 #include "Settings.h"
 
 #include <QDir>
@@ -14,6 +16,7 @@
 #include <QSaveFile>
 #include <QSettings>
 #include <QSvgGenerator>
+#include <QTextEdit>
 #include <QTextDocument>
 #include <QtMath>
 #include <qwt_abstract_legend.h>
@@ -41,6 +44,12 @@ const char* writeFailure(const QString& fileName, const QString& reason)
 
 void PlotInterface::saveImageSlot()
 {
+    // The dialog's own event loop would hold a transfer with the dive computer halfway.
+    if (SerialPort::ExclusiveOperation::running()) {
+        if (QTextEdit* console = DeviceConsole::console())
+            console->append(QString("<i>%1</i>").arg(DeviceConsole::busyRefusal()));
+        return;
+    }
     const QString folder = settings ? settings->value(savePathKey, QDir::homePath()).toString() : QDir::homePath();
     QString selectedFilter = ".jpeg";
     const QString filters = tr("Jpeg image", "Save plot") + " (*.jpg *.jpeg);;"

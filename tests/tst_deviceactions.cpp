@@ -2,6 +2,7 @@
 #include "PlotInterface.h"
 #include "VARN_Planner.h"
 #include "devicetest.h"
+#include "diverinput.h"
 #include "pipewriter.h"
 #include "scriptedwindow.h"
 #include "simulationtest.h"
@@ -37,6 +38,9 @@ const QString mayDiffer =
     "The dive computer may now hold settings other than the form's: download to see them, or upload again.";
 const QString garbledAnswer = "The dive computer answered, but garbled, cut short or too long: check the cable, and "
                               "that no other program or device uses the port, then try again.";
+const QString otherSender = "Something other than the dive computer keeps sending on this port: close the other "
+                            "program or unplug the other device, and check the port chosen with Settings..., then "
+                            "try again.";
 const QString busyRefusal = "The dive computer is busy: try again when its transfer has ended.";
 const QString sentNothing = "This try sent no firmware to the dive computer.";
 
@@ -305,6 +309,9 @@ private slots:
     void refusedWhileUpgrading();
     void refusedWhileSimulating();
     void secondActionRefused();
+    void inputDuringUpload();
+    void typingDuringTransfer_data();
+    void typingDuringTransfer();
 
 private:
     QStringList lines() const { return window->textEdit->toPlainText().split('\n'); }
@@ -450,8 +457,8 @@ void TestDeviceActions::failedDownload_data()
     // Bytes all the time, from something else on the port: the computer is never asked.
     QTest::newRow("another device talks on the line")
         << "emulator" << Fault::None << 5
-        << QStringList({failed + "Downloading VARN configuration: garbled answer", garbledAnswer}) << QByteArray()
-        << true;
+        << QStringList({failed + "Downloading VARN configuration: the line never falls silent", otherSender})
+        << QByteArray() << true;
     QTest::newRow("unusable image") << "emulator" << Fault::None << 7 << QStringList(failed + "EEPROM: bad deco type")
                                     << QByteArray("gjm") << false;
     QTest::newRow("missing port") << "/dev/varn-missing" << Fault::None << 5
@@ -1043,6 +1050,18 @@ void TestDeviceActions::upgradeAfterCutOff()
     QVERIFY(computer.inBootLoader());
 
     computer.clearRecords();
+    // Once the boot loader has taken the first block, the blocks go at short pauses: over the
+    // 30 s that they take at the real ones, a busy machine may hold this process longer than
+    // the boot loader's answer may take.
+    QTimer shortPauses;
+    shortPauses.setInterval(0);
+    QObject::connect(&shortPauses, &QTimer::timeout, [&] {
+        if (!computer.bootFrames().isEmpty()) {
+            SerialPort::pauseScale = 0.05;
+            shortPauses.stop();
+        }
+    });
+    shortPauses.start();
     window->upgradeFWButton->click();
 
     QCOMPARE(lines(), cut + start + QStringList({"  100%", "VARN upgrade done. rebooting..."}));
@@ -1299,6 +1318,90 @@ void TestDeviceActions::secondActionRefused()
     QCOMPARE(raw(eeprom), stored);
     // Neither the screen dump nor the upgrade asked anything.
     QVERIFY(window->questions.isEmpty());
+}
+
+// On a slow line, where a bank takes over a second, the diver asks for the Console's menu in
+// the middle of the first bank, for the plot window's Save picture in the second and for a
+// second upload in the last: the menu comes once the bank is whole, the other two are refused,
+// and each bank is written once.
+void TestDeviceActions::inputDuringUpload()
+{
+    DiveComputerEmulator computer;
+    computer.setImage(computerImage());
+    Settings::port = computer.portPath();
+    typeDive(window);
+    AfterCommands slowLine(computer, 3, [&] { computer.setFault(Fault::Trickle, 5, 3); });
+    PlotInterface plotWindow;
+    plotWindow.setup(true, 50);
+    window->show();
+    plotWindow.show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QVERIFY(QTest::qWaitForWindowExposed(&plotWindow));
+
+    QStringList shown;
+    SlowUser user(300, [&] {
+        shown << QString("%1 after %2 banks")
+                     .arg(QApplication::activePopupWidget() ? "menu" : "dialog")
+                     .arg(computer.banksWritten().size());
+    });
+    QWidget* const asked[] = {window->textEdit->viewport(), plotWindow.saveImage, window->uploadCFButton};
+    int next = 0;
+    QTimer asking;
+    asking.setInterval(0);
+    QObject::connect(&asking, &QTimer::timeout, [&] {
+        // The middle of bank `next`, after the first read's three commands.
+        if (computer.received().size() < 3 + 253 * next + 100)
+            return;
+        queueClick(asked[next], next == 0 ? Qt::RightButton : Qt::LeftButton);
+        if (++next == 3)
+            asking.stop();
+    });
+    asking.start();
+    window->uploadCFButton->click();
+
+    QCOMPARE(shown, QStringList("menu after 1 banks"));
+    QCOMPARE(lines(), QStringList({"Connecting " + computer.portPath(), busyRefusal, busyRefusal,
+                                   "Programming VARN 4321 done."}));
+    QCOMPARE(computer.banksWritten(), QVector<int>({0, 1, 2}));
+    QCOMPARE(computer.commands(), QByteArray("gjmdingjm"));
+    const QByteArray stored = raw(computer.image());
+    QVERIFY2(typedMismatch(stored).isEmpty(), qPrintable(typedMismatch(stored)));
+}
+
+void TestDeviceActions::typingDuringTransfer_data()
+{
+    QTest::addColumn<bool>("upload");
+    QTest::addColumn<int>("shownAfter");
+    // The form's 30 goes to the computer, or the computer's 35 comes into the form.
+    QTest::newRow("upload") << true << 30;
+    QTest::newRow("download") << false << 35;
+}
+
+// What the diver types while a transfer runs would vanish when the form shows the computer's
+// values at its end: the form takes no typing meanwhile, and shows it.
+void TestDeviceActions::typingDuringTransfer()
+{
+    QFETCH(bool, upload);
+    QFETCH(int, shownAfter);
+    DiveComputerEmulator computer;
+    computer.setImage(computerImage());
+    Settings::port = computer.portPath();
+    typeDive(window);
+    bool enabledDuring = true;
+    int valueDuring = 0;
+    AfterCommands typing(computer, 1, [&] {
+        enabledDuring = window->GF_low->isEnabled();
+        window->GF_low->selectAll();
+        QTest::keyClicks(window->GF_low, "40");
+        valueDuring = window->GF_low->value();
+    });
+    (upload ? window->uploadCFButton : window->downloadCFButton)->click();
+
+    QVERIFY(!enabledDuring);
+    QCOMPARE(valueDuring, 30);
+    QVERIFY(window->GF_low->isEnabled());
+    QCOMPARE(window->GF_low->value(), shownAfter);
+    QCOMPARE(lines().last(), QString(upload ? "Programming VARN 4321 done." : "Reading VARN 4321 done."));
 }
 
 QTEST_MAIN(TestDeviceActions)

@@ -1,9 +1,13 @@
 #include "DiveComputerEmulator.h"
 #include "VARN_eeprom.h"
 #include "devicetest.h"
+#include "diverinput.h"
 #include "testutil.h"
 
 #include <QDateTime>
+#include <QDialog>
+#include <QPushButton>
+#include <QSpinBox>
 #include <QElapsedTimer>
 #include <QImage>
 #include <QRandomGenerator>
@@ -19,8 +23,11 @@ Q_DECLARE_METATYPE(DiveComputerEmulator::Fault)
 namespace {
 // What is wrong with the line while the window's work is timed.
 enum class Line { Silent, Talking, Trickled, LateAnswers };
+// What the user asks for while a bank is being written.
+enum class Input { Menu, Dialog, LongHandler, SecondUpload };
 }
 Q_DECLARE_METATYPE(Line)
+Q_DECLARE_METATYPE(Input)
 
 namespace {
 
@@ -151,6 +158,8 @@ private slots:
     void lateAnswers_data();
     void lateAnswers();
     void lateAnswerAfterAFailedDownload();
+    void restOfACutShortAnswer_data();
+    void restOfACutShortAnswer();
     void trickle_data();
     void trickle();
     void pauses();
@@ -160,6 +169,8 @@ private slots:
     void secondOperationRefused();
     void windowServed_data();
     void windowServed();
+    void inputDuringBankWrite_data();
+    void inputDuringBankWrite();
 
 private:
     // Pauses of the program times this; a few tests run at the real pauses.
@@ -609,6 +620,38 @@ void TestDeviceTransfer::lateAnswerAfterAFailedDownload()
     QCOMPARE(raw(image), raw(device));
 }
 
+void TestDeviceTransfer::restOfACutShortAnswer_data()
+{
+    QTest::addColumn<int>("bank");
+    QTest::addColumn<int>("cutAt");
+    QTest::addColumn<int>("restAfter");
+    QTest::newRow("bank 0 cut at 100, the rest 0.7 s later") << 0 << 100 << 700;
+    QTest::newRow("bank 0 cut at 200, the rest 1.2 s later") << 0 << 200 << 1200;
+    QTest::newRow("bank 1 cut at 10, the rest 1.9 s later") << 1 << 10 << 1900;
+}
+
+// A bank read is cut short and its rest comes long after the read has given up: the attempt
+// after it does not take that rest for its own answer.
+void TestDeviceTransfer::restOfACutShortAnswer()
+{
+    QFETCH(int, bank);
+    QFETCH(int, cutAt);
+    QFETCH(int, restAfter);
+    ScaledPauses real(1.0);
+    DiveComputerEmulator computer;
+    const VARN_eeprom device = lateWakingComputer();
+    computer.setImage(device);
+    computer.setFault(Fault::SplitBank, cutAt, 1);
+    QVector<int> delays(bank, 0);
+    computer.setReadDelays(delays << restAfter);
+
+    VARN_eeprom image;
+    QCOMPARE(transfer(0, image, computer.portPath()), QString());
+    QCOMPARE(raw(image), raw(device));
+    // One attempt more, once the rest has come: none took it for an answer of its own.
+    QCOMPARE(computer.commands(), QByteArray("gjm").left(bank + 1) + "gjm");
+}
+
 void TestDeviceTransfer::trickle_data()
 {
     QTest::addColumn<int>("operation");
@@ -786,7 +829,7 @@ void TestDeviceTransfer::windowServed_data()
     // for a bank written.
     QTest::newRow("download, silent computer") << 0 << Line::Silent << 0 << 0.1 << unanswered;
     QTest::newRow("download, another device talks on the line")
-        << 0 << Line::Talking << 0 << 0.1 << unanswered + ": garbled answer";
+        << 0 << Line::Talking << 0 << 0.1 << unanswered + ": the line never falls silent";
     QTest::newRow("download, trickled answer") << 0 << Line::Trickled << 0 << 0.1 << unanswered;
     QTest::newRow("download, late answers") << 0 << Line::LateAnswers << 0 << 1.0 << QString();
     QTest::newRow("upload, trickled bank write")
@@ -827,6 +870,86 @@ void TestDeviceTransfer::windowServed()
     QCOMPARE(transfer(operation, image, computer.portPath()), text);
     const qint64 longest = window.longest();
     QVERIFY2(longest <= 250, qPrintable(QString("%1 ms").arg(longest)));
+}
+
+void TestDeviceTransfer::inputDuringBankWrite_data()
+{
+    QTest::addColumn<Input>("input");
+    QTest::addColumn<int>("bank");
+    QTest::newRow("a spin box's menu, bank 0") << Input::Menu << 0;
+    QTest::newRow("a dialog, bank 1") << Input::Dialog << 1;
+    QTest::newRow("a handler that takes 0.3 s, bank 0") << Input::LongHandler << 0;
+    QTest::newRow("a second upload, last bank") << Input::SecondUpload << 2;
+}
+
+// On a slow line, where a bank takes over a second: what the user asks for in the middle of a
+// bank waits until the bank has gone out whole, is then done, and the computer holds the
+// uploaded image. A second upload asked for then is refused, as the first still runs.
+void TestDeviceTransfer::inputDuringBankWrite()
+{
+    QFETCH(Input, input);
+    QFETCH(int, bank);
+    DiveComputerEmulator computer;
+    const VARN_eeprom device = computerImage(2, 30, 31);
+    computer.setImage(device);
+    // The bank asked in answers a byte every 5 ms.
+    AfterCommands slowLine(computer, 3 + bank, [&] { computer.setFault(Fault::Trickle, 5, 1); });
+
+    QWidget window;
+    QSpinBox spinBox(&window);
+    QPushButton button(&window);
+    QWidget* clicked = input == Input::Menu ? static_cast<QWidget*>(&spinBox) : &button;
+    window.resize(200, 100);
+    clicked->setGeometry(10, 10, 100, 30);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    // How many banks were whole when the user's request was done.
+    QVector<int> doneAfter;
+    QString refusal;
+    VARN_eeprom image = userImage();
+    QObject::connect(&button, &QPushButton::clicked, [&] {
+        switch (input) {
+        case Input::Dialog: {
+            QDialog dialog(&window);
+            dialog.exec();
+            break;
+        }
+        case Input::LongHandler:
+            doneAfter << computer.banksWritten().size();
+            QThread::msleep(300);
+            break;
+        case Input::SecondUpload: {
+            VARN_eeprom other = userImage();
+            doneAfter << computer.banksWritten().size();
+            refusal = transfer(1, other, computer.portPath());
+            break;
+        }
+        case Input::Menu:
+            break;
+        }
+    });
+    // Three times as long as the computer waits for the rest of a command it has begun.
+    SlowUser user(300, [&] { doneAfter << computer.banksWritten().size(); });
+    // Bank b begins after the first read's three commands and the 253 bytes of each bank before.
+    const int midBank = 3 + 253 * bank + 100;
+    QTimer asking;
+    asking.setInterval(0);
+    QObject::connect(&asking, &QTimer::timeout, [&] {
+        if (computer.received().size() < midBank)
+            return;
+        asking.stop();
+        queueClick(clicked, input == Input::Menu ? Qt::RightButton : Qt::LeftButton);
+    });
+    asking.start();
+
+    QCOMPARE(transfer(1, image, computer.portPath()), QString());
+    QCOMPARE(computer.banksWritten(), QVector<int>({0, 1, 2}));
+    QCOMPARE(raw(computer.image()), written(device, userImage(), 3));
+    QCOMPARE(computer.commands(), QByteArray("gjmdingjm"));
+    QCOMPARE(doneAfter, QVector<int>({bank + 1}));
+    if (input == Input::SecondUpload)
+        QCOMPARE(refusal, QString("The dive computer is busy"));
 }
 
 #include "tst_devicetransfer.moc"

@@ -1833,6 +1833,10 @@
         <translation>Der Tauchcomputer hat geantwortet, aber verstümmelt, abgebrochen oder zu lang: Prüfen Sie das Kabel und ob kein anderes Programm oder Gerät die Schnittstelle benutzt, dann versuchen Sie es erneut.</translation>
     </message>
     <message>
+        <source>Something other than the dive computer keeps sending on this port: close the other program or unplug the other device, and check the port chosen with Settings..., then try again.</source>
+        <translation>Etwas anderes als der Tauchcomputer sendet ständig auf diesem Port: Schließen Sie das andere Programm oder trennen Sie das andere Gerät, und prüfen Sie den unter Optionen... gewählten Port, dann versuchen Sie es erneut.</translation>
+    </message>
+    <message>
         <source>Check updates: a check is already under way; its results follow.</source>
         <translation>Nach Updates suchen: Eine Suche läuft bereits; ihre Ergebnisse folgen.</translation>
     </message>

@@ -1833,6 +1833,10 @@
         <translation>El ordenador de buceo ha respondido, pero de forma ilegible, incompleta o demasiado larga: compruebe el cable y que ningún otro programa o dispositivo use el puerto, y vuelva a intentarlo.</translation>
     </message>
     <message>
+        <source>Something other than the dive computer keeps sending on this port: close the other program or unplug the other device, and check the port chosen with Settings..., then try again.</source>
+        <translation>Algo distinto del ordenador de buceo envía sin parar por este puerto: cierre el otro programa o desconecte el otro dispositivo, compruebe el puerto elegido en Ajustes... y vuelva a intentarlo.</translation>
+    </message>
+    <message>
         <source>Check updates: a check is already under way; its results follow.</source>
         <translation>Buscar actualizaciones: ya hay una búsqueda en curso; sus resultados se mostrarán a continuación.</translation>
     </message>

@@ -1833,6 +1833,10 @@
         <translation>L&apos;ordinateur de plongée a répondu, mais de façon brouillée, tronquée ou trop longue : vérifiez le câble, et qu&apos;aucun autre programme ni appareil n&apos;utilise le port, puis réessayez.</translation>
     </message>
     <message>
+        <source>Something other than the dive computer keeps sending on this port: close the other program or unplug the other device, and check the port chosen with Settings..., then try again.</source>
+        <translation>Autre chose que l&apos;ordinateur de plongée envoie sans cesse sur ce port : fermez l&apos;autre programme ou débranchez l&apos;autre appareil, et vérifiez le port choisi avec Réglages..., puis réessayez.</translation>
+    </message>
+    <message>
         <source>Check updates: a check is already under way; its results follow.</source>
         <translation>Rechercher des mises à jour : une recherche est déjà en cours ; ses résultats suivent.</translation>
     </message>

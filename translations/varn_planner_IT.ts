@@ -1833,6 +1833,10 @@
         <translation>Il computer subacqueo ha risposto, ma in modo illeggibile, troncato o troppo lungo: controlla il cavo e che nessun altro programma o dispositivo usi la porta, poi riprova.</translation>
     </message>
     <message>
+        <source>Something other than the dive computer keeps sending on this port: close the other program or unplug the other device, and check the port chosen with Settings..., then try again.</source>
+        <translation>Qualcosa di diverso dal computer subacqueo continua a trasmettere su questa porta: chiudi l&apos;altro programma o scollega l&apos;altro dispositivo, e controlla la porta scelta con Opzioni..., poi riprova.</translation>
+    </message>
+    <message>
         <source>Check updates: a check is already under way; its results follow.</source>
         <translation>Cerca aggiornamenti: una ricerca è già in corso; i suoi risultati seguiranno.</translation>
     </message>

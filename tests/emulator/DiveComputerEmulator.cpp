@@ -285,6 +285,7 @@ int DiveComputerEmulator::unreadBytes() const
 void DiveComputerEmulator::run()
 {
     sinceLastByte.start();
+    sinceLooked.start();
     bootTrickleClock.start();
     QMutexLocker lock(&mutex);
     running = true;
@@ -305,6 +306,9 @@ void DiveComputerEmulator::run()
         lock.relock();
         if (stopping || hangUpWanted)
             continue;
+        // A pause of this thread's own, on a busy machine, is no silence of the host's.
+        if (sinceLooked.restart() > FORGET_MS / 2)
+            sinceLastByte.restart();
 
         const bool hungUp = ready > 0 && (line.revents & POLLHUP);
         bool tookData = false;
@@ -467,6 +471,10 @@ void DiveComputerEmulator::command(unsigned char byte)
         QByteArray answer(reinterpret_cast<const char*>(memory.bytes()) + which * BANK_SIZE, length);
         if (fault == Fault::Surplus && which == faultParameter && strikes(Fault::Surplus))
             answer += QByteArray(3, char(JUNK));
+        if (fault == Fault::SplitBank && strikes(Fault::SplitBank)) {
+            answerAfter(answer.left(faultParameter), 0);
+            answer.remove(0, faultParameter);
+        }
         answerRead(answer);
         return;
     }
@@ -539,7 +547,11 @@ void DiveComputerEmulator::sendBootTrickle()
 
 void DiveComputerEmulator::answerRead(const QByteArray& bytes)
 {
-    const int delay = readDelays.isEmpty() ? 0 : readDelays.takeFirst();
+    answerAfter(bytes, readDelays.isEmpty() ? 0 : readDelays.takeFirst());
+}
+
+void DiveComputerEmulator::answerAfter(const QByteArray& bytes, int delay)
+{
     if (delay == 0 && lateAnswers.isEmpty()) {
         output += bytes;
         return;

@@ -24,6 +24,7 @@ class QThread;
 //
 // It reads its input as a stream of commands with their data, not byte by byte as commands:
 // a half-received command is forgotten after 100 ms of silence or when the host closes the port.
+// (A pause of its own thread, on a busy machine, is not counted as silence.)
 // It starts in normal mode; the first BOOT_SYNC byte starts its boot loader, which takes the
 // firmware frames into its program memory and returns to normal mode after block 0 only. An
 // upgrade cut off before (the host closed the port, the line dropped) leaves it waiting in its
@@ -53,6 +54,8 @@ public:
         BootSurplus,     // answers the frame at address `parameter` with one stray byte after its 'K'
         HangUpInBank,    // hangs up the line when data byte `parameter` + 1 of a bank write arrives,
                          // having stored the `parameter` bytes before it (the cable pulled)
+        SplitBank,       // sends the first `parameter` bytes of a bank it is asked for at once, and
+                         // the rest the next read delay (setReadDelays) later
     };
 
     DiveComputerEmulator();
@@ -127,6 +130,7 @@ private:
     void bootAnswer(const QByteArray& bytes);
     void sendBootTrickle();
     void answerRead(const QByteArray& bytes);
+    void answerAfter(const QByteArray& bytes, int delay);
     void sendLateAnswers();
     void hostClosed();
     void closeLine();
@@ -160,6 +164,7 @@ private:
     QByteArray pending;
     QByteArray output;
     QElapsedTimer sinceLastByte;
+    QElapsedTimer sinceLooked;
     int opened = 0;
     bool trickling = false;
     int trickleMs = 0;
