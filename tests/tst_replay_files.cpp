@@ -43,6 +43,8 @@ private slots:
     void refusalsSayWhy_data();
     void refusalsSayWhy();
     void progressFollowsTheFile();
+    void progressFollowsTheSearchForTheFault_data();
+    void progressFollowsTheSearchForTheFault();
 
 private:
     QTemporaryDir dir;
@@ -103,10 +105,17 @@ class RecordedProgress : public ReadProgress {
 public:
     QList<qint64> done;
     QList<qint64> totals;
+    // How many of the calls to advance() came before seekingFault(); -1 without it.
+    int beforeSeeking = -1;
     void advance(qint64 d, qint64 total) override
     {
         done << d;
         totals << total;
+    }
+    void seekingFault() override
+    {
+        QCOMPARE(beforeSeeking, -1);
+        beforeSeeking = done.size();
     }
 };
 
@@ -688,6 +697,48 @@ void TestReplayFiles::progressFollowsTheFile()
         QCOMPARE(progress.totals.at(i), qint64(xml.size()));
         QVERIFY(progress.done.at(i) > (i > 0 ? progress.done.at(i - 1) : 0));
         QVERIFY(progress.done.at(i) <= xml.size());
+    }
+}
+
+void TestReplayFiles::progressFollowsTheSearchForTheFault_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<int>("firstCalls");
+
+    const QByteArray start = "<uddf version=\"3.2.0\"><profiledata><repetitiongroup><dive><samples>\n";
+    QByteArray waypoints;
+    for (int i = 0; i < 40000; ++i)
+        waypoints += "<waypoint><divetime>" + QByteArray::number(2 * i) + "</divetime><depth>10.00</depth></waypoint>\n";
+    const QByteArray end = "<waypoint><divetime>80000</divetime><depth>1\xE9""0</depth></waypoint>\n"
+                           "</samples></dive></repetitiongroup></profiledata></uddf>\n";
+    // The first parse stops in the last megabyte, which it may have begun without telling.
+    const QByteArray log = start + waypoints + end;
+    QTest::newRow("undecodable byte at the end") << log << int(log.size() >> 20) - 1;
+    // The first parse tells nothing in the middle of a token; the second tells all the same.
+    QTest::newRow("comment left open, undecodable byte at the end") << start + "<!--\n" + waypoints + end << 0;
+}
+
+void TestReplayFiles::progressFollowsTheSearchForTheFault()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(int, firstCalls);
+
+    RecordedProgress progress;
+    QString why;
+    QScopedPointer<Replay> source(replayUDDF(write("seeking.uddf", content), &progress, &why));
+    QVERIFY(!source);
+    const int before = content.indexOf('\xE9');
+    QCOMPARE(why, QString("it is not a complete, well-formed XML file (the fault is at line %1)")
+                      .arg(content.left(before).count('\n') + 1));
+    // Each parse about once per megabyte, never going back: the first of the whole file, the
+    // second of the bytes before the undecodable one.
+    const int first = progress.beforeSeeking;
+    QVERIFY2(first >= firstCalls, qPrintable(QString::number(first)));
+    QVERIFY2(progress.done.size() - first >= before / (1 << 20), qPrintable(QString::number(progress.done.size())));
+    for (int i = 0; i < progress.done.size(); ++i) {
+        QCOMPARE(progress.totals.at(i), qint64(i < first ? content.size() : before));
+        QVERIFY(progress.done.at(i) > (i > 0 && i != first ? progress.done.at(i - 1) : 0));
+        QVERIFY(progress.done.at(i) <= progress.totals.at(i));
     }
 }
 
