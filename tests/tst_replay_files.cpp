@@ -400,6 +400,47 @@ void TestReplayFiles::brokenXmlNamesTheLine_data()
             << file << linedLog(uddf, 400, {{8, crossed}, {300, a0}}) << 8;
         QTest::addRow("%s, U+FFFD before an undecodable byte", kind)
             << file << linedLog(uddf, 400, {{3, "<!-- \xEF\xBF\xBD -->"}, {300, e9}}) << 300;
+
+        // Tokens of hundreds of kilobytes, far longer than what the reader reads at once: the
+        // text before the byte is one stream all the same, and its lines are counted in them.
+        // Left open, a comment runs to the byte: the byte is the first fault.
+        QTest::addRow("%s, comment left open, then an undecodable byte 9,000 lines on", kind)
+            << file << linedLog(uddf, 9100, {{3, "<!-- left open"}, {9000, e9}}) << 9000;
+        const QByteArray long400 = QByteArray(400000, 'x');
+        QTest::addRow("%s, crossed tags after a long comment, before an undecodable byte", kind)
+            << file << linedLog(uddf, 20, {{3, "<!--" + long400 + "-->"}, {8, crossed}, {12, a0}}) << 8;
+        QTest::addRow("%s, crossed tags after a long CDATA section, before an undecodable byte", kind)
+            << file << linedLog(uddf, 20, {{3, "<x><![CDATA[" + long400 + "]]></x>"}, {8, crossed}, {12, a0}}) << 8;
+        // A comment of 300,000 line feeds, or of as many lines ended by CR LF: the lines after it
+        // are 300,000 further on.
+        const QByteArray feeds = QByteArray(300000, '\n');
+        const QByteArray returns = QByteArray("\r\n").repeated(300000);
+        QTest::addRow("%s, undecodable byte after a comment of line feeds", kind)
+            << file << linedLog(uddf, 20, {{3, "<!--" + feeds + "-->"}, {12, a0}}) << 300012;
+        QTest::addRow("%s, undecodable byte after a comment of CR LF line ends", kind)
+            << file << linedLog(uddf, 20, {{3, "<!--" + returns + "-->"}, {12, a0}}) << 300012;
+        QTest::addRow("%s, crossed tags after a comment of line feeds, before an undecodable byte", kind)
+            << file << linedLog(uddf, 20, {{3, "<!--" + feeds + "-->"}, {8, crossed}, {12, a0}}) << 300008;
+        // 300 lines of a thousand letters in an attribute value or a text: the byte at their end
+        // is on the last of them, a fault after them on the line after.
+        const QByteArray lines300 = (QByteArray(1000, 'x') + '\n').repeated(300);
+        const QByteArray opened = sample(uddf).left(sample(uddf).indexOf('>'));
+        QTest::addRow("%s, $ in an attribute name after a long attribute value, before an undecodable byte", kind)
+            << file
+            << linedLog(uddf, 20, {{8, opened + " note=\"" + long400 + "\" $x=\"1\">"}, {9, sample(uddf)}, {12, a0}})
+            << 8;
+        QTest::addRow("%s, undecodable byte at the end of a long attribute value", kind)
+            << file << linedLog(uddf, 20, {{8, opened + " note=\"" + lines300 + "\xE9\">"}}) << 308;
+        QTest::addRow("%s, unknown entity after a long text, before an undecodable byte", kind)
+            << file << linedLog(uddf, 20, {{8, "<x>" + lines300 + "&nbsp;</x>"}, {12, a0}}) << 308;
+        QTest::addRow("%s, undecodable byte at the end of a long text", kind)
+            << file << linedLog(uddf, 20, {{8, "<x>" + lines300 + "\xE9</x>"}}) << 308;
+        // The byte order mark is one of the bytes the reader parses again, and no character.
+        const QByteArray marked = "\xEF\xBB\xBF<?xml version=\"1.0\"?>";
+        QTest::addRow("%s, byte order mark, crossed tags before an undecodable byte", kind)
+            << file << linedLog(uddf, 20, {{1, marked}, {8, crossed}, {12, a0}}) << 8;
+        QTest::addRow("%s, byte order mark, comment left open, then an undecodable byte", kind)
+            << file << linedLog(uddf, 9100, {{1, marked}, {3, "<!-- left open"}, {9000, e9}}) << 9000;
     }
 }
 
