@@ -731,6 +731,7 @@ void TestReplayActions::searchForTheFaultShowsProgress()
         ++search;
     QVERIFY2(search >= 2, qPrintable(QString::number(search)));
     QVERIFY2(shown.size() - search >= 3, qPrintable(QString::number(shown.size() - search)));
+    QCOMPARE(shown.at(search).value, 0);
     for (int i = 1; i < shown.size(); ++i) {
         QCOMPARE(shown.at(i).label, i < search ? reading : looking);
         if (i != search)
