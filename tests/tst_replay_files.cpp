@@ -401,9 +401,9 @@ void TestReplayFiles::brokenXmlNamesTheLine_data()
         QTest::addRow("%s, U+FFFD before an undecodable byte", kind)
             << file << linedLog(uddf, 400, {{3, "<!-- \xEF\xBF\xBD -->"}, {300, e9}}) << 300;
 
-        // Tokens of hundreds of kilobytes, far longer than what the reader reads at once: the
-        // text before the byte is one stream all the same, and its lines are counted in them.
-        // Left open, a comment runs to the byte: the byte is the first fault.
+        // Tokens of hundreds of kilobytes, far more than the reader takes of a file at once, before
+        // the byte or ending at it: the line named counts the lines inside them. Left open, a
+        // comment runs to the byte: the byte is the first fault.
         QTest::addRow("%s, comment left open, then an undecodable byte 9,000 lines on", kind)
             << file << linedLog(uddf, 9100, {{3, "<!-- left open"}, {9000, e9}}) << 9000;
         const QByteArray long400 = QByteArray(400000, 'x');
@@ -421,14 +421,13 @@ void TestReplayFiles::brokenXmlNamesTheLine_data()
             << file << linedLog(uddf, 20, {{3, "<!--" + returns + "-->"}, {12, a0}}) << 300012;
         QTest::addRow("%s, crossed tags after a comment of line feeds, before an undecodable byte", kind)
             << file << linedLog(uddf, 20, {{3, "<!--" + feeds + "-->"}, {8, crossed}, {12, a0}}) << 300008;
-        // 300 lines of a thousand letters in an attribute value or a text: the byte at their end
-        // is on the last of them, a fault after them on the line after.
+        // 300 lines of a thousand letters in an attribute value or a text: what follows them is 300
+        // lines further on.
         const QByteArray lines300 = (QByteArray(1000, 'x') + '\n').repeated(300);
         const QByteArray opened = sample(uddf).left(sample(uddf).indexOf('>'));
         QTest::addRow("%s, $ in an attribute name after a long attribute value, before an undecodable byte", kind)
             << file
-            << linedLog(uddf, 20, {{8, opened + " note=\"" + long400 + "\" $x=\"1\">"}, {9, sample(uddf)}, {12, a0}})
-            << 8;
+            << linedLog(uddf, 20, {{8, opened + " note=\"" + long400 + "\" $x=\"1\">"}, {12, a0}}) << 8;
         QTest::addRow("%s, undecodable byte at the end of a long attribute value", kind)
             << file << linedLog(uddf, 20, {{8, opened + " note=\"" + lines300 + "\xE9\">"}}) << 308;
         QTest::addRow("%s, unknown entity after a long text, before an undecodable byte", kind)
@@ -749,7 +748,8 @@ void TestReplayFiles::progressFollowsTheSearchForTheFault_data()
     const QByteArray start = "<uddf version=\"3.2.0\"><profiledata><repetitiongroup><dive><samples>\n";
     QByteArray waypoints;
     for (int i = 0; i < 40000; ++i)
-        waypoints += "<waypoint><divetime>" + QByteArray::number(2 * i) + "</divetime><depth>10.00</depth></waypoint>\n";
+        waypoints += "<waypoint><divetime>" + QByteArray::number(2 * i)
+                     + "</divetime><depth>10.00</depth></waypoint>\n";
     const QByteArray end = "<waypoint><divetime>80000</divetime><depth>1\xE9""0</depth></waypoint>\n"
                            "</samples></dive></repetitiongroup></profiledata></uddf>\n";
     // The first parse stops in the last megabyte, which it may have begun without telling.
