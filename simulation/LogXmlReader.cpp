@@ -56,11 +56,14 @@ qint64 undecodablePiece(QFile& file, QTextCodec* codec, qint64 end)
     if (!file.seek(0))
         return -1;
     QTextDecoder decoder(codec);
+    // Held until the next piece is decoded: the memory of a text freed before would go back to
+    // the system, to be taken again page by page.
+    QString text;
     for (qint64 from = 0; from < end;) {
         const QByteArray bytes = file.read(qMin(end - from, decodeStep));
         if (bytes.isEmpty())
             return -1;
-        decoder.toUnicode(bytes);
+        text = decoder.toUnicode(bytes);
         if (decoder.hasFailure())
             return from;
         from += bytes.size();
@@ -120,11 +123,13 @@ Undecodable firstUndecodable(QFile& file, QTextCodec* codec, qint64 end)
         return {};
     QTextDecoder decoder(codec);
     LineCount lines;
+    QString text;
     while (file.pos() < piece) {
         const QByteArray bytes = file.read(qMin(piece - file.pos(), decodeStep));
         if (bytes.isEmpty())
             return {};
-        lines.add(decoder.toUnicode(bytes));
+        text = decoder.toUnicode(bytes);
+        lines.add(text);
     }
     // A character is complete with the byte that gives it: the bytes of one left unfinished before
     // the failure belong to the character that does not decode.
