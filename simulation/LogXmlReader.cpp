@@ -28,6 +28,25 @@ QString declaredEncoding(QFile& file)
     return declaration.match(codec->toUnicode(head)).captured(2);
 }
 
+// The encoding that the stream reader reads a file in that declares none it knows: the one its
+// byte order mark tells; without one UTF-32 or UTF-16 when zero bytes stand beside its first '<',
+// else UTF-8.
+QTextCodec* encodingByStart(const QByteArray& start)
+{
+    static const struct {
+        QByteArray bytes;
+        const char* name;
+    } unmarked[] = {{QByteArray("<\0\0\0", 4), "UTF-32LE"},
+                    {QByteArray("\0\0\0<", 4), "UTF-32BE"},
+                    {QByteArray("<\0", 2), "UTF-16LE"},
+                    {QByteArray("\0<", 2), "UTF-16BE"}};
+    for (const auto& encoding : unmarked) {
+        if (start.startsWith(encoding.bytes))
+            return QTextCodec::codecForName(encoding.name);
+    }
+    return QTextCodec::codecForUtfText(start, QTextCodec::codecForName("UTF-8"));
+}
+
 // Counts the lines of a text read piece by piece. XML ends a line with a line feed, a carriage
 // return, or both.
 struct LineCount {
@@ -230,7 +249,7 @@ qint64 faultLineIn(FileHead& text)
 }
 
 // The line of the first fault of a file whose bytes before end hold one that does not decode in
-// the encoding the file declares (codec, or when null, the one its byte order mark tells); 0 when
+// the encoding the file declares (codec, or when null, the one its first bytes tell); 0 when
 // they all decode. The stream reader refuses such a byte as it decodes the kilobytes around it,
 // before it parses them, and names the line where the kilobytes before ended: no guide to the
 // fault, which may also lie in the text before the byte that the reader did not come to. That
@@ -241,7 +260,7 @@ qint64 firstFaultLine(QFile& file, QTextCodec* codec, qint64 end, ReadProgress* 
     if (!file.seek(0))
         return 0;
     if (!codec)
-        codec = QTextCodec::codecForUtfText(file.peek(4), QTextCodec::codecForName("UTF-8"));
+        codec = encodingByStart(file.peek(4));
     const Undecodable first = firstUndecodable(file, codec, end);
     if (first.offset < 0 || !file.seek(0))
         return 0;

@@ -434,6 +434,16 @@ void TestReplayFiles::brokenXmlNamesTheLine_data()
             << file << linedLog(uddf, 20, {{8, "<x>" + lines300 + "&nbsp;</x>"}, {12, a0}}) << 308;
         QTest::addRow("%s, undecodable byte at the end of a long text", kind)
             << file << linedLog(uddf, 20, {{8, "<x>" + lines300 + "\xE9</x>"}}) << 308;
+        // Without a byte order mark, a file whose first '<' has zero bytes beside it is read as
+        // UTF-16 or UTF-32: a letter beyond ASCII there is no undecodable byte.
+        for (const char* encoding : {"UTF-16LE", "UTF-16BE", "UTF-32BE"}) {
+            const QByteArray declaration = QByteArray("<?xml version=\"1.0\" encoding=\"") + encoding + "\"?>";
+            const QString log = QString::fromUtf8(
+                linedLog(uddf, 20, {{1, declaration}, {8, "<x>Plong\xC3\xA9""e</x>"}, {12, crossed}}));
+            QTextCodec::ConverterState noMark(QTextCodec::IgnoreHeader);
+            QTest::addRow("%s, %s without a byte order mark, crossed tags after a letter beyond ASCII", kind, encoding)
+                << file << QTextCodec::codecForName(encoding)->fromUnicode(log.constData(), log.size(), &noMark) << 12;
+        }
         // The byte order mark is one of the bytes the reader parses again, and no character.
         const QByteArray marked = "\xEF\xBB\xBF<?xml version=\"1.0\"?>";
         QTest::addRow("%s, byte order mark, crossed tags before an undecodable byte", kind)
