@@ -28,9 +28,10 @@ QString declaredEncoding(QFile& file)
     return declaration.match(codec->toUnicode(head)).captured(2);
 }
 
-// The encoding that the stream reader reads a file in that declares none it knows: the one its
-// byte order mark tells; without one UTF-32 or UTF-16 when zero bytes stand beside its first '<',
-// else UTF-8.
+// The encoding that the stream reader takes a file to be in by its first bytes, until a
+// declaration names one: the one its byte order mark tells; without one UTF-32 or UTF-16 when zero
+// bytes stand beside its first '<', else UTF-8. (declaredEncoding() reads no declaration in
+// UTF-16 or UTF-32 that has no mark before it.)
 QTextCodec* encodingByStart(const QByteArray& start)
 {
     static const struct {
