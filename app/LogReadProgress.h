@@ -15,8 +15,10 @@ public:
     LogReadProgress(QWidget* window, const QString& fileName, int delayMs);
 
     void advance(qint64 done, qint64 total) override;
+    void seekingFault() override;
 
 private:
+    const QString shownName;
     QProgressDialog dialog;
 };
 

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QTextCodec>
+#include <cstring>
 
 namespace {
 
@@ -27,6 +28,26 @@ QString declaredEncoding(QFile& file)
     return declaration.match(codec->toUnicode(head)).captured(2);
 }
 
+// The encoding that the stream reader takes a file to be in by its first bytes, until a
+// declaration names one: the one its byte order mark tells; without one UTF-32 or UTF-16 when zero
+// bytes stand beside its first '<', else UTF-8. (declaredEncoding() reads no declaration in
+// UTF-16 or UTF-32 that has no mark before it.)
+QTextCodec* encodingByStart(const QByteArray& start)
+{
+    static const struct {
+        QByteArray bytes;
+        const char* name;
+    } unmarked[] = {{QByteArray("<\0\0\0", 4), "UTF-32LE"},
+                    {QByteArray("\0\0\0<", 4), "UTF-32BE"},
+                    {QByteArray("<\0", 2), "UTF-16LE"},
+                    {QByteArray("\0<", 2), "UTF-16BE"}};
+    for (const auto& encoding : unmarked) {
+        if (start.startsWith(encoding.bytes))
+            return QTextCodec::codecForName(encoding.name);
+    }
+    return QTextCodec::codecForUtfText(start, QTextCodec::codecForName("UTF-8"));
+}
+
 // Counts the lines of a text read piece by piece. XML ends a line with a line feed, a carriage
 // return, or both.
 struct LineCount {
@@ -35,6 +56,11 @@ struct LineCount {
 
     void add(const QString& text)
     {
+        // Most logs end their lines with line feeds alone: counted at once.
+        if (!afterReturn && !text.contains(QLatin1Char('\r'))) {
+            line += text.count(QLatin1Char('\n'));
+            return;
+        }
         for (const QChar c : text) {
             if (c == QLatin1Char('\r') || (c == QLatin1Char('\n') && !afterReturn))
                 ++line;
@@ -50,11 +76,14 @@ qint64 undecodablePiece(QFile& file, QTextCodec* codec, qint64 end)
     if (!file.seek(0))
         return -1;
     QTextDecoder decoder(codec);
+    // Held until the next piece is decoded: the memory of a text freed before would go back to
+    // the system, to be taken again page by page.
+    QString text;
     for (qint64 from = 0; from < end;) {
         const QByteArray bytes = file.read(qMin(end - from, decodeStep));
         if (bytes.isEmpty())
             return -1;
-        decoder.toUnicode(bytes);
+        text = decoder.toUnicode(bytes);
         if (decoder.hasFailure())
             return from;
         from += bytes.size();
@@ -98,83 +127,152 @@ qint64 faultLine(const QXmlStreamReader& xml)
     return xml.columnNumber() == 0 && line > 1 ? line - 1 : line;
 }
 
-// Parses a text handed to it piece by piece as the log's reader parses a file, up to the first
-// fault that makes the file broken.
-class TextCheck {
-public:
-    TextCheck() { xml.setNamespaceProcessing(false); }
-
-    // False once the text so far holds a fault.
-    bool add(const QString& text)
-    {
-        xml.addData(text);
-        for (;;) {
-            switch (xml.readNext()) {
-            case QXmlStreamReader::StartElement:
-                if (!attributeNamesAreXml(xml.attributes()))
-                    return false;
-                break;
-            case QXmlStreamReader::DTD:
-                // The log's reader refuses the file here; its entities are not to be expanded.
-                if (!xml.entityDeclarations().isEmpty())
-                    return false;
-                break;
-            case QXmlStreamReader::EntityReference:
-                return false;
-            case QXmlStreamReader::Invalid:
-                return xml.error() == QXmlStreamReader::PrematureEndOfDocumentError;
-            default:
-                break;
-            }
-        }
-    }
-
-    qint64 line() const { return faultLine(xml); }
-
-private:
-    QXmlStreamReader xml;
+// Where the first character before end that does not decode begins, and its line; offset -1 when
+// they all decode.
+struct Undecodable {
+    qint64 offset = -1;
+    qint64 line = 0;
 };
 
-// The line of the first fault of a file whose bytes before end hold one that does not decode in
-// the encoding the file declares (codec, or when null, the one its byte order mark tells); 0 when
-// they all decode. The stream reader refuses such a byte as it decodes the kilobytes around it,
-// before it parses them, and names the line where the kilobytes before ended: no guide to the
-// fault, which may also lie in the text before the byte that the reader did not come to.
-qint64 firstFaultLine(QFile& file, QTextCodec* codec, qint64 end)
+Undecodable firstUndecodable(QFile& file, QTextCodec* codec, qint64 end)
 {
-    if (!file.seek(0))
-        return 0;
-    if (!codec)
-        codec = QTextCodec::codecForUtfText(file.peek(4), QTextCodec::codecForName("UTF-8"));
     // The decoder tells only that a failure has been, and the file may hold U+FFFD of its own:
     // the piece that fails is decoded again byte by byte, up to the byte that does.
     const qint64 piece = undecodablePiece(file, codec, end);
     if (piece < 0 || !file.seek(0))
-        return 0;
+        return {};
     QTextDecoder decoder(codec);
-    TextCheck check;
     LineCount lines;
+    QString text;
     while (file.pos() < piece) {
         const QByteArray bytes = file.read(qMin(piece - file.pos(), decodeStep));
         if (bytes.isEmpty())
-            return 0;
-        const QString text = decoder.toUnicode(bytes);
-        if (!check.add(text))
-            return check.line();
+            return {};
+        text = decoder.toUnicode(bytes);
         lines.add(text);
     }
-    QString text;
+    // A character is complete with the byte that gives it: the bytes of one left unfinished before
+    // the failure belong to the character that does not decode.
+    Undecodable first{piece, 0};
+    qint64 at = piece;
     for (const char byte : file.read(qMin(end - piece, decodeStep))) {
         const QString decoded = decoder.toUnicode(&byte, 1);
         if (decoder.hasFailure())
             break;
-        text += decoded;
+        ++at;
+        if (!decoded.isEmpty()) {
+            first.offset = at;
+            lines.add(decoded);
+        }
     }
+    first.line = lines.line;
+    return first;
+}
+
+// The bytes of a file before a byte, then a character that XML forbids everywhere, for the stream
+// reader to stop at once when it comes to the end of those bytes. At the end of a stream it would
+// first put back all of the token it is in, four bytes a character, to wait for more: a comment
+// left open near the top of a log would be the whole file. The reader asks for more in the middle
+// of a long token too, so progress hears from here how far it has got.
+class FileHead : public QIODevice {
+public:
+    FileHead(QFile& file, qint64 end, QTextCodec* codec, ReadProgress* progress)
+        : file(file)
+        , end(end)
+        , progress(progress)
+    {
+        QTextCodec::ConverterState noMark(QTextCodec::IgnoreHeader);
+        const QChar forbidden(1);
+        stop = codec->fromUnicode(&forbidden, 1, &noMark);
+    }
+
+    bool isSequential() const override { return true; }
+
+    // True once the reader has taken all the bytes and asked for more: a fault it tells of then
+    // is the forbidden character, or a token that the bytes end in, no fault of theirs.
+    bool passed() const { return stopped; }
+
+protected:
+    qint64 readData(char* data, qint64 maxSize) override
+    {
+        if (file.pos() >= end) {
+            if (stopped)
+                return 0;
+            stopped = true;
+            const qint64 size = qMin<qint64>(maxSize, stop.size());
+            memcpy(data, stop.constData(), size_t(size));
+            return size;
+        }
+        const qint64 read = file.read(data, qMin(maxSize, end - file.pos()));
+        if (progress && file.pos() - lastReport >= progressStep) {
+            lastReport = file.pos();
+            progress->advance(lastReport, end);
+        }
+        return read;
+    }
+
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    QFile& file;
+    const qint64 end;
+    ReadProgress* const progress;
+    QByteArray stop;
+    bool stopped = false;
+    qint64 lastReport = 0;
+};
+
+// The line of the first fault in the bytes that a head of a file holds, parsed as the log's reader
+// parses a file; 0 when they end before their document does, holding no fault.
+qint64 faultLineIn(FileHead& text)
+{
+    QXmlStreamReader xml(&text);
+    xml.setNamespaceProcessing(false);
+    for (;;) {
+        switch (xml.readNext()) {
+        case QXmlStreamReader::StartElement:
+            if (!attributeNamesAreXml(xml.attributes()))
+                return faultLine(xml);
+            break;
+        case QXmlStreamReader::DTD:
+            // The log's reader refuses the file here; its entities are not to be expanded.
+            if (!xml.entityDeclarations().isEmpty())
+                return faultLine(xml);
+            break;
+        case QXmlStreamReader::EntityReference:
+            return faultLine(xml);
+        case QXmlStreamReader::Invalid:
+            return xml.error() == QXmlStreamReader::PrematureEndOfDocumentError || text.passed() ? 0 : faultLine(xml);
+        default:
+            break;
+        }
+    }
+}
+
+// The line of the first fault of a file whose bytes before end hold one that does not decode in
+// the encoding the file declares (codec, or when null, the one its first bytes tell); 0 when
+// they all decode. The stream reader refuses such a byte as it decodes the kilobytes around it,
+// before it parses them, and names the line where the kilobytes before ended: no guide to the
+// fault, which may also lie in the text before the byte that the reader did not come to. That
+// text is parsed again as one stream: fed to a reader piece by piece, a token longer than a piece
+// would be parsed again from its start with each.
+qint64 firstFaultLine(QFile& file, QTextCodec* codec, qint64 end, ReadProgress* progress)
+{
+    if (!file.seek(0))
+        return 0;
+    if (!codec)
+        codec = encodingByStart(file.peek(4));
+    const Undecodable first = firstUndecodable(file, codec, end);
+    if (first.offset < 0 || !file.seek(0))
+        return 0;
+    if (progress)
+        progress->seekingFault();
+    FileHead text(file, first.offset, codec, progress);
+    if (!text.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return 0;
+    const qint64 line = faultLineIn(text);
     // A text that ends before its document does holds no fault: the byte is the first.
-    if (!check.add(text))
-        return check.line();
-    lines.add(text);
-    return lines.line;
+    return line ? line : first.line;
 }
 
 } // namespace
@@ -218,6 +316,10 @@ void LogXmlReader::refuse(const QString& reason)
 void LogXmlReader::refuseBrokenFile()
 {
     const qint64 read = file.pos();
+    const qint64 readerLine = faultLine(xml);
+    // The stream reader holds the text of the token it stopped in, the whole of a comment left
+    // open: not to be held while the file is parsed again.
+    xml.clear();
     // The library refuses an encoding it does not know as it refuses any broken file.
     const QString encoding = declaredEncoding(file);
     QTextCodec* const codec = encoding.isEmpty() ? nullptr : QTextCodec::codecForName(encoding.toLatin1());
@@ -225,9 +327,9 @@ void LogXmlReader::refuseBrokenFile()
         refuse(ConsoleText::tr("its text encoding %1 is unknown").arg(encoding));
         return;
     }
-    qint64 line = firstFaultLine(file, codec, read);
+    qint64 line = firstFaultLine(file, codec, read, progress);
     if (!line)
-        line = faultLine(xml);
+        line = readerLine;
     refuse(ConsoleText::tr("it is not a complete, well-formed XML file (the fault is at line %1)").arg(line));
 }
 

@@ -11,6 +11,10 @@ class ReadProgress {
 public:
     virtual ~ReadProgress();
     virtual void advance(qint64 done, qint64 total) = 0;
+    // The file has proved broken and is parsed again from its start, up to its first byte that
+    // does not decode, to find the line of its first fault; advance() then tells how far that
+    // parsing has got, of the bytes it parses.
+    virtual void seekingFault() = 0;
 };
 
 // A dive logged by a dive computer, which the simulation follows instead of a planned dive.

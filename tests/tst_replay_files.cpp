@@ -43,6 +43,8 @@ private slots:
     void refusalsSayWhy_data();
     void refusalsSayWhy();
     void progressFollowsTheFile();
+    void progressFollowsTheSearchForTheFault_data();
+    void progressFollowsTheSearchForTheFault();
 
 private:
     QTemporaryDir dir;
@@ -103,10 +105,17 @@ class RecordedProgress : public ReadProgress {
 public:
     QList<qint64> done;
     QList<qint64> totals;
+    // How many of the calls to advance() came before seekingFault(); -1 without it.
+    int beforeSeeking = -1;
     void advance(qint64 d, qint64 total) override
     {
         done << d;
         totals << total;
+    }
+    void seekingFault() override
+    {
+        QCOMPARE(beforeSeeking, -1);
+        beforeSeeking = done.size();
     }
 };
 
@@ -391,6 +400,56 @@ void TestReplayFiles::brokenXmlNamesTheLine_data()
             << file << linedLog(uddf, 400, {{8, crossed}, {300, a0}}) << 8;
         QTest::addRow("%s, U+FFFD before an undecodable byte", kind)
             << file << linedLog(uddf, 400, {{3, "<!-- \xEF\xBF\xBD -->"}, {300, e9}}) << 300;
+
+        // Tokens of hundreds of kilobytes, far more than the reader takes of a file at once, before
+        // the byte or ending at it: the line named counts the lines inside them. Left open, a
+        // comment runs to the byte: the byte is the first fault.
+        QTest::addRow("%s, comment left open, then an undecodable byte 9,000 lines on", kind)
+            << file << linedLog(uddf, 9100, {{3, "<!-- left open"}, {9000, e9}}) << 9000;
+        const QByteArray long400 = QByteArray(400000, 'x');
+        QTest::addRow("%s, crossed tags after a long comment, before an undecodable byte", kind)
+            << file << linedLog(uddf, 20, {{3, "<!--" + long400 + "-->"}, {8, crossed}, {12, a0}}) << 8;
+        QTest::addRow("%s, crossed tags after a long CDATA section, before an undecodable byte", kind)
+            << file << linedLog(uddf, 20, {{3, "<x><![CDATA[" + long400 + "]]></x>"}, {8, crossed}, {12, a0}}) << 8;
+        // A comment of 300,000 line feeds, or of as many lines ended by CR LF: the lines after it
+        // are 300,000 further on.
+        const QByteArray feeds = QByteArray(300000, '\n');
+        const QByteArray returns = QByteArray("\r\n").repeated(300000);
+        QTest::addRow("%s, undecodable byte after a comment of line feeds", kind)
+            << file << linedLog(uddf, 20, {{3, "<!--" + feeds + "-->"}, {12, a0}}) << 300012;
+        QTest::addRow("%s, undecodable byte after a comment of CR LF line ends", kind)
+            << file << linedLog(uddf, 20, {{3, "<!--" + returns + "-->"}, {12, a0}}) << 300012;
+        QTest::addRow("%s, crossed tags after a comment of line feeds, before an undecodable byte", kind)
+            << file << linedLog(uddf, 20, {{3, "<!--" + feeds + "-->"}, {8, crossed}, {12, a0}}) << 300008;
+        // 300 lines of a thousand letters in an attribute value or a text: what follows them is 300
+        // lines further on.
+        const QByteArray lines300 = (QByteArray(1000, 'x') + '\n').repeated(300);
+        const QByteArray opened = sample(uddf).left(sample(uddf).indexOf('>'));
+        QTest::addRow("%s, $ in an attribute name after a long attribute value, before an undecodable byte", kind)
+            << file
+            << linedLog(uddf, 20, {{8, opened + " note=\"" + long400 + "\" $x=\"1\">"}, {12, a0}}) << 8;
+        QTest::addRow("%s, undecodable byte at the end of a long attribute value", kind)
+            << file << linedLog(uddf, 20, {{8, opened + " note=\"" + lines300 + "\xE9\">"}}) << 308;
+        QTest::addRow("%s, unknown entity after a long text, before an undecodable byte", kind)
+            << file << linedLog(uddf, 20, {{8, "<x>" + lines300 + "&nbsp;</x>"}, {12, a0}}) << 308;
+        QTest::addRow("%s, undecodable byte at the end of a long text", kind)
+            << file << linedLog(uddf, 20, {{8, "<x>" + lines300 + "\xE9</x>"}}) << 308;
+        // Without a byte order mark, a file whose first '<' has zero bytes beside it is read as
+        // UTF-16 or UTF-32: a letter beyond ASCII there is no undecodable byte.
+        for (const char* encoding : {"UTF-16LE", "UTF-16BE", "UTF-32BE"}) {
+            const QByteArray declaration = QByteArray("<?xml version=\"1.0\" encoding=\"") + encoding + "\"?>";
+            const QString log = QString::fromUtf8(
+                linedLog(uddf, 20, {{1, declaration}, {8, "<x>Plong\xC3\xA9""e</x>"}, {12, crossed}}));
+            QTextCodec::ConverterState noMark(QTextCodec::IgnoreHeader);
+            QTest::addRow("%s, %s without a byte order mark, crossed tags after a letter beyond ASCII", kind, encoding)
+                << file << QTextCodec::codecForName(encoding)->fromUnicode(log.constData(), log.size(), &noMark) << 12;
+        }
+        // The byte order mark is one of the bytes the reader parses again, and no character.
+        const QByteArray marked = "\xEF\xBB\xBF<?xml version=\"1.0\"?>";
+        QTest::addRow("%s, byte order mark, crossed tags before an undecodable byte", kind)
+            << file << linedLog(uddf, 20, {{1, marked}, {8, crossed}, {12, a0}}) << 8;
+        QTest::addRow("%s, byte order mark, comment left open, then an undecodable byte", kind)
+            << file << linedLog(uddf, 9100, {{1, marked}, {3, "<!-- left open"}, {9000, e9}}) << 9000;
     }
 }
 
@@ -688,6 +747,49 @@ void TestReplayFiles::progressFollowsTheFile()
         QCOMPARE(progress.totals.at(i), qint64(xml.size()));
         QVERIFY(progress.done.at(i) > (i > 0 ? progress.done.at(i - 1) : 0));
         QVERIFY(progress.done.at(i) <= xml.size());
+    }
+}
+
+void TestReplayFiles::progressFollowsTheSearchForTheFault_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<int>("firstCalls");
+
+    const QByteArray start = "<uddf version=\"3.2.0\"><profiledata><repetitiongroup><dive><samples>\n";
+    QByteArray waypoints;
+    for (int i = 0; i < 40000; ++i)
+        waypoints += "<waypoint><divetime>" + QByteArray::number(2 * i)
+                     + "</divetime><depth>10.00</depth></waypoint>\n";
+    const QByteArray end = "<waypoint><divetime>80000</divetime><depth>1\xE9""0</depth></waypoint>\n"
+                           "</samples></dive></repetitiongroup></profiledata></uddf>\n";
+    // The first parse stops in the last megabyte, which it may have begun without telling.
+    const QByteArray log = start + waypoints + end;
+    QTest::newRow("undecodable byte at the end") << log << int(log.size() >> 20) - 1;
+    // The first parse tells nothing in the middle of a token; the second tells all the same.
+    QTest::newRow("comment left open, undecodable byte at the end") << start + "<!--\n" + waypoints + end << 0;
+}
+
+void TestReplayFiles::progressFollowsTheSearchForTheFault()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(int, firstCalls);
+
+    RecordedProgress progress;
+    QString why;
+    QScopedPointer<Replay> source(replayUDDF(write("seeking.uddf", content), &progress, &why));
+    QVERIFY(!source);
+    const int before = content.indexOf('\xE9');
+    QCOMPARE(why, QString("it is not a complete, well-formed XML file (the fault is at line %1)")
+                      .arg(content.left(before).count('\n') + 1));
+    // Each parse about once per megabyte, never going back: the first of the whole file, the
+    // second of the bytes before the undecodable one.
+    const int first = progress.beforeSeeking;
+    QVERIFY2(first >= firstCalls, qPrintable(QString::number(first)));
+    QVERIFY2(progress.done.size() - first >= before / (1 << 20), qPrintable(QString::number(progress.done.size())));
+    for (int i = 0; i < progress.done.size(); ++i) {
+        QCOMPARE(progress.totals.at(i), qint64(i < first ? content.size() : before));
+        QVERIFY(progress.done.at(i) > (i > 0 && i != first ? progress.done.at(i - 1) : 0));
+        QVERIFY(progress.done.at(i) <= progress.totals.at(i));
     }
 }
 

@@ -52,6 +52,7 @@ private slots:
     void pipeIsRefused();
     void duplicateIdsEachReplayThemselves();
     void longReadShowsProgress();
+    void searchForTheFaultShowsProgress();
 
 private:
     TemporaryDefaults dir;
@@ -645,49 +646,98 @@ protected:
     int readProgressDelayMs() const override { return 0; }
 };
 
-} // namespace
-
-void TestReplayActions::longReadShowsProgress()
-{
-    QByteArray xml = "<uddf version=\"3.2.0\"><profiledata><repetitiongroup><dive><samples>\n";
-    for (int i = 0; i < 60000; ++i)
-        xml += "<waypoint><divetime>" + QByteArray::number(2 * i) + "</divetime><depth>10.00</depth></waypoint>\n";
-    xml += "</samples></dive></repetitiongroup></profiledata></uddf>\n";
-    const QString path = dir.filePath("long read.uddf");
-    {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(xml);
-    }
-
-    ImpatientWindow impatient;
-    // What the user sees while the file is read: the dialog keeps the window's events flowing.
-    QList<int> values;
+// What the user sees while the window opens a log: the label and the value of the progress dialog
+// each time the window's events are served. The dialog keeps them flowing.
+struct Shown {
     QString label;
+    int value;
+};
+
+QList<Shown> openWatched(ImpatientWindow& window, const QString& path)
+{
+    QList<Shown> shown;
     QTimer watcher;
-    connect(&watcher, &QTimer::timeout, [&] {
-        QProgressDialog* progress = impatient.findChild<QProgressDialog*>();
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        QProgressDialog* progress = window.findChild<QProgressDialog*>();
         if (progress && progress->isVisible()) {
-            values << progress->value();
-            label = progress->labelText();
+            shown << Shown{progress->labelText(), progress->value()};
             QCOMPARE(progress->maximum(), 1000);
             QVERIFY(progress->windowModality() != Qt::NonModal);
         }
     });
     watcher.start(0);
-    impatient.openAnswers << path;
-    impatient.replayFileSlot();
-    watcher.stop();
+    window.openAnswers << path;
+    window.replayFileSlot();
+    return shown;
+}
+
+// A log of samples every 2 s on some megabytes; the last one's depth can be replaced.
+QByteArray longLog(int samples, const QByteArray& lastDepth)
+{
+    QByteArray xml = "<uddf version=\"3.2.0\"><profiledata><repetitiongroup><dive><samples>\n";
+    for (int i = 0; i < samples; ++i)
+        xml += "<waypoint><divetime>" + QByteArray::number(2 * i) + "</divetime><depth>"
+               + (i == samples - 1 ? lastDepth : QByteArray("10.00")) + "</depth></waypoint>\n";
+    xml += "</samples></dive></repetitiongroup></profiledata></uddf>\n";
+    return xml;
+}
+
+} // namespace
+
+void TestReplayActions::longReadShowsProgress()
+{
+    const QString path = dir.filePath("long read.uddf");
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(longLog(60000, "10.00"));
+    }
+
+    ImpatientWindow impatient;
+    const QList<Shown> shown = openWatched(impatient, path);
 
     QVERIFY(impatient.replay);
-    QVERIFY2(values.size() >= 2, qPrintable(QString::number(values.size())));
-    for (int i = 1; i < values.size(); ++i)
-        QVERIFY(values.at(i) > values.at(i - 1));
-    QVERIFY(values.last() < 1000);
-    QCOMPARE(label, QString("Reading %1 ...").arg(QDir::toNativeSeparators(path)));
+    QVERIFY2(shown.size() >= 2, qPrintable(QString::number(shown.size())));
+    for (int i = 1; i < shown.size(); ++i)
+        QVERIFY(shown.at(i).value > shown.at(i - 1).value);
+    QVERIFY(shown.last().value < 1000);
+    QCOMPARE(shown.last().label, QString("Reading %1 ...").arg(QDir::toNativeSeparators(path)));
     // Gone once the log is open.
     QVERIFY(!impatient.findChild<QProgressDialog*>());
     delete impatient.replay;
+}
+
+void TestReplayActions::searchForTheFaultShowsProgress()
+{
+    // The Latin-1 letter in the last sample is found at the end of the file, which is then parsed
+    // again for a fault before it.
+    const QString path = dir.filePath("broken read.uddf");
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(longLog(60000, "1\xE9""0"));
+    }
+
+    ImpatientWindow impatient;
+    const QList<Shown> shown = openWatched(impatient, path);
+
+    QVERIFY(!impatient.replay);
+    QVERIFY(impatient.textEdit->toPlainText().contains("(the fault is at line 60001)"));
+    // The bar starts again under a label that says why, and goes on moving meanwhile.
+    const QString reading = QString("Reading %1 ...").arg(QDir::toNativeSeparators(path));
+    const QString looking = QString("Looking for the fault in %1 ...").arg(QDir::toNativeSeparators(path));
+    int search = 0;
+    while (search < shown.size() && shown.at(search).label == reading)
+        ++search;
+    QVERIFY2(search >= 2, qPrintable(QString::number(search)));
+    QVERIFY2(shown.size() - search >= 3, qPrintable(QString::number(shown.size() - search)));
+    QCOMPARE(shown.at(search).value, 0);
+    for (int i = 1; i < shown.size(); ++i) {
+        QCOMPARE(shown.at(i).label, i < search ? reading : looking);
+        if (i != search)
+            QVERIFY(shown.at(i).value > shown.at(i - 1).value);
+    }
+    QVERIFY(!impatient.findChild<QProgressDialog*>());
 }
 
 int main(int argc, char* argv[])

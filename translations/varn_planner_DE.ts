@@ -1856,5 +1856,9 @@
         <source>This try sent no firmware to the dive computer.</source>
         <translation>Dieser Versuch hat keine Firmware an den Tauchcomputer übertragen.</translation>
     </message>
+    <message>
+        <source>Looking for the fault in %1 ...</source>
+        <translation>Der Fehler in %1 wird gesucht ...</translation>
+    </message>
 </context>
 </TS>

@@ -1856,5 +1856,9 @@
         <source>This try sent no firmware to the dive computer.</source>
         <translation>Este intento no ha enviado firmware al ordenador de buceo.</translation>
     </message>
+    <message>
+        <source>Looking for the fault in %1 ...</source>
+        <translation>Buscando el error en %1 ...</translation>
+    </message>
 </context>
 </TS>

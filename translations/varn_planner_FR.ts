@@ -1856,5 +1856,9 @@
         <source>This try sent no firmware to the dive computer.</source>
         <translation>Cet essai n&apos;a envoyé aucun firmware à l&apos;ordinateur de plongée.</translation>
     </message>
+    <message>
+        <source>Looking for the fault in %1 ...</source>
+        <translation>Recherche de l&apos;erreur dans %1 ...</translation>
+    </message>
 </context>
 </TS>

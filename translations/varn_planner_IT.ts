@@ -1856,5 +1856,9 @@
         <source>This try sent no firmware to the dive computer.</source>
         <translation>Questo tentativo non ha inviato alcun firmware al computer subacqueo.</translation>
     </message>
+    <message>
+        <source>Looking for the fault in %1 ...</source>
+        <translation>Ricerca dell&apos;errore in %1 ...</translation>
+    </message>
 </context>
 </TS>

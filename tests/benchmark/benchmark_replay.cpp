@@ -1,8 +1,9 @@
 // Opening large dive logs: a 200 MB UDDF file of 2 million waypoints, and a dive that switches
 // among 100,000 distinct mixes. Each is opened as the planner window opens a log (read, list,
 // select the first dive, its configuration), once by the replay source alone (the switches also
-// replayed over the whole dive) and once through the window's replay button. Peak memory of the
-// process is reported with each: run one benchmark at a time (--benchmark_filter) to read it.
+// replayed over the whole dive) and once through the window's replay button. The 200 MB file is
+// also refused, broken where its refusal costs most. Peak memory of the process is reported with
+// each: run one benchmark at a time (--benchmark_filter) to read it.
 
 #include "Replay.h"
 #include "VARN_eeprom.h"
@@ -32,15 +33,20 @@ QTemporaryDir& folder()
 }
 
 // A waypoint every quarter second of a 139-hour dive, each about 100 bytes as dive computers
-// write them.
-QString largeLog()
+// write them. The broken one holds a comment left open after its first line, so that the rest of
+// it is one comment, and on its last line a Latin-1 letter in a file that declares UTF-8: the
+// reader refuses it at its end, then parses the whole of it again for a fault before that letter.
+QString largeLog(bool broken)
 {
-    const QString path = folder().filePath("large.uddf");
+    const QString path = folder().filePath(broken ? "broken.uddf" : "large.uddf");
     if (QFile::exists(path))
         return path;
     QFile file(path);
     file.open(QIODevice::WriteOnly);
-    file.write("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<uddf version=\"3.2.0\">\n"
+    file.write("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n");
+    if (broken)
+        file.write("<!-- left open\n");
+    file.write("<uddf version=\"3.2.0\">\n"
                "<gasdefinitions><mix id=\"air\"><name>air</name><o2>0.21</o2><he>0</he></mix></gasdefinitions>\n"
                "<profiledata><repetitiongroup id=\"g\"><dive id=\"d\">\n"
                "<informationafterdive><greatestdepth>40.0</greatestdepth></informationafterdive><samples>\n");
@@ -57,6 +63,8 @@ QString largeLog()
         }
     }
     chunk += "</samples></dive></repetitiongroup></profiledata></uddf>\n";
+    if (broken)
+        chunk += "<notes>Plong\xE9""e</notes>\n";
     file.write(chunk);
     return path;
 }
@@ -128,12 +136,31 @@ void openThroughWindow(benchmark::State& state, const QString& path)
 
 void BM_OpenLargeLog(benchmark::State& state)
 {
-    openAndConfigure(state, largeLog(), false);
+    openAndConfigure(state, largeLog(false), false);
 }
 
 void BM_WindowOpensLargeLog(benchmark::State& state)
 {
-    openThroughWindow(state, largeLog());
+    openThroughWindow(state, largeLog(false));
+}
+
+void BM_RefuseBrokenLargeLog(benchmark::State& state)
+{
+    const QString path = largeLog(true);
+    // The Latin-1 letter's line: the header's 6 lines, one per waypoint, the end of the document.
+    const QString problem = QString("it is not a complete, well-formed XML file (the fault is at line %1)")
+                                .arg(largeLogWaypoints + 8);
+    for (auto _ : state) {
+        QString why;
+        Replay* source = replayUDDF(path, nullptr, &why);
+        delete source;
+        if (why != problem) {
+            const QByteArray error = ("refused otherwise: " + why).toUtf8();
+            state.SkipWithError(error.constData());
+            return;
+        }
+    }
+    state.counters["peak_MB"] = peakMegabytes();
 }
 
 void BM_OpenAndReplaySwitches(benchmark::State& state)
@@ -150,5 +177,6 @@ void BM_WindowOpensSwitches(benchmark::State& state)
 
 BENCHMARK(BM_OpenLargeLog)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_WindowOpensLargeLog)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_RefuseBrokenLargeLog)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_OpenAndReplaySwitches)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BM_WindowOpensSwitches)->Unit(benchmark::kMillisecond)->Iterations(5);
