@@ -39,15 +39,15 @@ private:
     double saved;
 };
 
-// Runs an action once, at the first processing of events after the computer has taken `count`
-// commands: the device operations process events only at their fixed points.
-class AfterCommands {
+// Runs an action once, at the first processing of events at which condition holds: the device
+// operations process events only at their fixed points and in their waits.
+class OnceWhen {
 public:
-    AfterCommands(const DiveComputerEmulator& computer, int count, std::function<void()> action)
+    OnceWhen(std::function<bool()> condition, std::function<void()> action)
     {
         timer.setInterval(0);
-        QObject::connect(&timer, &QTimer::timeout, [this, &computer, count, action] {
-            if (computer.commands().size() < count)
+        QObject::connect(&timer, &QTimer::timeout, [this, condition, action] {
+            if (!condition())
                 return;
             timer.stop();
             action();
@@ -57,6 +57,24 @@ public:
 
 private:
     QTimer timer;
+};
+
+// Once the computer has taken `count` commands.
+class AfterCommands : public OnceWhen {
+public:
+    AfterCommands(const DiveComputerEmulator& computer, int count, std::function<void()> action)
+        : OnceWhen([&computer, count] { return computer.commands().size() >= count; }, std::move(action))
+    {
+    }
+};
+
+// Once the host has sent the computer `count` bytes, commands and data together.
+class AfterReceived : public OnceWhen {
+public:
+    AfterReceived(const DiveComputerEmulator& computer, int count, std::function<void()> action)
+        : OnceWhen([&computer, count] { return computer.received().size() >= count; }, std::move(action))
+    {
+    }
 };
 
 // The window's work while a device operation runs: a timer due every 20 ms notes the longest

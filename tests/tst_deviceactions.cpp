@@ -1344,19 +1344,10 @@ void TestDeviceActions::inputDuringUpload()
                      .arg(QApplication::activePopupWidget() ? "menu" : "dialog")
                      .arg(computer.banksWritten().size());
     });
-    QWidget* const asked[] = {window->textEdit->viewport(), plotWindow.saveImage, window->uploadCFButton};
-    int next = 0;
-    QTimer asking;
-    asking.setInterval(0);
-    QObject::connect(&asking, &QTimer::timeout, [&] {
-        // The middle of bank `next`, after the first read's three commands.
-        if (computer.received().size() < 3 + 253 * next + 100)
-            return;
-        queueClick(asked[next], next == 0 ? Qt::RightButton : Qt::LeftButton);
-        if (++next == 3)
-            asking.stop();
-    });
-    asking.start();
+    // The middle of each bank, after the first read's three commands.
+    AfterReceived menu(computer, 3 + 100, [&] { queueClick(window->textEdit->viewport(), Qt::RightButton); });
+    AfterReceived save(computer, 3 + 253 + 100, [&] { queueClick(plotWindow.saveImage, Qt::LeftButton); });
+    AfterReceived upload(computer, 3 + 2 * 253 + 100, [&] { queueClick(window->uploadCFButton, Qt::LeftButton); });
     window->uploadCFButton->click();
 
     QCOMPARE(shown, QStringList("menu after 1 banks"));

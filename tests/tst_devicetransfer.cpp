@@ -932,16 +932,8 @@ void TestDeviceTransfer::inputDuringBankWrite()
     // Three times as long as the computer waits for the rest of a command it has begun.
     SlowUser user(300, [&] { doneAfter << computer.banksWritten().size(); });
     // Bank b begins after the first read's three commands and the 253 bytes of each bank before.
-    const int midBank = 3 + 253 * bank + 100;
-    QTimer asking;
-    asking.setInterval(0);
-    QObject::connect(&asking, &QTimer::timeout, [&] {
-        if (computer.received().size() < midBank)
-            return;
-        asking.stop();
-        queueClick(clicked, input == Input::Menu ? Qt::RightButton : Qt::LeftButton);
-    });
-    asking.start();
+    AfterReceived asking(computer, 3 + 253 * bank + 100,
+                         [&] { queueClick(clicked, input == Input::Menu ? Qt::RightButton : Qt::LeftButton); });
 
     QCOMPARE(transfer(1, image, computer.portPath()), QString());
     QCOMPARE(computer.banksWritten(), QVector<int>({0, 1, 2}));
