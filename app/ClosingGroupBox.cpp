@@ -37,7 +37,9 @@ void ClosingGroupBox::setObjectName(const QString& name)
 
 void ClosingGroupBox::clickSlot()
 {
-    const bool open = (isEnabled() && isChecked()) || !isCheckable();
+    // Only the box's own disabling folds it: a form greyed out around it (while a transfer
+    // runs) leaves it open, its values readable.
+    const bool open = (isEnabledTo(parentWidget()) && isChecked()) || !isCheckable();
     setMaximumHeight(open ? openHeight : foldedHeight);
     // The check state is stored, not the open state: a disabled box opens again once enabled.
     if (settings)

@@ -4,8 +4,9 @@
 #include <QGroupBox>
 
 // A group box of the input column that the user folds with the check box in its title.
-// Checked means open; unchecked or disabled, it shrinks to its title row. The check state
-// is remembered in the defaults file under "Interface/<object name>".
+// Checked means open; unchecked or disabled itself, it shrinks to its title row; a disabled
+// parent only greys it out. The check state is remembered in the defaults file under
+// "Interface/<object name>".
 class ClosingGroupBox : public QGroupBox {
     Q_OBJECT
 

@@ -3,6 +3,7 @@
 
 #include "VARN_Planner_Interface.h"
 
+#include "ClosingGroupBox.h"
 #include "FirmwareFolder.h"
 #include "HexFile.h"
 #include "Settings.h"
@@ -123,6 +124,10 @@ public:
     ~FormLocked()
     {
         form->setEnabled(true);
+        // A box that the form's own rules disabled meanwhile (the setpoints of a downloaded open
+        // circuit) got no word of it, being greyed out already: it folds now.
+        for (ClosingGroupBox* box : form->findChildren<ClosingGroupBox*>())
+            box->clickSlot();
         if (focused)
             focused->setFocus();
     }

@@ -21,6 +21,8 @@ private slots:
     void onlyTheUserFoldsIt();
     void disablingFoldsButKeepsStoredState_data();
     void disablingFoldsButKeepsStoredState();
+    void disabledParentOnlyGreysIt_data();
+    void disabledParentOnlyGreysIt();
     void nonCheckableBoxIsAlwaysOpen();
     void stateSurvivesANewSettingsObject();
     void keyRemovedKeepsLookUntilNextChange();
@@ -174,6 +176,36 @@ void TestClosingGroupBox::disablingFoldsButKeepsStoredState()
     b.box->setEnabled(true);
     QCOMPARE(b.box->maximumHeight(), checked ? open : folded);
     QCOMPARE(settings->value("Interface/setpointGroup").toBool(), checked);
+}
+
+void TestClosingGroupBox::disabledParentOnlyGreysIt_data()
+{
+    QTest::addColumn<bool>("checked");
+    QTest::newRow("open box stays open") << true;
+    QTest::newRow("folded box stays folded") << false;
+}
+
+// The window greys its whole form out while a transfer runs: the boxes keep their look.
+void TestClosingGroupBox::disabledParentOnlyGreysIt()
+{
+    QFETCH(bool, checked);
+    settings->setValue("Interface/decoGB", checked);
+    Box b;
+    b.box->setObjectName("decoGB");
+    b.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&b.window));
+    const int height = b.box->height();
+
+    b.window.setEnabled(false);
+    QVERIFY(!b.child->isEnabled());
+    QCOMPARE(b.box->maximumHeight(), checked ? open : folded);
+    QTest::qWait(50);
+    QCOMPARE(b.box->height(), height);
+
+    b.window.setEnabled(true);
+    QCOMPARE(b.child->isEnabled(), checked);
+    QCOMPARE(b.box->maximumHeight(), checked ? open : folded);
+    QCOMPARE(settings->value("Interface/decoGB").toBool(), checked);
 }
 
 void TestClosingGroupBox::nonCheckableBoxIsAlwaysOpen()

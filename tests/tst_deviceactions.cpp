@@ -1,3 +1,4 @@
+#include "ClosingGroupBox.h"
 #include "DiveComputerEmulator.h"
 #include "PlotInterface.h"
 #include "VARN_Planner.h"
@@ -312,6 +313,8 @@ private slots:
     void inputDuringUpload();
     void typingDuringTransfer_data();
     void typingDuringTransfer();
+    void boxesKeepTheirLookDuringTransfer_data();
+    void boxesKeepTheirLookDuringTransfer();
 
 private:
     QStringList lines() const { return window->textEdit->toPlainText().split('\n'); }
@@ -327,6 +330,27 @@ private:
     QByteArray firmware;
     QByteArray firmwareHex;
 };
+
+// Per group box of the form, the height it is laid out at and whether it holds itself open.
+QMap<QString, QPair<int, bool>> boxLook(const QWidget* window)
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    QMap<QString, QPair<int, bool>> look;
+    for (const ClosingGroupBox* box : window->findChildren<ClosingGroupBox*>())
+        look[box->objectName()] = {box->height(), box->maximumHeight() > 17};
+    return look;
+}
+
+// The open or folded states that the defaults file keeps.
+QVariantMap storedBoxStates()
+{
+    QVariantMap states;
+    settings->beginGroup("Interface");
+    for (const QString& key : settings->childKeys())
+        states[key] = settings->value(key);
+    settings->endGroup();
+    return states;
+}
 
 QColor TestDeviceActions::colourOf(const QString& text) const
 {
@@ -369,6 +393,8 @@ void TestDeviceActions::init()
     eeprom = VARN_eeprom();
     Settings::port.clear();
     Settings::autoSetDateTime = false;
+    // Every window starts with its boxes open, as on a first start.
+    settings->remove("Interface");
     window = new ScriptedWindow;
     // The firmware reader and the upgrade write into the main window's Console.
     mainWindow = window;
@@ -1393,6 +1419,90 @@ void TestDeviceActions::typingDuringTransfer()
     QVERIFY(window->GF_low->isEnabled());
     QCOMPARE(window->GF_low->value(), shownAfter);
     QCOMPARE(lines().last(), QString(upload ? "Programming VARN 4321 done." : "Reading VARN 4321 done."));
+}
+
+void TestDeviceActions::boxesKeepTheirLookDuringTransfer_data()
+{
+    QTest::addColumn<bool>("upload");
+    QTest::addColumn<Fault>("fault");
+    QTest::addColumn<int>("parameter");
+    QTest::addColumn<bool>("formCCR");
+    QTest::addColumn<int>("computerDecoType");
+    QTest::addColumn<int>("lookAtByte");
+    QTest::addColumn<QString>("lastLine");
+    const QString uploaded = "Programming VARN 4321 done.";
+    const QString downloaded = "Reading VARN 4321 done.";
+    // Deco types: 4 open circuit, 5 closed circuit, both with gradient factors.
+    QTest::newRow("upload") << true << Fault::None << 0 << false << 5 << 3 + 100 << uploaded;
+    QTest::newRow("download of the same circuit") << false << Fault::None << 0 << false << 4 << 1 << downloaded;
+    QTest::newRow("download of a closed circuit") << false << Fault::None << 0 << false << 5 << 1 << downloaded;
+    QTest::newRow("download of an open circuit") << false << Fault::None << 0 << true << 4 << 1 << downloaded;
+    QTest::newRow("silent computer") << false << Fault::Silent << 0 << false << 5 << 2 << noAnswer;
+    QTest::newRow("line cut in bank 0") << true << Fault::HangUpInBank << 50 << false << 5 << 3 + 20 << mayDiffer;
+}
+
+// While a transfer greys the form out, every box stays open or folded as the diver left it, its
+// values readable; afterwards the setpoints fold or open with the circuit the form then shows.
+void TestDeviceActions::boxesKeepTheirLookDuringTransfer()
+{
+    QFETCH(bool, upload);
+    QFETCH(Fault, fault);
+    QFETCH(int, parameter);
+    QFETCH(bool, formCCR);
+    QFETCH(int, computerDecoType);
+    QFETCH(int, lookAtByte);
+    QFETCH(QString, lastLine);
+    DiveComputerEmulator computer;
+    VARN_eeprom image = computerImage();
+    image.decoType = ubyte(computerDecoType);
+    computer.setImage(image);
+    computer.setFault(fault, parameter, fault == Fault::Silent ? -1 : 1);
+    Settings::port = computer.portPath();
+    typeDive(window);
+    window->ccrMode->setChecked(formCCR);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    // The diver folds the plot settings.
+    window->plotGB->setFocus();
+    QTest::keyClick(window->plotGB, Qt::Key_Space);
+    QVERIFY(!window->plotGB->isChecked());
+
+    const QMap<QString, QPair<int, bool>> before = boxLook(window);
+    const QVariantMap stored = storedBoxStates();
+    QCOMPARE(before["plotGB"].second, false);
+    QCOMPARE(before["setpointGroup"].second, formCCR);
+    QCOMPARE(before["decoGB"].second, true);
+    QVERIFY(before["decoGB"].first > 17);
+    QCOMPARE(stored["plotGB"].toBool(), false);
+    QCOMPARE(stored["setpointGroup"].toBool(), true);
+
+    QMap<QString, QPair<int, bool>> during;
+    bool greyed = false;
+    AfterReceived look(computer, lookAtByte, [&] {
+        during = boxLook(window);
+        greyed = !window->GF_low->isEnabled() && window->GF_low->isVisible();
+    });
+    (upload ? window->uploadCFButton : window->downloadCFButton)->click();
+
+    QCOMPARE(lines().last(), lastLine);
+    QVERIFY(greyed);
+    QCOMPARE(during, before);
+    QVERIFY(window->GF_low->isEnabled());
+    const QMap<QString, QPair<int, bool>> after = boxLook(window);
+    const bool ccrAfter = !upload && fault == Fault::None ? computerDecoType == 5 : formCCR;
+    QCOMPARE(window->ccrMode->isChecked(), ccrAfter);
+    // Only a download that changes the circuit changes a box: the setpoints fold or open, and
+    // the boxes around them get less or more room.
+    if (ccrAfter == formCCR) {
+        QCOMPARE(after, before);
+    } else {
+        QCOMPARE(after["setpointGroup"].second, ccrAfter);
+        QCOMPARE(after["setpointGroup"].first == 17, !ccrAfter);
+        for (const QString& name : before.keys())
+            if (name != "setpointGroup")
+                QCOMPARE(after[name].second, before[name].second);
+    }
+    QCOMPARE(storedBoxStates(), stored);
 }
 
 QTEST_MAIN(TestDeviceActions)
