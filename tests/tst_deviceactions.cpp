@@ -332,16 +332,18 @@ private:
 };
 
 // Per group box of the form, the height it is laid out at and whether it holds itself open.
-QMap<QString, QPair<int, bool>> boxLook(const QWidget* window)
+using BoxLook = QMap<QString, QPair<int, bool>>;
+
+BoxLook boxLook(const QWidget* window)
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-    QMap<QString, QPair<int, bool>> look;
+    BoxLook look;
     for (const ClosingGroupBox* box : window->findChildren<ClosingGroupBox*>())
         look[box->objectName()] = {box->height(), box->maximumHeight() > 17};
     return look;
 }
 
-QMap<QString, QPair<int, bool>> withoutSetpoints(QMap<QString, QPair<int, bool>> look)
+BoxLook withoutSetpoints(BoxLook look)
 {
     look.remove("setpointGroup");
     return look;
@@ -1473,7 +1475,7 @@ void TestDeviceActions::boxesKeepTheirLookDuringTransfer()
     QTest::keyClick(window->plotGB, Qt::Key_Space);
     QVERIFY(!window->plotGB->isChecked());
 
-    const QMap<QString, QPair<int, bool>> before = boxLook(window);
+    const BoxLook before = boxLook(window);
     const QVariantMap stored = storedBoxStates();
     QCOMPARE(before["plotGB"].second, false);
     QCOMPARE(before["setpointGroup"].second, formCCR);
@@ -1482,7 +1484,7 @@ void TestDeviceActions::boxesKeepTheirLookDuringTransfer()
     QCOMPARE(stored["plotGB"].toBool(), false);
     QCOMPARE(stored["setpointGroup"].toBool(), true);
 
-    QMap<QString, QPair<int, bool>> during;
+    BoxLook during;
     bool greyed = false;
     AfterReceived look(computer, lookAtByte, [&] {
         during = boxLook(window);
